@@ -1,0 +1,6 @@
+#pragma once
+
+struct Game;
+
+// One frame of the two-player race.
+void DuoStep(Game& g);
