@@ -1,0 +1,75 @@
+#include <string>
+
+#include "screens/DrawMoji.h"
+#include "screens/Ending.h"
+#include "screens/ShowScore.h"
+#include "shell/Game.h"
+#include "shell/TimerHandlers.h"
+#include "stages/StartStage.h"
+
+namespace {
+
+constexpr i32 kLastStage = 10;
+constexpr i32 kHandOverTick = -50;
+
+void AddBonus(Game& g, i32 points) {
+  g.Score += points;
+  ShowScore(g);
+}
+
+// The uncovered cell k turns dark and pays 10; the line shows what is still
+// to come after this cell.
+void PayBlockBonus(Game& g, i32 k) {
+  g.BuffImage.Blit(g.Chr2Image, 32, 0, 24, 24, 24 * g.RevealX[k], 24 * g.RevealY[k]);
+  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  DrawMoji(g, g.CRTImage, "BLOCK BONUS=" + std::to_string(10 * k), 2, 2, 200, 300, 20, 0xFFFF00,
+           "Arial");
+  g.PlaySound("clear1.wav");
+  AddBonus(g, 10);
+}
+
+void PayNoMissBonus(Game& g) {
+  g.PlaySound("clear1.wav");
+  DrawMoji(g, g.CRTImage, "No-Miss BONUS=1000", 2, 2, 190, 250, 20, 0xC0C0C0, "Arial");
+  AddBonus(g, 1000);
+}
+
+void PayNoContinueBonus(Game& g) {
+  g.PlaySound("clear1.wav");
+  DrawMoji(g, g.CRTImage, "No-Continue BONUS=5000", 2, 2, 180, 275, 20, 0xFFFFFF, "Arial");
+  AddBonus(g, 5000);
+}
+
+// The tally is over: one more life, and the next stage or the ending.
+void HandOver(Game& g) {
+  g.BGMPlayer.Stop();
+  g.BGMPlayer.Close();
+  g.StageNo += 1;
+  g.Lives += 1;
+  g.ClearTimer.SetEnabled(false);
+  if (g.StageNo > kLastStage) {
+    StartEnding(g);
+  } else {
+    StartStage(g);
+    g.Timer1.SetEnabled(true);
+  }
+}
+
+}  // namespace
+
+// One tick of the stage-clear tally. RevealCount counts down through the
+// uncovered cells and on below 0 to time the bonuses and the hand-over.
+void ClearTimerTimer(Game& g) {
+  g.RevealCount -= 1;
+  const i32 k = g.RevealCount;
+  if (k >= 0) {
+    PayBlockBonus(g, k);
+  } else if (k == -1 && g.MissFlag == 0) {
+    PayNoMissBonus(g);
+  } else if (k == -3 && g.ContinueCount == 0 && g.StageNo == kLastStage) {
+    PayNoContinueBonus(g);
+  } else if (k <= kHandOverTick) {
+    HandOver(g);
+  }
+  g.RepaintCRT();
+}
