@@ -39,6 +39,7 @@ struct Game {
   i32 ContinueCount = 0;
   i32 MissFlag = 0;
   i32 Paused = 0;
+  i32 PracticeStage = 1;  // the stage the title's Enter starts at (--stage)
 
   // Input flags
   i32 KeyLeft = 0, KeyRight = 0, KeyUp = 0, KeyDown = 0, KeySpace = 0, KeyEnter = 0;
