@@ -1,0 +1,62 @@
+#include "stages/BuilderTools.h"
+#include "stages/Platforms.h"
+#include "stages/StageBuilders.h"
+
+namespace {
+
+bool Crowded(const Game& g, const PlatformDraw& d) {
+  for (i32 c = d.First; c <= d.Last; ++c) {
+    for (i32 dr : {-2, -1, 1, 2})
+      if (g.MapData[c][d.Row + dr] != 0) return true;
+  }
+  return false;
+}
+
+// Two empty rows above and below the platform, or the 101st draw regardless.
+PlatformDraw DrawClearPlatform(Game& g, const PlatformLayout& p) {
+  for (i32 tries = 1;; ++tries) {
+    const PlatformDraw d = DrawPlatform(g, p);
+    if (!Crowded(g, d) || tries > 100) return d;
+  }
+}
+
+// About one cell in three is spikes, never two in a row and never under the
+// item; ladder cells stay ladders and leave the run as it was.
+void LaySpikedPlatform(Game& g, const PlatformDraw& d) {
+  bool lastWasSpikes = false;
+  for (i32 c = d.First; c <= d.Last; ++c) {
+    i32& cell = g.MapData[c][d.Row];
+    if (cell == 2) continue;
+    if (g.Random(3) == 0 && !lastWasSpikes && g.MapData[c][d.Row - 1] != 10) {
+      cell = 3;
+      lastWasSpikes = true;
+    } else {
+      cell = 1;
+      lastWasSpikes = false;
+    }
+  }
+}
+
+}  // namespace
+
+void BuildDuoStage(Game& g) {
+  ClearStage(g);
+  FillFieldRow(g, kFloorRow, 1);
+  PlatformLayout p;
+  LayFirstPlatform(g, p);
+  for (i32 i = 1; i < PlatformLayout::kCount; ++i) {
+    const PlatformDraw d = DrawClearPlatform(g, p);
+    p.First[i] = d.First;
+    p.Last[i] = d.Last;
+    p.Row[i] = d.Row;
+    const i32 itemColumn = d.First + g.Random(d.Last - d.First + 1);
+    if (g.MapData[itemColumn][d.Row - 1] == 0) g.MapData[itemColumn][d.Row - 1] = 10;
+    LaySpikedPlatform(g, d);
+    JoinPlatform(g, p, i, d, itemColumn);
+  }
+  g.PlayerX = 264;
+  g.PlayerY = 432;
+  AddEnemy(g, 4, 264, 24, 0, 0);
+  AddBouncerAtFreeCell(g);
+  AddBouncerAtFreeCell(g);
+}

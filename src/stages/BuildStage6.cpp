@@ -1,0 +1,25 @@
+#include "stages/BuilderTools.h"
+#include "stages/StageBuilders.h"
+
+void BuildStage6(Game& g) {
+  ClearStage(g);
+  FillFieldRow(g, kFloorRow, 1);
+  FillColumn(g, 11, 3, 18, 2);
+  for (i32 level = 0; level < 3; ++level) {
+    const i32 floor = 5 * level + 3;
+    for (i32 half = 0; half < 2; ++half) {
+      const i32 left = 11 * half + 1;
+      FillRow(g, floor, left, left + 9, 1);
+      FillRow(g, floor + 2, left, left + 9, 3);
+      const i32 hole = g.Random(7);
+      g.MapData[11 * half + hole + 2][floor] = 0;
+      g.MapData[11 * half + hole + 3][floor] = 0;
+      g.MapData[20 * half + 1][floor - 1] = 10;
+    }
+  }
+  g.PlayerX = 240;
+  g.PlayerY = 432;
+  AddEnemy(g, 4, 48, 48, 4, 0);
+  AddEnemy(g, 4, 480, 168, -4, 0);
+  AddEnemy(g, 4, 336, 48, -4, 0);
+}

@@ -1,0 +1,67 @@
+#include "stages/PrintStage.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "stages/MapNotation.h"
+#include "stages/StageBuilders.h"
+
+namespace {
+
+using Builder = void (*)(Game&);
+
+std::optional<Builder> BuilderNamed(const std::string& stage) {
+  if (stage == "duo") return BuildDuoStage;
+  static constexpr Builder kBuilders[10] = {BuildStage1, BuildStage2, BuildStage3, BuildStage4,
+                                            BuildStage5, BuildStage6, BuildStage7, BuildStage8,
+                                            BuildStage9, BuildStage10};
+  for (int n = 1; n <= 10; ++n)
+    if (stage == std::to_string(n)) return kBuilders[n - 1];
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> ParseSeed(const std::string& text) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  std::uint64_t value = 0;
+  for (char ch : text) {
+    if (ch < '0' || ch > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(ch - '0');
+  }
+  if (value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
+}
+
+void PrintTables(const Game& g, std::ostream& out) {
+  out << "player " << g.PlayerX << ' ' << g.PlayerY << '\n';
+  for (i32 i = 0; i < g.EnemyCount; ++i)
+    out << "enemy " << i << ' ' << g.EnemyKind[i] << ' ' << g.EnemyX[i] << ' ' << g.EnemyY[i] << ' '
+        << g.EnemyDX[i] << ' ' << g.EnemyDY[i] << '\n';
+  for (i32 i = 0; i < g.LiftCount; ++i)
+    out << "lift " << i << ' ' << g.LiftX[i] << ' ' << g.LiftY[i] << ' ' << g.LiftDir[i] << ' '
+        << g.LiftMoving[i] << ' ' << g.LiftSeen[i] << '\n';
+  out << "state " << g.RandomSeed << '\n';
+}
+
+}  // namespace
+
+int PrintStage(const std::string& stage, const std::string& seed, std::ostream& out,
+               std::ostream& err) {
+  const std::optional<Builder> builder = BuilderNamed(stage);
+  if (!builder) {
+    err << "velmorane: unknown stage '" << stage << "' (use 1 to 10 or duo)\n";
+    return 2;
+  }
+  const std::optional<std::uint32_t> state = ParseSeed(seed);
+  if (!state) {
+    err << "velmorane: bad seed '" << seed << "' (use a whole number from 0 to 4294967295)\n";
+    return 2;
+  }
+  auto g = std::make_unique<Game>();
+  g->RandomSeed = *state;
+  (*builder)(*g);
+  out << MapRows(*g);
+  PrintTables(*g, out);
+  return 0;
+}
