@@ -1,9 +1,5 @@
 #include "bmp_writer.h"
 
-#include <fstream>
-#include <stdexcept>
-#include <vector>
-
 #include "byte_writer.h"
 
 namespace assetgen {
@@ -14,7 +10,8 @@ void WriteBmp8(const std::filesystem::path& path, const IndexedImage& image, con
     const std::uint32_t pixelBytes = rowBytes * static_cast<std::uint32_t>(image.height);
 
     ByteWriter out;
-    out.Bytes("BM");
+    out.U8('B');
+    out.U8('M');
     out.Le32(pixelOffset + pixelBytes);
     out.Le32(0);
     out.Le32(pixelOffset);

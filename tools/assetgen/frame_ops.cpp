@@ -1,6 +1,9 @@
 #include "frame_ops.h"
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
+#include <vector>
 #include <stdexcept>
 
 namespace assetgen {
@@ -31,15 +34,35 @@ PixelFrame Mask(const PixelFrame& frame, const Palette& palette) {
     return out;
 }
 
-PixelFrame Tint(const PixelFrame& frame, const std::string& family, const Palette& palette) {
+PixelFrame Tint(const PixelFrame& frame, const std::string& spec, const Palette& palette) {
+    const auto colon = spec.find(':');
+    const std::string family = spec.substr(0, colon);
+    std::vector<int> toBlack;
+    if (colon != std::string::npos)
+        for (char c : spec.substr(colon + 1)) toBlack.push_back(palette.Index(c));
+    auto blackened = [&](int index) { return std::find(toBlack.begin(), toBlack.end(), index) != toBlack.end(); };
     const int shades[3] = {palette.IndexNamed(family + "1"), palette.IndexNamed(family + "2"),
                            palette.IndexNamed(family + "3")};
+    auto luma = [&](int index) {
+        const Rgb c = palette.colours[index];
+        return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+    };
+    // The frame's own colours, darkest first, spread over the three shades.
+    std::vector<int> used;
+    for (int i = 0; i < kFrameSize * kFrameSize; ++i)
+        if (frame.index[i] != kBlackIndex && !blackened(frame.index[i]) &&
+            std::find(used.begin(), used.end(), frame.index[i]) == used.end())
+            used.push_back(frame.index[i]);
+    std::sort(used.begin(), used.end(), [&](int a, int b) { return luma(a) < luma(b); });
     PixelFrame out = frame;
     for (int i = 0; i < kFrameSize * kFrameSize; ++i) {
         if (frame.index[i] == kBlackIndex) continue;
-        const Rgb c = palette.colours[frame.index[i]];
-        const double luma = 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
-        const int shade = luma < 70 ? 0 : luma < 150 ? 1 : 2;
+        if (blackened(frame.index[i])) {
+            out.index[i] = kBlackIndex;
+            continue;
+        }
+        const auto rank = std::find(used.begin(), used.end(), frame.index[i]) - used.begin();
+        const int shade = used.size() == 1 ? 2 : static_cast<int>(std::lround(2.0 * rank / (used.size() - 1)));
         out.index[i] = static_cast<std::uint8_t>(shades[shade]);
     }
     return out;

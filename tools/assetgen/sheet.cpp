@@ -36,6 +36,17 @@ private:
     std::map<std::string, FrameSet> files_;
 };
 
+// The frame drawn over another: its see-through pixels show the other.
+PixelFrame Underlay(const PixelFrame& top, const PixelFrame& below) {
+    PixelFrame out = below;
+    for (int i = 0; i < kFrameSize * kFrameSize; ++i)
+        if (top.solid[i]) {
+            out.index[i] = top.index[i];
+            out.solid[i] = true;
+        }
+    return out;
+}
+
 }  // namespace
 
 IndexedImage BuildSheet(const std::filesystem::path& layout, const Palette& palette) {
@@ -62,7 +73,10 @@ IndexedImage BuildSheet(const std::filesystem::path& layout, const Palette& pale
             if (!placed.insert({x, y}).second) throw SourceError(file, line.number, "cell filled twice");
             try {
                 PixelFrame frame = library.Get(words.back());
-                for (std::size_t k = words.size() - 2; k >= 3; --k) frame = ApplyFrameOp(frame, words[k], palette);
+                for (std::size_t k = words.size() - 2; k >= 3; --k) {
+                    if (words[k].rfind("under:", 0) == 0) frame = Underlay(frame, library.Get(words[k].substr(6)));
+                    else frame = ApplyFrameOp(frame, words[k], palette);
+                }
                 for (int fy = 0; fy < kFrameSize; ++fy)
                     for (int fx = 0; fx < kFrameSize; ++fx)
                         sheet.at(x + fx, y + fy) = frame.index[PixelFrame::Offset(fx, fy)];

@@ -13,7 +13,8 @@ namespace assetgen {
 //   at <x> <y> [op ...] <file>.<frame>
 // Each listed picture goes into the top-left 24 x 24 of its cell; the
 // operations (see frame_ops.h) apply right to left, nearest the frame
-// first. Everything not covered stays black.
+// first; besides those of frame_ops.h, "under:<file>.<frame>" puts the
+// picture over another frame. Everything not covered stays black.
 IndexedImage BuildSheet(const std::filesystem::path& layout, const Palette& palette);
 
 }  // namespace assetgen
