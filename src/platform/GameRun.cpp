@@ -1,0 +1,144 @@
+#include "platform/GameRun.h"
+
+#include <SDL.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "platform/ClockSeed.h"
+#include "platform/CommandLine.h"
+#include "platform/FileBytes.h"
+#include "platform/HeadlessRun.h"
+#include "platform/ReplayRecorder.h"
+#include "platform/Screenshot.h"
+#include "platform/SdlMusicSystem.h"
+#include "platform/Sheets.h"
+#include "platform/TtfText.h"
+#include "platform/WindowRun.h"
+#include "screens/Title.h"
+#include "shell/ClientArea.h"
+#include "shell/Game.h"
+#include "shell/StateDump.h"
+
+namespace {
+
+constexpr int kFileTrouble = 1;
+constexpr int kMalformed = 2;
+
+void Complain(const std::string& line) { std::cerr << "velmorane: " << line << '\n'; }
+
+// Paths given on the command line, made absolute before the program moves
+// into the asset folder (tunes and effects are opened by bare name).
+std::string Absolute(const std::string& path) {
+  return path.empty() ? path : std::filesystem::absolute(path).string();
+}
+
+bool ReadReplay(const std::string& file, ReplayScript& script, int& status) {
+  std::vector<unsigned char> bytes;
+  std::string error;
+  if (!ReadFileBytes(file, bytes, error)) {
+    Complain(error);
+    status = kFileTrouble;
+    return false;
+  }
+  ReplayError bad;
+  if (!ParseReplay(std::string(bytes.begin(), bytes.end()), script, bad)) {
+    std::cerr << file << ':' << bad.Line << ": " << bad.What << '\n';
+    status = kMalformed;
+    return false;
+  }
+  return true;
+}
+
+// What every run does once the game has stopped.
+int Finish(Game& g, const Options& o, std::int64_t virtualTime) {
+  if (o.DumpState) DumpState(g, virtualTime, std::cout);
+  if (!o.ScreenshotFile.empty()) {
+    Surface picture;
+    ComposeShownClientArea(g, picture);
+    std::string error;
+    if (!SavePng(picture, o.ScreenshotFile, error)) {
+      Complain(error);
+      return kFileTrouble;
+    }
+  }
+  return 0;
+}
+
+int RunHeadless(Game& g, const Options& o, const ReplayScript& script) {
+  HeadlessRun run(g);
+  SdlMusicSystem music(run, true, o.SoundFont);
+  music.AttachTo(g);
+  ShowTitle(g);
+  ReplayError bad;
+  if (!run.Run(script, bad)) {
+    std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
+    return kMalformed;
+  }
+  return Finish(g, o, run.Now());
+}
+
+int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
+  ReplayRecorder recorder;
+  std::string error;
+  if (!o.RecordFile.empty() && !recorder.Open(o.RecordFile, g.RandomSeed, error)) {
+    Complain(error);
+    return kFileTrouble;
+  }
+  WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
+  if (!window.Open(error)) {
+    Complain(error);
+    return kFileTrouble;
+  }
+  g.Screen = &window;
+  SdlMusicSystem music(window, false, o.SoundFont);
+  music.AttachTo(g);
+  ShowTitle(g);
+  if (!o.ReplayFile.empty()) window.PlayReplay(script);
+  ReplayError bad;
+  const bool ok = window.Run(bad);
+  g.Screen = nullptr;
+  if (!ok) {
+    std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
+    return kMalformed;
+  }
+  return Finish(g, o, window.Elapsed());
+}
+
+int RunWithOptions(Options o) {
+  const std::string assetDir = o.AssetDir.empty() ? DefaultAssetDir() : o.AssetDir;
+  for (std::string* path : {&o.ReplayFile, &o.RecordFile, &o.ScreenshotFile, &o.SoundFont}) *path = Absolute(*path);
+
+  ReplayScript script;
+  int status = 0;
+  if (!o.ReplayFile.empty() && !ReadReplay(o.ReplayFile, script, status)) return status;
+
+  auto g = std::make_unique<Game>();
+  std::string error;
+  auto text = TtfText::Create(error);
+  if (!text) {
+    Complain(error);
+    return kFileTrouble;
+  }
+  g->Text = text.get();
+  if (!LoadSheets(*g, assetDir, error)) {
+    Complain(error);
+    return kFileTrouble;
+  }
+  std::error_code ec;
+  std::filesystem::current_path(assetDir, ec);
+
+  const std::uint32_t seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
+  FormCreate(*g, seed);
+  g->PracticeStage = o.Stage;
+  return o.Headless ? RunHeadless(*g, o, script) : RunInWindow(*g, o, script);
+}
+
+}  // namespace
+
+int RunGame(const Options& options) {
+  const int status = RunWithOptions(options);
+  SDL_Quit();
+  return status;
+}

@@ -1,0 +1,46 @@
+#include "platform/Sheets.h"
+
+#include <SDL_filesystem.h>
+#include <SDL_stdinc.h>
+
+#include <filesystem>
+
+#include "platform/FileBytes.h"
+#include "shell/BmpDecode.h"
+#include "shell/Game.h"
+
+namespace {
+
+bool LoadSheet(const std::string& dir, const char* name, PaletteTags tags, Surface& sheet, std::string& error) {
+  const std::string path = (std::filesystem::path(dir) / name).string();
+  std::vector<unsigned char> bytes;
+  std::string why;
+  BmpImage image;
+  if (!ReadFileBytes(path, bytes, error)) return false;
+  if (!DecodeBmp(bytes, tags, image, why)) {
+    error = path + ": " + why;
+    return false;
+  }
+  sheet = std::move(image.Picture);
+  return true;
+}
+
+}  // namespace
+
+bool LoadSheets(Game& g, const std::string& dir, std::string& error) {
+  return LoadSheet(dir, "ChrImage.bmp", PaletteTags::None, g.ChrImage, error) &&
+         LoadSheet(dir, "Chr2Image.bmp", PaletteTags::DuoColours, g.Chr2Image, error) &&
+         LoadSheet(dir, "TitleImage.bmp", PaletteTags::None, g.TitleImage, error);
+}
+
+std::string DefaultAssetDir() {
+  char* base = SDL_GetBasePath();
+  std::filesystem::path beside;
+  if (base) {
+    beside = std::filesystem::path(base) / "assets";
+    SDL_free(base);
+  }
+  std::error_code ec;
+  if (!beside.empty() && std::filesystem::exists(beside / "ChrImage.bmp", ec)) return beside.string();
+  return ".";
+}

@@ -1,0 +1,231 @@
+#include "platform/WindowRun.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "audio/BGMPlayerNotify.h"
+#include "platform/VirtualKeys.h"
+#include "shell/ClientArea.h"
+#include "shell/Game.h"
+
+namespace {
+
+constexpr int kHoldPollMs = 10;
+constexpr int kOverlayFrameMs = 16;
+
+// The largest whole scale at which the window fits the usable desktop.
+int DesktopScale() {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  int w = 0, h = 0;
+  CanvasWindowSize(1, w, h);
+  return std::max(1, std::min(usable.w / w, usable.h / h));
+}
+
+}  // namespace
+
+WindowRun::~WindowRun() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+bool WindowRun::Open(std::string& error) {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    error = std::string("cannot start the video system: ") + SDL_GetError();
+    return false;
+  }
+  RegisterMusicEndedEvent();
+  int w = 0, h = 0, minW = 0, minH = 0;
+  CanvasWindowSize(DesktopScale(), w, h);
+  CanvasWindowSize(1, minW, minH);
+  window_ = SDL_CreateWindow("VELMORANE", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                             SDL_WINDOW_RESIZABLE);
+  if (window_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+  if (renderer_) {
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
+                                 kClientHeight);
+  }
+  if (!texture_) {
+    error = std::string("cannot open the window: ") + SDL_GetError();
+    return false;
+  }
+  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  SDL_SetWindowMinimumSize(window_, minW, minH);
+  return true;
+}
+
+void WindowRun::PlayReplay(const ReplayScript& script) {
+  replay_ = &script;
+  replayIndex_ = 0;
+}
+
+std::int64_t WindowRun::Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+
+std::int64_t WindowRun::Elapsed() const { return Now() - start_; }
+
+bool WindowRun::Run(ReplayError& error) {
+  start_ = Now();
+  lastTick_ = start_;
+  schedule_.Sync(g_, start_);
+  while (!g_.CloseRequested) {
+    if (!pending_.empty()) {
+      const Pending p = pending_.front();
+      pending_.pop_front();
+      Deliver(p);
+      continue;
+    }
+    const std::int64_t now = Now();
+    if (replay_) {
+      if (!StepReplay(now, error)) return false;
+    } else {
+      FireDueTimers(now);
+    }
+    if (g_.CloseRequested) break;
+    if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
+    WaitForInput(now);
+  }
+  return true;
+}
+
+void WindowRun::WaitForInput(std::int64_t now) {
+  if (!pending_.empty()) return;
+  std::optional<std::int64_t> wake = NextWake(now);
+  if (overlay_ && overlay_->WantsFrames()) wake = std::min(wake.value_or(LLONG_MAX), now + kOverlayFrameMs);
+  SDL_Event e;
+  int got = 0;
+  if (wake) {
+    const std::int64_t ms = std::clamp<std::int64_t>(*wake - Now(), 0, INT_MAX);
+    got = ms == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, static_cast<int>(ms));
+  } else {
+    got = SDL_WaitEvent(&e);
+  }
+  if (!got) return;
+  Enqueue(e);
+  while (SDL_PollEvent(&e)) Enqueue(e);
+}
+
+std::optional<std::int64_t> WindowRun::NextWake(std::int64_t now) const {
+  if (!replay_) return schedule_.NextDue();
+  if (replayIndex_ >= replay_->Steps.size()) return now;
+  const ReplayStep& step = replay_->Steps[replayIndex_];
+  if (step.What == ReplayStep::Kind::Wait) {
+    const std::int64_t end = waitEnd_.value_or(now);
+    const auto due = schedule_.NextDue();
+    return due ? std::min(end, *due) : end;
+  }
+  if (step.Dispatched.Kind == EventKind::Tick) return lastTick_ + g_.TimerById(step.Dispatched.Timer).Interval;
+  return now;
+}
+
+void WindowRun::Enqueue(const SDL_Event& e) {
+  if (e.type == SDL_QUIT) {
+    g_.CloseRequested = true;
+    return;
+  }
+  if (MusicEndedEventType() != 0 && e.type == MusicEndedEventType()) {
+    pending_.push_back(Pending{true, Event{}});
+    return;
+  }
+  if (overlay_ && overlay_->HandleEvent(e)) {
+    dirty_ = true;
+    return;
+  }
+  if (e.type == SDL_WINDOWEVENT) {
+    dirty_ = true;
+    if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !replay_) pending_.push_back({false, Event::Activation()});
+    return;
+  }
+  if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && !replay_) {
+    const int key = VirtualKeyFor(e.key.keysym.sym);
+    if (key == 0) return;
+    pending_.push_back({false, e.type == SDL_KEYDOWN ? Event::KeyDown(key) : Event::KeyUp(key)});
+  }
+}
+
+void WindowRun::Deliver(const Pending& p) {
+  if (p.MusicEnded) MusicEnded(g_);
+  else Dispatch(g_, p.Input, observer_);
+  dirty_ = true;
+  schedule_.Sync(g_, Now());
+}
+
+void WindowRun::FireDueTimers(std::int64_t now) {
+  schedule_.Sync(g_, now);
+  while (const auto id = schedule_.TakeDue(now)) {
+    Dispatch(g_, Event::Tick(*id), observer_);
+    dirty_ = true;
+    if (g_.CloseRequested || !pending_.empty()) return;
+    schedule_.Sync(g_, now);
+  }
+}
+
+// One step of the replay when its time has come. Ticks keep the rhythm of
+// their timer; a wait lets real time pass with the timers firing; every other
+// event runs at once.
+bool WindowRun::StepReplay(std::int64_t now, ReplayError& error) {
+  if (replayIndex_ >= replay_->Steps.size()) {
+    replay_ = nullptr;
+    schedule_.RestartAll(g_, now);
+    return true;
+  }
+  const ReplayStep& step = replay_->Steps[replayIndex_];
+  if (step.What == ReplayStep::Kind::Wait) {
+    if (!waitEnd_) waitEnd_ = now + step.Ms;
+    FireDueTimers(now);
+    if (now >= *waitEnd_) {
+      waitEnd_.reset();
+      ++replayIndex_;
+    }
+    return true;
+  }
+  const Event& e = step.Dispatched;
+  if (e.Kind == EventKind::Tick) {
+    const Timer& t = g_.TimerById(e.Timer);
+    if (!t.Enabled) {
+      error.Line = step.Line;
+      error.What = std::string(TimerName(e.Timer)) + " is not enabled";
+      return false;
+    }
+    if (now < lastTick_ + t.Interval) return true;
+    // After a stall the rhythm starts again from now rather than catching up.
+    lastTick_ = now - lastTick_ > 2 * t.Interval ? now : lastTick_ + t.Interval;
+  }
+  ++replayIndex_;
+  Dispatch(g_, e, observer_);
+  dirty_ = true;
+  schedule_.Sync(g_, now);
+  return true;
+}
+
+void WindowRun::HoldFor(const std::function<bool()>& finished) {
+  while (!finished() && !g_.CloseRequested) {
+    if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
+    SDL_Event e;
+    if (!SDL_WaitEventTimeout(&e, kHoldPollMs)) continue;
+    Enqueue(e);
+    while (SDL_PollEvent(&e)) Enqueue(e);
+  }
+  const std::int64_t now = Now();
+  schedule_.RestartAll(g_, now);
+  lastTick_ = now;
+}
+
+void WindowRun::Present() {
+  ComposeShownClientArea(g_, picture_);
+  SDL_UpdateTexture(texture_, nullptr, picture_.Pixels().data(), kClientWidth * static_cast<int>(sizeof(Pixel)));
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  const Viewport v = FitCanvas(w, h);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  const SDL_Rect menuStrip{v.X, v.Y, kClientWidth * v.Scale, kMenuBarHeight * v.Scale};
+  SDL_SetRenderDrawColor(renderer_, (kFaceColour >> 16) & 0xFF, (kFaceColour >> 8) & 0xFF, kFaceColour & 0xFF, 255);
+  SDL_RenderFillRect(renderer_, &menuStrip);
+  const SDL_Rect client{v.ClientX, v.ClientY, kClientWidth * v.Scale, kClientHeight * v.Scale};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &client);
+  if (overlay_) overlay_->Draw(renderer_, v);
+  SDL_RenderPresent(renderer_);
+  dirty_ = false;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+#include <SDL.h>
+
+#include "platform/FrameOverlay.h"
+#include "platform/Hold.h"
+#include "platform/TimerSchedule.h"
+#include "shell/Events.h"
+#include "shell/Replay.h"
+#include "shell/Services.h"
+#include "shell/Surface.h"
+
+struct Game;
+
+// The main window: shows the client area, turns keys, focus and the music's
+// end into game events, fires the timers from the monotonic clock, and plays
+// a replay at its real pace before handing over to the keyboard.
+class WindowRun : public GameHold, public Presenter {
+ public:
+  WindowRun(Game& g, EventObserver* observer) : g_(g), observer_(observer) {}
+  ~WindowRun() override;
+  WindowRun(const WindowRun&) = delete;
+  WindowRun& operator=(const WindowRun&) = delete;
+
+  // Opens the window at the largest whole scale that fits the desktop; false
+  // with a one-line reason.
+  bool Open(std::string& error);
+  SDL_Window* Window() const { return window_; }
+  SDL_Renderer* Renderer() const { return renderer_; }
+  void SetOverlay(FrameOverlay* overlay) { overlay_ = overlay; }
+  // The steps to play before the keyboard takes over (user keys are ignored
+  // until then).
+  void PlayReplay(const ReplayScript& script);
+
+  // Runs until the window is closed or the game closes it. A replay 'tick'
+  // of a timer that is not enabled stops the run: false with the step.
+  bool Run(ReplayError& error);
+  // Milliseconds since Run began.
+  std::int64_t Elapsed() const;
+
+  void Repaint() override { dirty_ = true; }
+  void HoldFor(const std::function<bool()>& finished) override;
+  void AdvanceVirtualClock(std::int64_t) override {}
+  bool Headless() const override { return false; }
+
+ private:
+  // A game input waiting its turn: an event for Dispatch, or the music's end.
+  struct Pending {
+    bool MusicEnded = false;
+    Event Input;
+  };
+
+  static std::int64_t Now();
+  void Enqueue(const SDL_Event& e);
+  void Deliver(const Pending& p);
+  void FireDueTimers(std::int64_t now);
+  bool StepReplay(std::int64_t now, ReplayError& error);
+  std::optional<std::int64_t> NextWake(std::int64_t now) const;
+  void WaitForInput(std::int64_t now);
+  void Present();
+
+  Game& g_;
+  EventObserver* observer_;
+  FrameOverlay* overlay_ = nullptr;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  Surface picture_;
+  bool dirty_ = true;
+
+  TimerSchedule schedule_;
+  std::deque<Pending> pending_;
+  std::int64_t start_ = 0;
+
+  const ReplayScript* replay_ = nullptr;
+  std::size_t replayIndex_ = 0;
+  std::int64_t lastTick_ = 0;  // when the replay's last tick ran
+  std::optional<std::int64_t> waitEnd_;
+};
