@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+#include "stages/StageBuilders.h"
+#include "stages/StageTestSupport.h"
+
+namespace {
+
+using namespace stagetest;
+using Builder = void (*)(Game&);
+
+struct NamedBuilder {
+  const char* Name;
+  Builder Build;
+  i32 PlayMode, StageNo;
+};
+
+const NamedBuilder kBuilders[] = {
+    {"Stage1", BuildStage1, 0, 1}, {"Stage2", BuildStage2, 0, 2}, {"Stage3", BuildStage3, 0, 3},
+    {"Stage4", BuildStage4, 0, 4}, {"Stage5", BuildStage5, 0, 5}, {"Stage6", BuildStage6, 0, 6},
+    {"Stage7", BuildStage7, 0, 7}, {"Stage8", BuildStage8, 0, 8}, {"Stage9", BuildStage9, 0, 9},
+    {"Stage10", BuildStage10, 0, 10}, {"Duo", BuildDuoStage, 1, 1},
+};
+
+class EveryBuilder : public testing::TestWithParam<NamedBuilder> {};
+
+TEST_P(EveryBuilder, KeepsToTheTileCodesAndTheTableLimits) {
+  const std::set<i32> codes{0, 1, 2, 3, 10, 11, 12, 21, 22, 31, 33};
+  ForManySeeds(GetParam().Build, [&](const Game& g) {
+    for (int c = 0; c <= 22; ++c)
+      for (int r = 0; r <= 19; ++r) ASSERT_TRUE(codes.count(g.MapData[c][r])) << c << "," << r;
+    for (int c = 0; c < kGridSize; ++c)
+      for (int r = 20; r < kGridSize; ++r) ASSERT_EQ(g.MapData[c][r], 0) << c << "," << r;
+    for (int c = 24; c < kGridSize; ++c)
+      for (int r = 0; r < 20; ++r) ASSERT_EQ(g.MapData[c][r], 0) << c << "," << r;
+    ASSERT_LE(CountCells(g, 10), kItemLimit);
+    ASSERT_GE(g.EnemyCount, 1);
+    ASSERT_LE(g.EnemyCount, 50);
+    for (i32 i = 0; i < g.EnemyCount; ++i) {
+      ASSERT_GE(g.EnemyKind[i], 0);
+      ASSERT_LE(g.EnemyKind[i], 4);
+    }
+    ASSERT_GE(g.PlayerX, 0);
+    ASSERT_LE(g.PlayerX, 528);
+    ASSERT_GE(g.PlayerY, 0);
+    ASSERT_LE(g.PlayerY, 456);
+  });
+}
+
+// Whatever an earlier stage left behind, the same generator state gives the
+// same stage, and no enemy starts in mid-arc.
+TEST_P(EveryBuilder, StartsFromACleanSlate) {
+  const NamedBuilder& b = GetParam();
+  auto fresh = std::make_unique<Game>();
+  auto used = std::make_unique<Game>();
+  for (int k = 0; k < 50; ++k) {
+    for (auto& column : used->MapData)
+      for (i32& cell : column) cell = 10;
+    for (i32 i = 0; i < kEnemySlots; ++i) {
+      used->EnemyJumping[i] = 1;
+      used->EnemyJumpTick[i] = 7;
+      used->EnemyJumpDX[i] = 4;
+      used->EnemyJumpX[i] = 100;
+      used->EnemyJumpY[i] = 200;
+    }
+    used->EnemyCount = 50;
+    used->LiftCount = 40;
+    used->PlayMode = b.PlayMode;
+    used->StageNo = b.StageNo;
+    fresh->RandomSeed = used->RandomSeed = SeedNo(k);
+    b.Build(*fresh);
+    BuildStage(*used);
+    for (int c = 0; c < kGridSize; ++c)
+      for (int r = 0; r < kGridSize; ++r) ASSERT_EQ(used->MapData[c][r], fresh->MapData[c][r]);
+    ASSERT_EQ(used->RandomSeed, fresh->RandomSeed);
+    ASSERT_EQ(used->EnemyCount, fresh->EnemyCount);
+    ASSERT_EQ(used->LiftCount, fresh->LiftCount);
+    for (i32 i = 0; i < kEnemySlots; ++i) {
+      ASSERT_EQ(used->EnemyJumping[i], 0);
+      ASSERT_EQ(used->EnemyJumpTick[i], 0);
+      ASSERT_EQ(used->EnemyJumpDX[i], 0);
+      ASSERT_EQ(used->EnemyJumpX[i], 0);
+      ASSERT_EQ(used->EnemyJumpY[i], 0);
+    }
+    for (i32 i = 0; i < fresh->EnemyCount; ++i) {
+      ASSERT_EQ(used->EnemyX[i], fresh->EnemyX[i]);
+      ASSERT_EQ(used->EnemyY[i], fresh->EnemyY[i]);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, EveryBuilder, testing::ValuesIn(kBuilders),
+                         [](const testing::TestParamInfo<NamedBuilder>& info) { return info.param.Name; });
+
+void ExpectBouncerOnFreeCell(const Game& g, i32 i, i32 lastRow) {
+  EXPECT_EQ(g.EnemyKind[i], 2);
+  EXPECT_EQ(g.EnemyX[i] % 24, 0);
+  EXPECT_EQ(g.EnemyY[i] % 24, 0);
+  const i32 c = g.EnemyX[i] / 24;
+  const i32 r = g.EnemyY[i] / 24;
+  EXPECT_GE(c, 1);
+  EXPECT_LE(c, 21);
+  EXPECT_GE(r, 1);
+  EXPECT_LE(r, lastRow);
+  EXPECT_EQ(g.MapData[c][r], 0);
+  EXPECT_EQ(std::abs(g.EnemyDX[i]), 1);
+  EXPECT_EQ(std::abs(g.EnemyDY[i]), 1);
+}
+
+TEST(Stage1, SevenPlatformsOverAFloor) {
+  ForManySeeds(BuildStage1, [](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    ASSERT_LE(CountCells(g, 10), 6);
+    ASSERT_EQ(g.EnemyCount, 3);
+    EXPECT_EQ(g.EnemyKind[0], 4);
+    EXPECT_EQ(g.EnemyX[0], 264);
+    EXPECT_EQ(g.EnemyY[0], 24);
+    ExpectBouncerOnFreeCell(g, 1, 10);
+    ExpectBouncerOnFreeCell(g, 2, 10);
+    EXPECT_EQ(g.LiftCount, 0);
+    EXPECT_EQ(g.PlayerX, 264);
+    EXPECT_EQ(g.PlayerY, 432);
+  });
+}
+
+TEST(Stage2, AlwaysEightItems) {
+  ForManySeeds(BuildStage2, [](const Game& g) {
+    ASSERT_EQ(CountCells(g, 10), 8);
+    ASSERT_TRUE(RowIs(g, 1, 2));
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    for (int r = 1; r <= 18; ++r) ASSERT_EQ(g.MapData[11][r], 2);
+    ASSERT_EQ(g.EnemyCount, 5);
+    for (i32 i = 0; i < 5; ++i) ExpectBouncerOnFreeCell(g, i, 10);
+  });
+}
+
+TEST(Stage3, LaddersLoseAtMostOneRungAndEachHasAnItemBeside) {
+  const int ladders[5] = {0, 5, 11, 17, 22};
+  ForManySeeds(BuildStage3, [&](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    for (int column : ladders) {
+      int gaps = 0;
+      for (int r = 1; r <= 18; ++r) gaps += g.MapData[column][r] != 2;
+      ASSERT_LE(gaps, 1) << column;
+    }
+    ASSERT_GE(CountCells(g, 10), 5);
+    ASSERT_EQ(g.EnemyCount, 2);
+    EXPECT_EQ(g.EnemyKind[0], 0);
+    EXPECT_EQ(g.EnemyKind[1], 1);
+  });
+}
+
+TEST(Stage4, LiftsRestOnTheGroundUnderTheirShaftTop) {
+  ForManySeeds(BuildStage4, [](const Game& g) {
+    ASSERT_GE(g.LiftCount, 2);
+    for (i32 i = 0; i < g.LiftCount; ++i) {
+      const i32 c = g.LiftX[i] / 24;
+      const i32 r = g.LiftY[i] / 24;
+      ASSERT_GE(c, 1);
+      ASSERT_LE(c, 21);
+      ASSERT_EQ(g.MapData[c][r], 33);
+      const bool upperBand = r <= 10;
+      ASSERT_GE(r, upperBand ? 5 : 14);
+      ASSERT_EQ(g.MapData[c][upperBand ? 4 : 13], 31);
+      ASSERT_EQ(g.LiftDir[i], -1);
+      ASSERT_EQ(g.LiftMoving[i], 0);
+      ASSERT_EQ(g.LiftSeen[i], 0);
+    }
+    ASSERT_EQ(CountCells(g, 10), 6);
+    ASSERT_EQ(g.EnemyCount, 4);
+    for (i32 i = 0; i < 4; ++i) {
+      EXPECT_EQ(g.EnemyKind[i], 3);
+      EXPECT_NE(g.MapData[g.EnemyX[i] / 24][g.EnemyY[i] / 24 + 1], 0);
+    }
+    EXPECT_EQ(g.EnemyDX[0], 1);
+    EXPECT_EQ(g.EnemyDX[1], -1);
+  });
+}
+
+TEST(Stage5, EightItemsAndTwoSeparateLaddersPerFloor) {
+  ForManySeeds(BuildStage5, [](const Game& g) {
+    ASSERT_EQ(CountCells(g, 10), 8);
+    ASSERT_TRUE(RowIs(g, 1, 1));
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    for (int k = 0; k < 8; ++k) {
+      int first = -1, count = 0, last = -1;
+      for (int c = 0; c <= 22; ++c) {
+        if (g.MapData[c][3 + 2 * k] != 2) continue;
+        if (first < 0) first = c;
+        last = c;
+        ++count;
+      }
+      ASSERT_EQ(count, 2);
+      ASSERT_GE(last - first, 2);
+    }
+    ASSERT_EQ(g.EnemyCount, 5);
+    for (i32 i = 0; i < 5; ++i) {
+      EXPECT_EQ(g.EnemyKind[i], 1);
+      EXPECT_EQ(std::abs(g.EnemyDX[i]), 4);
+      EXPECT_EQ(g.EnemyY[i] / 24 % 2, 0);
+      EXPECT_GE(g.EnemyY[i], 48);
+      EXPECT_LE(g.EnemyY[i], 384);
+    }
+  });
+}
+
+TEST(Stage6, SixItemsAndOneTwoCellHolePerFloor) {
+  ForManySeeds(BuildStage6, [](const Game& g) {
+    ASSERT_EQ(CountCells(g, 10), 6);
+    for (int level = 0; level < 3; ++level) {
+      const int floor = 5 * level + 3;
+      for (int half = 0; half < 2; ++half) {
+        int holes = 0, first = -1;
+        for (int c = 11 * half + 1; c <= 11 * half + 10; ++c)
+          if (g.MapData[c][floor] == 0) {
+            if (first < 0) first = c;
+            ++holes;
+          }
+        ASSERT_EQ(holes, 2);
+        ASSERT_EQ(g.MapData[first + 1][floor], 0);
+      }
+    }
+    for (int r = 0; r <= 18; ++r) {
+      ASSERT_EQ(g.MapData[0][r], 0);
+      ASSERT_EQ(g.MapData[22][r], 0);
+    }
+  });
+}
+
+TEST(Stage7, RoomsOverSpikesWithBouncersFarFromTheStart) {
+  ForManySeeds(BuildStage7, [](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 3));
+    ASSERT_GE(CountCells(g, 10), 1);
+    ASSERT_EQ(g.EnemyCount, 3);
+    EXPECT_EQ(g.EnemyKind[0], 0);
+    for (i32 i = 1; i < 3; ++i) {
+      ExpectBouncerOnFreeCell(g, i, 17);
+      EXPECT_GE(std::abs(g.EnemyX[i] / 24 - 11) + std::abs(g.EnemyY[i] / 24 - 9), 7);
+    }
+    EXPECT_EQ(g.PlayerX, 264);
+    EXPECT_EQ(g.PlayerY, 216);
+  });
+}
+
+TEST(Stage8, SixSlopeWalkersStandingOnGround) {
+  ForManySeeds(BuildStage8, [](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    for (int row : {2, 7, 13})
+      for (int c = 0; c <= 22; ++c) ASSERT_TRUE(g.MapData[c][row] == 1 || g.MapData[c][row] == 2);
+    ASSERT_EQ(g.EnemyCount, 6);
+    for (i32 i = 0; i < 6; ++i) {
+      EXPECT_EQ(g.EnemyKind[i], 3);
+      const i32 under = g.MapData[g.EnemyX[i] / 24][g.EnemyY[i] / 24 + 1];
+      EXPECT_TRUE(under != 0 && under != 10);
+      EXPECT_EQ(g.EnemyDX[i], i % 2 == 0 ? 1 : -1);
+    }
+    ASSERT_GE(CountCells(g, 21) + CountCells(g, 22), 1);
+  });
+}
+
+TEST(Stage9, ThreeLiftsUnderTheLadderRow) {
+  ForManySeeds(BuildStage9, [](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 3));
+    ASSERT_EQ(g.LiftCount, 3);
+    for (i32 i = 0; i < 3; ++i) {
+      const i32 c = g.LiftX[i] / 24;
+      ASSERT_GE(c, 8 * i);
+      ASSERT_LE(c, 8 * i + 7);
+      ASSERT_EQ(g.MapData[c][g.LiftY[i] / 24], 33);
+      ASSERT_EQ(g.MapData[c][2], 31);
+      ASSERT_LT(g.LiftY[i] / 24, 18);
+    }
+    ASSERT_GE(CountCells(g, 10), 2);  // the third's item may lie in column 23
+    ASSERT_EQ(g.EnemyCount, 5);
+  });
+}
+
+TEST(Stage10, TheBorderStaysSolid) {
+  ForManySeeds(BuildStage10, [](const Game& g) {
+    for (int c = 0; c <= 22; ++c) {
+      ASSERT_EQ(g.MapData[c][0], 1);
+      ASSERT_EQ(g.MapData[c][19], 1);
+    }
+    for (int r = 0; r <= 19; ++r) {
+      ASSERT_EQ(g.MapData[0][r], 1);
+      ASSERT_EQ(g.MapData[22][r], 1);
+    }
+    ASSERT_NE(g.MapData[11][10], 1);
+    ASSERT_LE(g.EnemyCount, 5);
+    for (i32 i = 0; i < g.EnemyCount; ++i) {
+      EXPECT_EQ(g.EnemyKind[i], 1);
+      EXPECT_EQ(std::abs(g.EnemyDX[i]) + std::abs(g.EnemyDY[i]), 4);
+    }
+  });
+}
+
+TEST(DuoStage, NoSpikesUnderItemsAndNoLifts) {
+  ForManySeeds(BuildDuoStage, [](const Game& g) {
+    ASSERT_TRUE(RowIs(g, 19, 1));
+    for (int c = 0; c <= 22; ++c)
+      for (int r = 1; r <= 18; ++r)
+        if (g.MapData[c][r] == 3) {
+          ASSERT_NE(g.MapData[c][r - 1], 10);
+        }
+    ASSERT_GE(CountCells(g, 3), 1);
+    ASSERT_LE(CountCells(g, 10), 6);
+    ASSERT_EQ(g.EnemyCount, 3);
+    ASSERT_EQ(g.LiftCount, 0);
+  });
+}
+
+}  // namespace
