@@ -1,0 +1,20 @@
+#include "play/Items.h"
+
+#include "play/DrawSprite.h"
+#include "play/Touches.h"
+#include "shell/Game.h"
+
+void CollectAndDrawItems(Game& g) {
+  for (i32 i = 0; i < g.ItemCount; ++i) {
+    if (g.ItemPhase[i] < 0) continue;
+    if (Touches(g.PlayerX, g.PlayerY, g.ItemX[i], g.ItemY[i])) {
+      g.PlaySound("get1.wav");
+      g.ItemPhase[i] = -1;
+      g.ItemsLeft -= 1;
+      continue;
+    }
+    // Two frames, four ticks each.
+    DrawOpaque(g.BuffImage, g.ChrImage, 128 + 32 * (g.ItemPhase[i] / 4), 0, g.ItemX[i], g.ItemY[i]);
+    g.ItemPhase[i] = (g.ItemPhase[i] + 1) % 8;
+  }
+}

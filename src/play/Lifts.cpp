@@ -1,0 +1,49 @@
+#include "play/Lifts.h"
+
+#include "play/DrawSprite.h"
+#include "play/Geometry.h"
+#include "shell/Game.h"
+#include "stages/MapQueries.h"
+
+namespace {
+
+constexpr i32 kUpperShaftEnd = 31;
+constexpr i32 kLowerShaftEnd = 33;
+
+bool IsShaftEnd(i32 code) { return code >= kUpperShaftEnd && code <= kLowerShaftEnd; }
+
+// Off the lift's exact position, so the character does not board again at
+// once; to the left where the right would leave the field.
+void PushOffLift(Game& g) {
+  g.PlayerX += g.PlayerX + 4 > kMaxX ? -4 : 4;
+  g.OnLift = 0;
+}
+
+void MoveLift(Game& g, i32 i) {
+  const bool carriesPlayer = g.PlayerX == g.LiftX[i] && g.PlayerY + kCell == g.LiftY[i];
+  if (carriesPlayer && g.PlayerState == 0) {
+    g.LiftMoving[i] = 1;
+    g.LiftSeen[i] = 1;
+    g.OnLift = 1;
+  }
+  if (g.LiftMoving[i] == 1) {
+    g.LiftY[i] += 4 * g.LiftDir[i];
+    if (carriesPlayer && g.PlayerState == 0) g.PlayerY += 4 * g.LiftDir[i];
+    const i32 code = Cell(g, g.LiftX[i] / kCell, g.LiftY[i] / kCell);
+    if (g.LiftY[i] % kCell == 0 && IsShaftEnd(code)) {
+      if (code == kUpperShaftEnd) g.LiftDir[i] = 1;
+      if (code == kLowerShaftEnd) g.LiftDir[i] = -1;
+      g.LiftMoving[i] = 0;
+      if (carriesPlayer) PushOffLift(g);
+    }
+  }
+  if (g.LiftSeen[i] == 1) {
+    DrawMasked(g.BuffImage, g.ChrImage, 288, 160, 288, 192, g.LiftX[i], g.LiftY[i]);
+  }
+}
+
+}  // namespace
+
+void MoveLifts(Game& g) {
+  for (i32 i = 0; i < g.LiftCount; ++i) MoveLift(g, i);
+}

@@ -1,0 +1,22 @@
+#include "play/MoveEnemy.h"
+
+#include "play/EnemyKinds.h"
+#include "shell/Game.h"
+
+namespace {
+
+// Below this an enemy has dropped out of the field for good.
+constexpr i32 kGoneBelowY = 960;
+
+}  // namespace
+
+void MoveEnemy(Game& g, i32 i) {
+  if (g.EnemyY[i] > kGoneBelowY) return;
+  switch (g.EnemyKind[i]) {
+    case 1: MoveClimber(g, i); break;
+    case 2: MoveBouncer(g, i); break;
+    case 3: MoveSlopeWalker(g, i); break;
+    case 4: MoveWanderer(g, i); break;
+    default: MoveChaser(g, i); break;
+  }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/Game.h"
+
+// One frame of the character in play (PlayerState 0): slopes, steering,
+// jumps and falls, ladders, walls, field edges, the lift lock, uncovering,
+// then the view and the character drawn on BuffImage. savedX and savedY are
+// the position the frame began with.
+void PlayStep(Game& g, i32 savedX, i32 savedY);

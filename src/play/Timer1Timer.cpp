@@ -1,0 +1,13 @@
+#include "play/DuoStep.h"
+#include "play/SoloStep.h"
+#include "shell/Game.h"
+#include "shell/TimerHandlers.h"
+
+void Timer1Timer(Game& g) {
+  if (g.Paused == 1) return;
+  if (g.PlayMode == 1) {
+    DuoStep(g);
+  } else {
+    SoloStep(g);
+  }
+}

@@ -1,0 +1,20 @@
+#include "play/Uncover.h"
+
+#include "play/Geometry.h"
+
+void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h) {
+  g.SightImage.Blit(g.BGImage, x, y, w, h, x, y, RasterOp::Copy);
+}
+
+void UncoverCell(Game& g, i32 x, i32 y) { UncoverRect(g, x, y, kCell, kCell); }
+
+void RecordStoodOnWall(Game& g, i32 c, i32 r) {
+  if (c < 0 || c >= kGridSize || r < 0 || r >= kGridSize) return;
+  if (g.Revealed[c][r] != 0 || g.MapData[c][r] != 1) return;
+  g.Revealed[c][r] = 1;
+  if (g.RevealCount >= 0 && g.RevealCount < kRevealSlots) {
+    g.RevealX[g.RevealCount] = c;
+    g.RevealY[g.RevealCount] = r;
+    g.RevealCount += 1;
+  }
+}

@@ -1,0 +1,105 @@
+#include "stages/PaintStage.h"
+
+#include "shell/Game.h"
+
+namespace {
+
+constexpr i32 kCellPixels = 24;
+constexpr i32 kLastColumn = 22;
+constexpr i32 kLastPaintedRow = 20;
+constexpr i32 kItemCode = 10;
+
+struct SheetCell {
+  const Surface* sheet;
+  i32 x, y;
+};
+
+bool IsShaftEnd(i32 code) { return code >= 31 && code <= 33; }
+
+// The one-player tile of a cell code; shaft ends come from the two-player sheet.
+SheetCell SoloTile(const Game& g, i32 code) {
+  switch (code) {
+    case 1: return {&g.ChrImage, 32, 0};
+    case 2: return {&g.ChrImage, 0, 0};
+    case 3: return {&g.ChrImage, 160, 160};
+    case 11:
+    case 21: return {&g.ChrImage, 224, 160};
+    case 12:
+    case 22: return {&g.ChrImage, 256, 160};
+    default: break;
+  }
+  if (IsShaftEnd(code)) return {&g.Chr2Image, 224, 0};
+  return {&g.ChrImage, 64, 0};
+}
+
+// The blue-tinted two-player tile; the red one lies 32 pixels lower.
+SheetCell DuoTile(const Game& g, i32 code) {
+  switch (code) {
+    case 1: return {&g.Chr2Image, 32, 0};
+    case 2: return {&g.Chr2Image, 0, 0};
+    case 3: return {&g.Chr2Image, 0, 96};
+    case 11:
+    case 21: return {&g.Chr2Image, 160, 0};
+    case 12:
+    case 22: return {&g.Chr2Image, 192, 0};
+    default: return {&g.Chr2Image, 64, 0};
+  }
+}
+
+void CopyCell(Surface& dest, SheetCell tile, i32 x, i32 y) {
+  dest.Blit(*tile.sheet, tile.x, tile.y, kCellPixels, kCellPixels, x, y, RasterOp::Copy);
+}
+
+Surface& DuoBackground(Game& g, i32 k) {
+  if (g.BGImages[k]) return *g.BGImages[k];
+  return k == 0 ? g.BG1Image : g.BG2Image;
+}
+
+// The item list keeps writing its last slot once 99 items are counted.
+void ListItem(Game& g, i32 column, i32 row) {
+  g.ItemX[g.ItemCount] = kCellPixels * column;
+  g.ItemY[g.ItemCount] = kCellPixels * row;
+  g.ItemPhase[g.ItemCount] = 4 * g.Random(2);
+  if (g.ItemCount < kItemLimit) g.ItemCount += 1;
+  g.MapData[column][row] = 0;
+}
+
+void PaintCell(Game& g, i32 code, i32 x, i32 y) {
+  const SheetCell black{&g.ChrImage, 288, 0};
+  if (g.PlayMode != 1) {
+    const SheetCell tile = SoloTile(g, code);
+    CopyCell(g.BGImage, tile, x, y);
+    CopyCell(g.SightImage, code == 3 ? tile : black, x, y);
+    return;
+  }
+  for (i32 k = 0; k < 2; ++k) {
+    SheetCell tile = DuoTile(g, code);
+    tile.y += 32 * k;
+    CopyCell(DuoBackground(g, k), tile, x, y);
+    CopyCell(g.SightImage, black, x, y);
+  }
+}
+
+}  // namespace
+
+void ListItemsAndPaint(Game& g) {
+  g.ItemCount = 0;
+  for (i32 column = 0; column <= kLastColumn; ++column) {
+    for (i32 row = 0; row <= kLastPaintedRow; ++row) {
+      const i32 code = g.MapData[column][row];
+      if (code == kItemCode) ListItem(g, column, row);
+      PaintCell(g, code, kCellPixels * column, kCellPixels * row);
+    }
+  }
+}
+
+void PaintDuoCheckerboard(Game& g) {
+  for (i32 row = 0; row < 20; ++row) {
+    for (i32 column = 0; column <= kLastColumn; ++column) {
+      const i32 x = kCellPixels * column;
+      const i32 y = kCellPixels * row;
+      const Surface& from = DuoBackground(g, ((column + 3) / 5 + row / 5) % 2);
+      g.SightImage.Blit(from, x, y, kCellPixels, kCellPixels, x, y, RasterOp::Copy);
+    }
+  }
+}

@@ -1,0 +1,70 @@
+#include "stages/StartStage.h"
+
+#include <string>
+
+#include "play/ShowRest.h"
+#include "screens/DrawMoji.h"
+#include "screens/ShowScore.h"
+#include "shell/Game.h"
+#include "stages/PaintStage.h"
+#include "stages/StageBuilders.h"
+#include "stages/StageResets.h"
+
+namespace {
+
+const std::string& StageName(const Game& g) {
+  static const std::string kNone;
+  if (g.StageNo < 0 || g.StageNo >= static_cast<i32>(g.StageNames.size())) return kNone;
+  return g.StageNames[g.StageNo];
+}
+
+void ShowCaption(Game& g) {
+  g.StageMemo.clear();
+  g.StageMemo.push_back("STAGE " + std::to_string(g.StageNo));
+  g.StageMemo.push_back(StageName(g));
+}
+
+// The first picture: the view as it starts, with the stage title over it.
+void ShowFirstPicture(Game& g) {
+  g.CRTImage.Blit(g.SightImage, 0, 0);
+  const std::string& name = StageName(g);
+  const int left = 220 - 5 * static_cast<int>(name.size());
+  DrawMoji(g, g.CRTImage, "STAGE " + std::to_string(g.StageNo) + ":" + name, 2, 2, left, 200, 20,
+           0xFFFFFF, "Arial");
+  g.RepaintCRT();
+}
+
+// The jingle holds the game with the title on screen until it has ended.
+void PlayJingle(Game& g) {
+  g.BGMPlayer.SetFileName("START.mid");
+  g.BGMPlayer.Open();
+  g.BGMPlayer.SetNotify(false);
+  g.BGMPlayer.SetWait(true);
+  g.BGMPlayer.Play();
+  g.BGMPlayer.Close();
+}
+
+// The stage tune repeats through its completion notice.
+void StartStageMusic(Game& g) {
+  g.BGMPlayer.SetFileName("BGM" + std::to_string(g.StageNo) + ".mid");
+  g.BGMPlayer.Open();
+  g.BGMPlayer.Play();
+}
+
+}  // namespace
+
+void StartStage(Game& g) {
+  g.LiftCount = 0;
+  g.EnemyCount = 0;
+  BuildStage(g);
+  ShowCaption(g);
+  ListItemsAndPaint(g);
+  ResetCharactersForStage(g);
+  if (g.PlayMode == 1) PaintDuoCheckerboard(g);
+  ShowFirstPicture(g);
+  PlayJingle(g);
+  StartStageMusic(g);
+  ShowRest(g);
+  ResetRevealed(g);
+  ShowScore(g);
+}
