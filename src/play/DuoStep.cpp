@@ -1,0 +1,90 @@
+#include "play/DuoStep.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "play/DrawSprite.h"
+#include "play/DuoStepParts.h"
+#include "screens/DrawMoji.h"
+#include "stages/MapQueries.h"
+
+namespace {
+
+bool InPlay(const Game& g, int i) { return g.DuoState[i] == 0; }
+
+// The walking, jumping or climbing figure of a player in play.
+i32 FigureColumn(const Game& g, int i) {
+  const i32 x = g.DuoX[i];
+  const i32 y = g.DuoY[i];
+  i32 f = (x % 32) / 8;
+  if (f == 3) f = 1;
+  i32 d = g.DuoDX[i] < 0 ? 1 : 0;
+  i32 column = 96 * d + 32 * f;
+  if (g.DuoJumping[i] != 0) {
+    d = g.DuoJumpDX[i] < 0 ? 1 : 0;
+    column = g.DuoJumpTick[i] < 7 ? 96 * d : 192 + 32 * d;
+  }
+  if (HitsWallY(g, x, y, 1) == 0 && IsLadder(g, x, y, 0) == 1) column = 256 + 32 * ((y % 16) / 8);
+  return column;
+}
+
+void DrawPlayersInPlay(Game& g) {
+  for (int i = 0; i < 2; ++i) {
+    if (!InPlay(g, i)) continue;
+    const i32 x = FigureColumn(g, i);
+    DrawMasked(g.BuffImage, g.ChrImage, x, 32, x, 64, g.DuoX[i], g.DuoY[i]);
+  }
+}
+
+// Spikes under a player in play start the hop that drops it out of the field.
+void CheckSpikes(Game& g) {
+  for (int i = 0; i < 2; ++i) {
+    if (InPlay(g, i) && IsOnSpikes(g, g.DuoX[i], g.DuoY[i]) == 1) {
+      g.PlaySound("miss1.wav");
+      g.DuoState[i] = -5;
+    }
+  }
+}
+
+// A player gone off the top has won; one gone off the bottom has lost. When
+// both are gone, player 2's state decides.
+void AnnounceWinner(Game& g) {
+  i32 w = 0;
+  for (int i = 0; i < 2; ++i) {
+    if (g.DuoState[i] <= -200) w = g.DuoState[i];
+  }
+  if (w == 0) return;
+  DrawMoji(g, g.CRTImage, "PLAYER-" + std::to_string(-w - 199) + " Won!", 2, 2, 200, 200, 25,
+           0xFFFFFF, "Arial");
+  g.Timer1.SetEnabled(false);
+  g.Timer2.SetEnabled(true);
+}
+
+// A player with every item touched flies up, never slower than 2 pixels a
+// frame, until it leaves the top of the field.
+void LaunchFinishers(Game& g) {
+  for (int i = 0; i < 2; ++i) {
+    if (g.DuoItemsLeft[i] == 0) {
+      g.DuoState[i] = static_cast<i32>(std::lround(-std::sqrt(std::abs(g.DuoY[i])) - 2.0));
+    }
+  }
+}
+
+}  // namespace
+
+void DuoStep(Game& g) {
+  g.BuffImage.Blit(g.SightImage, 0, 0);
+  MoveDuoPlayer(g, 0);
+  MoveDuoPlayer(g, 1);
+  // With both players in play the cells just uncovered show at once; a
+  // rising or falling figure was drawn over the first copy and stays.
+  if (InPlay(g, 0) && InPlay(g, 1)) g.BuffImage.Blit(g.SightImage, 0, 0);
+  DrawPlayersInPlay(g);
+  DrawAndTouchDuoItems(g);
+  CheckSpikes(g);
+  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  AnnounceWinner(g);
+  LaunchFinishers(g);
+  g.RepaintCRT();
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/Game.h"
+
+// Records the effects asked for.
+class DuoSounds : public SoundEffects {
+ public:
+  void Play(const std::string& file) override { Played.push_back(file); }
+  int Count(const std::string& file) const {
+    int n = 0;
+    for (const std::string& f : Played) n += f == file;
+    return n;
+  }
+  std::vector<std::string> Played;
+};
+
+// Remembers every text line and renders it as a solid block.
+class DuoText : public TextRasterizer {
+ public:
+  TextMask Render(std::string_view, int cellHeight, std::string_view text) override {
+    Lines.emplace_back(text);
+    TextMask m;
+    m.Width = 8 * static_cast<int>(text.size());
+    m.Height = cellHeight;
+    m.On.assign(static_cast<std::size_t>(m.Width) * m.Height, 1);
+    return m;
+  }
+  std::vector<std::string> Lines;
+};
+
+// The colour every cell of a synthetic sheet is filled with, so a drawn
+// picture tells which cell it came from.
+inline Pixel SheetCell(int sheet, int x, int y) {
+  return Rgb(40 + 20 * (x / 32), 40 + 20 * (y / 32), 100 + sheet);
+}
+
+// Two-player tiles from palette index 22 (player 1's blue) and 25 (player 2's
+// red), tagged as the loaded sheet tags them.
+constexpr Pixel kBlueTile = (Pixel{22} << 24) | Rgb(0, 0, 60);
+constexpr Pixel kRedTile = (Pixel{25} << 24) | Rgb(35, 0, 0);
+
+// A two-player match as stage start leaves it, on a field with a solid floor
+// in row 19 and nothing else: players at (72, 432) and (456, 432), items
+// listed by the caller with AddItem.
+struct DuoMatch {
+  DuoMatch() : g(std::make_unique<Game>()) {
+    Game& m = *g;
+    FormCreate(m, 4242);
+    m.TitleTimer.SetEnabled(false);
+    m.Sound = &sounds;
+    m.Text = &text;
+    m.PlayMode = 1;
+    m.StageNo = 1;
+    m.ChrImage = Surface(320, 256);
+    m.Chr2Image = Surface(320, 256);
+    for (int y = 0; y < 256; y += 32) {
+      for (int x = 0; x < 320; x += 32) {
+        // Masks (rows at 32 and 96) are all black: the figure fills its box.
+        const bool mask = y == 32 || y == 96;
+        m.ChrImage.Fill(x, y, x + 24, y + 24, mask ? kBlack : SheetCell(1, x, y));
+        m.Chr2Image.Fill(x, y, x + 24, y + 24, SheetCell(2, x, y));
+      }
+    }
+    m.BG1Image.Fill(0, 0, kFieldWidth, kFieldHeight, kBlueTile);
+    m.BG2Image.Fill(0, 0, kFieldWidth, kFieldHeight, kRedTile);
+    m.SightImage.FillWhole(kBlack);
+    for (int c = 0; c <= 22; ++c) m.MapData[c][19] = 1;
+    m.DuoX[0] = 72;
+    m.DuoX[1] = 456;
+    m.DuoY[0] = m.DuoY[1] = 432;
+    m.Timer1.SetEnabled(true);
+  }
+
+  void AddItem(i32 x, i32 y, i32 phase = 0) {
+    Game& m = *g;
+    m.ItemX[m.ItemCount] = x;
+    m.ItemY[m.ItemCount] = y;
+    m.ItemPhase[m.ItemCount] = phase;
+    ++m.ItemCount;
+    m.DuoItemsLeft[0] = m.DuoItemsLeft[1] = m.ItemCount;
+  }
+
+  Game& operator*() { return *g; }
+  Game* operator->() { return g.get(); }
+
+  DuoSounds sounds;
+  DuoText text;
+  std::unique_ptr<Game> g;
+};
