@@ -10,6 +10,7 @@
 #include "platform/CommandLine.h"
 #include "platform/FileBytes.h"
 #include "platform/HeadlessRun.h"
+#include "platform/ImGuiOverlay.h"
 #include "platform/ReplayRecorder.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
@@ -91,6 +92,9 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
     Complain(error);
     return kFileTrouble;
   }
+  ImGuiOverlay overlay;
+  overlay.Init(window.Window(), window.Renderer());
+  window.SetOverlay(&overlay);
   g.Screen = &window;
   SdlMusicSystem music(window, false, o.SoundFont);
   music.AttachTo(g);

@@ -35,6 +35,10 @@ class WindowRun : public GameHold, public Presenter {
   // The steps to play before the keyboard takes over (user keys are ignored
   // until then).
   void PlayReplay(const ReplayScript& script);
+  bool Replaying() const { return replay_ != nullptr; }
+  // Queues an event from the menus or dialogs; it is dispatched (and
+  // recorded) in turn with the keys.
+  void Submit(const Event& e) { pending_.push_back({false, e}); }
 
   // Runs until the window is closed or the game closes it. A replay 'tick'
   // of a timer that is not enabled stops the run: false with the step.
