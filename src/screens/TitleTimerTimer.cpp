@@ -1,0 +1,70 @@
+#include <cstdint>
+
+#include "screens/DrawMoji.h"
+#include "screens/TitleFigures.h"
+#include "shell/Game.h"
+#include "shell/TimerHandlers.h"
+#include "stages/StartStage.h"
+
+namespace {
+
+struct TitleLine {
+  const char* Text;
+  int X, Y;
+  std::uint32_t ColorRef;
+};
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kSilver = 0xC0C0C0;
+
+constexpr TitleLine kLines[5] = {
+    {"PUSH ENTER-KEY ... ", 100, 290, kWhite},
+    {"TO START NORMAL GAME!", 200, 310, kWhite},
+    {"PUSH SPACE-KEY ...", 100, 350, kWhite},
+    {"TO START 2-PLAYERS GAME!", 200, 370, kWhite},
+    {"P: PAUSE   R: RESTART   A/S: SPEED", 100, 420, kSilver},
+};
+
+void DrawTitleLines(Game& g) {
+  for (const TitleLine& line : kLines) DrawMoji(g, g.CRTImage, line.Text, 2, 2, line.X, line.Y, 20, line.ColorRef, "Arial");
+}
+
+void LeaveTitle(Game& g) {
+  g.TitleTimer.SetEnabled(false);
+  g.BGMPlayer.Stop();
+  g.BGMPlayer.Close();
+}
+
+void StartSoloGame(Game& g) {
+  LeaveTitle(g);
+  g.PlayMode = 0;
+  g.ContinueCount = 0;
+  g.Score = 0;
+  g.Lives = 3;
+  g.StageNo = g.PracticeStage;
+  StartStage(g);
+  g.Timer1.SetEnabled(true);
+}
+
+// Score and ContinueCount are left as they are.
+void StartDuoGame(Game& g) {
+  LeaveTitle(g);
+  g.PlayMode = 1;
+  g.Lives = 0;
+  g.StageNo = 1;
+  StartStage(g);
+  g.Timer1.SetEnabled(true);
+}
+
+}  // namespace
+
+void TitleTimerTimer(Game& g) {
+  g.CRTImage.FillWhole(kBlack);
+  DrawTitleFigures(g);
+  // The logo's black lettering is cut out of the figures and bands.
+  g.CRTImage.Blit(g.TitleImage, 0, 0, 450, 130, 50, 100, RasterOp::And);
+  DrawTitleLines(g);
+  if (g.KeyEnter == 1) StartSoloGame(g);
+  if (g.KeySpace == 1) StartDuoGame(g);
+  g.RepaintCRT();
+}
