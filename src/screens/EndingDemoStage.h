@@ -1,0 +1,8 @@
+#pragma once
+
+#include "shell/Game.h"
+
+// Lays out stage `stage` afresh (a clean grid, grounded enemies) and paints
+// it into SightImage fully uncovered, with its caption in the top-left
+// corner. Item cells stay in the grid and show as background.
+void ShowEndingStage(Game& g, i32 stage);

@@ -1,0 +1,60 @@
+#include <cstdint>
+
+#include "play/MoveEnemy.h"
+#include "screens/DrawMoji.h"
+#include "screens/EndingDemoStage.h"
+#include "screens/Title.h"
+#include "shell/Game.h"
+#include "shell/TimerHandlers.h"
+
+namespace {
+
+struct EndingLine {
+  const char* Text;
+  i32 FromTick;
+  int X, Y;
+  std::uint32_t ColorRef;
+};
+
+// The lines come one after another on the black field and stay over the
+// demonstration; the last tells how to leave.
+constexpr EndingLine kLines[] = {
+    {"YOU CLEARED ALL STAGES.", -160, 180, 180, 0x00FF00},
+    {"CONGRATULATIONS!", -120, 210, 230, 0xFFFF00},
+    {"THANK YOU FOR PLAYING", -80, 200, 280, 0xFF00FF},
+    {"PRESS ENTER FOR THE TITLE", -40, 175, 330, 0xFFFFFF},
+};
+
+constexpr i32 kTicksPerStage = 150;
+
+// Every stage in turn, fully uncovered, with its enemies on the move.
+void ShowDemonstration(Game& g, i32 t) {
+  if (t % kTicksPerStage == 1) ShowEndingStage(g, (t / kTicksPerStage) % 10 + 1);
+  g.BuffImage.Blit(g.SightImage, 0, 0);
+  for (i32 i = 0; i < g.EnemyCount; ++i) MoveEnemy(g, i);
+}
+
+void LeaveForTheTitle(Game& g) {
+  g.BGMPlayer.Stop();
+  g.BGMPlayer.Close();
+  g.EndingTimer.SetEnabled(false);
+  ShowTitle(g);
+}
+
+}  // namespace
+
+// One tick of the ending. EndingTick runs from -169: the lines appear on
+// black, and from tick 1 on the ten stages are shown, 150 ticks each.
+void EndingTimerTimer(Game& g) {
+  g.EndingTick += 1;
+  const i32 t = g.EndingTick;
+  if (t > 0) ShowDemonstration(g, t);
+  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  for (const EndingLine& line : kLines) {
+    if (t >= line.FromTick) {
+      DrawMoji(g, g.CRTImage, line.Text, 2, 2, line.X, line.Y, 20, line.ColorRef, "Arial");
+    }
+  }
+  g.RepaintCRT();
+  if (g.KeyEnter == 1) LeaveForTheTitle(g);
+}

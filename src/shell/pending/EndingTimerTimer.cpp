@@ -1,3 +1,0 @@
-// Placeholder until this timer's sequence is built; its owner deletes this file.
-#include "shell/TimerHandlers.h"
-void EndingTimerTimer(Game&) {}
