@@ -11,7 +11,9 @@ namespace assetgen {
 class ByteWriter {
 public:
     void U8(std::uint8_t v) { bytes_.push_back(v); }
-    void Bytes(std::string_view s) { bytes_.insert(bytes_.end(), s.begin(), s.end()); }
+    void Bytes(std::string_view s) {
+        for (char c : s) U8(static_cast<std::uint8_t>(c));
+    }
     void Append(const std::vector<std::uint8_t>& more) { bytes_.insert(bytes_.end(), more.begin(), more.end()); }
     void Le16(std::uint16_t v) { U8(v & 0xFF); U8(v >> 8); }
     void Le32(std::uint32_t v) { Le16(v & 0xFFFF); Le16(v >> 16); }

@@ -93,24 +93,32 @@ SectionLine ParseNoteLine(const std::string& track, std::vector<std::string> wor
     return out;
 }
 
-SectionLine ParseStepLine(const std::string& track, int pitch, std::vector<std::string> words,
+SectionLine ParseStepLine(const std::string& track, int pitch, const std::vector<std::string>& words,
                           const ScoreTrack& spec, const SourceFile& file, int line) {
-    const int repeats = Repeats(words, file, line);
-    std::string steps;
-    for (const auto& w : words) steps += w;
+    std::string steps, group;
+    for (const auto& w : words) {
+        const auto star = w.find('*');
+        if (star == 0) {
+            const int count = ParseInt(w.substr(1), file, line);
+            for (int k = 1; k < count; ++k) steps += group;
+            continue;
+        }
+        group = w.substr(0, star);
+        const int count = star == std::string::npos ? 1 : ParseInt(w.substr(star + 1), file, line);
+        for (int k = 0; k < count; ++k) steps += group;
+    }
     SectionLine out{track, {}, 0};
     int at = 0;
-    for (int r = 0; r < repeats; ++r)
-        for (char c : steps) {
-            if (c == '|') continue;
-            int velocity = 0;
-            if (c == 'x') velocity = spec.velocity;
-            else if (c == 'X') velocity = std::min(127, spec.velocity + 24);
-            else if (c == 'o') velocity = spec.velocity * 2 / 3;
-            else if (c != '.') throw SourceError(file, line, std::string("unknown step '") + c + "'");
-            if (velocity) out.notes.push_back({at * kTicksPerStep, kTicksPerStep * spec.gate / 100, pitch, velocity});
-            ++at;
-        }
+    for (char c : steps) {
+        if (c == '|') continue;
+        int velocity = 0;
+        if (c == 'x') velocity = spec.velocity;
+        else if (c == 'X') velocity = std::min(127, spec.velocity + 24);
+        else if (c == 'o') velocity = spec.velocity * 2 / 3;
+        else if (c != '.') throw SourceError(file, line, std::string("unknown step '") + c + "'");
+        if (velocity) out.notes.push_back({at * kTicksPerStep, kTicksPerStep * spec.gate / 100, pitch, velocity});
+        ++at;
+    }
     out.length = at;
     return out;
 }

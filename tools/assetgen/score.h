@@ -53,7 +53,9 @@ struct Score {
 // that holds until changed; 'vNN' sets the velocity; '|' marks a bar line
 // and must fall on one. Step lines give one sixteenth per character:
 // 'x' a hit, 'X' an accent, 'o' a soft hit, '.' silence ('|' and blanks
-// are ignored). Every line of a section must last as long as the others.
+// are ignored); a group of steps followed by '*n', joined or apart,
+// plays n times. A note line that ends in '*n' repeats whole. Every line
+// of a section must last as long as the others.
 Score LoadScore(const std::filesystem::path& path);
 
 }  // namespace assetgen

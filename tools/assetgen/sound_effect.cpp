@@ -52,7 +52,7 @@ SoundEffect LoadSoundEffect(const std::filesystem::path& path) {
         else if (w[0] == "peak" && w.size() == 2) fx.peak = num(1);
         else if (w[0] == "fade" && w.size() == 2) fx.fade = num(1);
         else if (w[0] == "lowpass" && w.size() == 2) fx.lowpassHz = num(1);
-        else if (w[0] == "tone" && (w.size() == 10 || w.size() == 12)) {
+        else if (w[0] == "tone" && (w.size() == 9 || w.size() == 11)) {
             Tone t;
             t.start = num(1);
             t.length = num(2);
@@ -62,9 +62,9 @@ SoundEffect LoadSoundEffect(const std::filesystem::path& path) {
             t.volume = num(6);
             t.attack = std::max(num(7), 1e-4);
             t.release = std::clamp(num(8), 1e-4, t.length);
-            if (w.size() == 12) {
-                t.vibratoHz = num(10);
-                t.vibratoDepth = num(11);
+            if (w.size() == 11) {
+                t.vibratoHz = num(9);
+                t.vibratoDepth = num(10);
             }
             if (t.length <= 0 || t.fromHz <= 0 || t.toHz <= 0) throw SourceError(file, line.number, "bad tone");
             fx.tones.push_back(t);

@@ -30,7 +30,11 @@ SourceFile ReadSource(const std::filesystem::path& path) {
     const auto raw = ReadAllLines(path);
     for (std::size_t i = 0; i < raw.size(); ++i) {
         std::string text = raw[i];
-        if (const auto hash = text.find('#'); hash != std::string::npos) text.erase(hash);
+        for (std::size_t at = 0; at < text.size(); ++at)
+            if (text[at] == '#' && (at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t')) {
+                text.erase(at);
+                break;
+            }
         text = Trim(text);
         if (!text.empty()) file.lines.push_back({static_cast<int>(i + 1), text});
     }

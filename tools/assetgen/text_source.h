@@ -7,8 +7,9 @@
 
 namespace assetgen {
 
-// One meaningful line of a source file: comments ('#' to end of line) and
-// surrounding blanks removed, blank lines skipped.
+// One meaningful line of a source file: comments (from a '#' that starts
+// a word to the end of the line; "f#4" is a note) and surrounding blanks
+// removed, blank lines skipped.
 struct SourceLine {
     int number = 0;
     std::string text;
