@@ -188,3 +188,38 @@ TEST(ClearTally, APendingRestartStaysNegativeWithTheExtraLife) {
   TicksUntilHandOver(*t);
   EXPECT_EQ(t->Lives, -2);
 }
+
+TEST(ClearTally, EveryBonusRedrawsTheScoreBarsAndRaisesTheHighScore) {
+  TestGame t;
+  ClearStage(*t, 10, 2);
+  t->Score = 8950;
+  t->HiScore = 9000;
+  ClearTimerTimer(*t);
+  EXPECT_EQ(t->ScoreEdit, "8960");
+  EXPECT_EQ(t->HiEdit, "9000");
+  // 89 x 8960 / 15000 = 53.16: 53 pixels of blue.
+  EXPECT_EQ(t->ScoreImage.At(52, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->ScoreImage.At(53, 0), kBlack);
+  ClearTimerTimer(*t);
+  ClearTimerTimer(*t);
+  EXPECT_EQ(t->HiScore, 9970);
+  EXPECT_EQ(t->HiEdit, "9970");
+  EXPECT_EQ(t->HiImage.At(58, 15), FromColorRef(0x0000FF));
+  EXPECT_EQ(t->HiImage.At(59, 15), kBlack);
+  ClearTimerTimer(*t);
+  ClearTimerTimer(*t);
+  ClearTimerTimer(*t);
+  EXPECT_EQ(t->Score, 14970);
+  EXPECT_EQ(t->ScoreImage.At(87, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->ScoreImage.At(88, 0), kBlack);
+}
+
+TEST(ClearTally, AScoreAboveAFullBarIsClippedAtTheDisplaysEdge) {
+  TestGame t;
+  ClearStage(*t, 3, 1);
+  t->Score = 20000;
+  ClearTimerTimer(*t);
+  EXPECT_EQ(t->ScoreImage.At(88, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->HiImage.At(88, 0), FromColorRef(0x0000FF));
+  EXPECT_EQ(t->HiScore, 20010);
+}

@@ -46,6 +46,7 @@ TEST(GameOverWait, EnterWithoutLivesLeavesForTheTitle) {
   Timer2Timer(*t);
   EXPECT_FALSE(t->Timer2.Enabled);
   EXPECT_FALSE(t->Timer1.Enabled);
+  EXPECT_TRUE(t->TitleTimer.Enabled);
   EXPECT_EQ(t->Score, 2350);
   EXPECT_EQ(t->ContinueCount, 0);
   ExpectOverTuneStoppedAndClosed(t.music);
@@ -77,6 +78,8 @@ TEST(GameOverWait, CContinuesWithAFreshScoreAndThreeLives) {
   EXPECT_EQ(t->ContinueCount, 1);
   EXPECT_EQ(t->StageNo, 4);
   EXPECT_EQ(t->PlayMode, 0);
+  EXPECT_EQ(t->StageMemo.front(), "STAGE 4");
+  EXPECT_FALSE(t->TitleTimer.Enabled);
   ExpectOverTuneStoppedAndClosed(t.music);
 }
 
