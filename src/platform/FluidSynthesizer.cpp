@@ -1,0 +1,54 @@
+#include "platform/FluidSynthesizer.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr double kGain = 0.5;
+constexpr int kSustainSwitch = 64, kSostenutoSwitch = 66;
+
+}  // namespace
+
+std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Make(int sampleRate, const std::string& soundFont) {
+  fluid_settings_t* settings = new_fluid_settings();
+  if (!settings) return nullptr;
+  fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+  fluid_settings_setnum(settings, "synth.gain", kGain);
+  fluid_settings_setint(settings, "synth.lock-memory", 0);
+  fluid_settings_setint(settings, "synth.cpu-cores", 1);
+  fluid_synth_t* synth = new_fluid_synth(settings);
+  if (!synth) {
+    delete_fluid_settings(settings);
+    std::fprintf(stderr, "velmorane: cannot start the MIDI synthesizer; music is silent\n");
+    return nullptr;
+  }
+  if (fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+    delete_fluid_synth(synth);
+    delete_fluid_settings(settings);
+    std::fprintf(stderr, "velmorane: cannot load soundfont %s; music is silent\n", soundFont.c_str());
+    return nullptr;
+  }
+  return std::unique_ptr<FluidSynthesizer>(new FluidSynthesizer(settings, synth));
+}
+
+FluidSynthesizer::~FluidSynthesizer() {
+  delete_fluid_synth(synth_);
+  delete_fluid_settings(settings_);
+}
+
+void FluidSynthesizer::Render(std::int16_t* stereo, int frames) {
+  fluid_synth_write_s16(synth_, frames, stereo, 0, 2, stereo, 1, 2);
+}
+
+void FluidSynthesizer::SilenceAll() { fluid_synth_all_sounds_off(synth_, -1); }
+
+void FluidSynthesizer::ReleaseAll() {
+  const int channels = fluid_synth_count_midi_channels(synth_);
+  for (int c = 0; c < channels; ++c) {
+    fluid_synth_cc(synth_, c, kSustainSwitch, 0);
+    fluid_synth_cc(synth_, c, kSostenutoSwitch, 0);
+  }
+  fluid_synth_all_notes_off(synth_, -1);
+}
+
+void FluidSynthesizer::Reset() { fluid_synth_system_reset(synth_); }

@@ -1,0 +1,36 @@
+#include "platform/SdlEffects.h"
+
+#include <SDL_mixer.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kEffectChannel = 0;
+
+}  // namespace
+
+SdlEffects::~SdlEffects() {
+  for (auto& [file, chunk] : chunks_) {
+    if (chunk) Mix_FreeChunk(chunk);
+  }
+}
+
+Mix_Chunk* SdlEffects::Load(const std::string& file) {
+  const auto found = chunks_.find(file);
+  if (found != chunks_.end()) return found->second;
+  Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s: %s\n", file.c_str(), Mix_GetError());
+  chunks_[file] = chunk;
+  return chunk;
+}
+
+void SdlEffects::Play(const std::string& file) {
+  if (!outputOpen_) return;
+  Mix_Chunk* chunk = Load(file);
+  if (chunk) {
+    Mix_PlayChannel(kEffectChannel, chunk, 0);
+  } else {
+    Mix_HaltChannel(kEffectChannel);
+  }
+}

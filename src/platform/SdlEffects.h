@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "shell/Services.h"
+
+struct Mix_Chunk;
+
+// The sound-effect channel: WAV files by bare name, loaded once and kept,
+// played on one fixed mixer channel so that a new effect cuts off the one
+// still sounding. A missing file is silence (named once on standard error);
+// without an audio output every effect is silence.
+class SdlEffects : public SoundEffects {
+ public:
+  explicit SdlEffects(bool outputOpen) : outputOpen_(outputOpen) {}
+  ~SdlEffects() override;
+  SdlEffects(const SdlEffects&) = delete;
+  SdlEffects& operator=(const SdlEffects&) = delete;
+
+  void Play(const std::string& file) override;
+
+ private:
+  Mix_Chunk* Load(const std::string& file);
+
+  bool outputOpen_;
+  std::map<std::string, Mix_Chunk*> chunks_;
+};

@@ -1,0 +1,175 @@
+#include "platform/SdlMusicBackend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "audio/MidiLength.h"
+#include "platform/FileBytes.h"
+#include "platform/Hold.h"
+
+namespace {
+
+constexpr std::int64_t kMicrosPerSecond = 1000000;
+
+void PushMusicEnded() {
+  const std::uint32_t type = MusicEndedEventType();
+  if (type == 0) return;
+  SDL_Event e{};
+  e.type = type;
+  SDL_PushEvent(&e);
+}
+
+void FlushMusicEnded() {
+  const std::uint32_t type = MusicEndedEventType();
+  if (type != 0) SDL_FlushEvent(type);
+}
+
+}  // namespace
+
+SdlMusicBackend::SdlMusicBackend(GameHold& hold, int sampleRate)
+    : hold_(hold), hasOutput_(sampleRate > 0), clockRate_(sampleRate > 0 ? sampleRate : kMicrosPerSecond) {}
+
+SdlMusicBackend::~SdlMusicBackend() {
+  if (loader_.joinable()) loader_.join();
+  std::lock_guard lock(mutex_);
+  player_.reset();
+}
+
+void SdlMusicBackend::StartSynthesizer(const std::string& soundFont) {
+  {
+    std::lock_guard lock(mutex_);
+    loading_ = true;
+  }
+  const int rate = static_cast<int>(clockRate_);
+  loader_ = std::thread([this, soundFont, rate] { Adopt(FluidSynthesizer::Make(rate, soundFont)); });
+}
+
+void SdlMusicBackend::UseSynthesizer(std::unique_ptr<FluidSynthesizer> synth) { Adopt(std::move(synth)); }
+
+void SdlMusicBackend::Adopt(std::unique_ptr<FluidSynthesizer> synth) {
+  std::lock_guard lock(mutex_);
+  synth_ = std::move(synth);
+  loading_ = false;
+  if (!synth_ || !open_) return;
+  // A tune opened while the soundfont was loading has not moved yet: it
+  // starts now from its beginning.
+  player_ = std::make_unique<FluidTune>(*synth_, tune_);
+  if (playing_) player_->Start();
+}
+
+bool SdlMusicBackend::Open(const std::string& file) {
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!ReadFileBytes(file, bytes, error)) {
+    std::fprintf(stderr, "velmorane: cannot open music %s\n", error.c_str());
+    return false;
+  }
+  const auto micros = MidiLengthMicroseconds(bytes);
+  if (!micros) {
+    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", file.c_str());
+    return false;
+  }
+  std::lock_guard lock(mutex_);
+  FlushMusicEnded();
+  DropTune();
+  tune_ = std::move(bytes);
+  length_ = *micros * clockRate_ / kMicrosPerSecond;
+  position_ = 0;
+  open_ = true;
+  if (synth_) {
+    synth_->Reset();
+    player_ = std::make_unique<FluidTune>(*synth_, tune_);
+  }
+  return true;
+}
+
+void SdlMusicBackend::Close() {
+  std::lock_guard lock(mutex_);
+  FlushMusicEnded();
+  DropTune();
+}
+
+void SdlMusicBackend::Play() {
+  std::lock_guard lock(mutex_);
+  FlushMusicEnded();
+  if (open_) BeginPlay(true);
+}
+
+void SdlMusicBackend::PlayAndWait() {
+  std::int64_t remainingMs = 0;
+  {
+    std::lock_guard lock(mutex_);
+    if (!open_) return;
+    remainingMs = RemainingMs();
+    if (hasOutput_ && !hold_.Headless()) {
+      BeginPlay(false);
+    } else {
+      position_ = length_;
+      playing_ = false;
+    }
+  }
+  if (hold_.Headless()) {
+    hold_.AdvanceVirtualClock(remainingMs);
+  } else if (hasOutput_) {
+    hold_.HoldFor([this] { return ended_.load(); });
+  } else {
+    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(remainingMs);
+    hold_.HoldFor([deadline] { return SDL_GetTicks64() >= deadline; });
+  }
+}
+
+void SdlMusicBackend::Stop() {
+  std::lock_guard lock(mutex_);
+  FlushMusicEnded();
+  playing_ = false;
+  if (player_) player_->Pause();
+  if (synth_) synth_->SilenceAll();
+}
+
+void SdlMusicBackend::Mix(std::int16_t* stereo, int frames) {
+  std::lock_guard lock(mutex_);
+  if (synth_) {
+    synth_->Render(stereo, frames);
+  } else {
+    std::fill(stereo, stereo + 2 * static_cast<std::size_t>(frames), std::int16_t{0});
+  }
+  if (loading_ || !playing_) return;
+  position_ += frames;
+  if (position_ < length_) return;
+  playing_ = false;
+  ended_ = true;
+  if (postEnd_) PushMusicEnded();
+}
+
+void SdlMusicBackend::BeginPlay(bool postEnd) {
+  if (position_ >= length_) Rewind();
+  playing_ = true;
+  postEnd_ = postEnd;
+  ended_ = false;
+  if (player_) player_->Start();
+}
+
+void SdlMusicBackend::Rewind() {
+  position_ = 0;
+  if (!synth_) return;
+  player_.reset();
+  synth_->ReleaseAll();
+  player_ = std::make_unique<FluidTune>(*synth_, tune_);
+}
+
+void SdlMusicBackend::DropTune() {
+  player_.reset();
+  if (synth_) synth_->SilenceAll();
+  tune_.clear();
+  open_ = false;
+  playing_ = false;
+  length_ = 0;
+  position_ = 0;
+}
+
+std::int64_t SdlMusicBackend::RemainingMs() const {
+  const std::int64_t frames = position_ >= length_ ? length_ : length_ - position_;
+  return (frames * 1000 + clockRate_ - 1) / clockRate_;
+}

@@ -1,0 +1,57 @@
+#include "platform/SdlMusicOutput.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/SdlMusicBackend.h"
+
+namespace {
+
+// About 12 ms a buffer: the end of a tune is noticed, and its repeat begins,
+// within a buffer or two.
+constexpr int kFramesPerBuffer = 512;
+
+void MixMusic(void* backend, Uint8* stream, int bytes) {
+  static_cast<SdlMusicBackend*>(backend)->Mix(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+}
+
+}  // namespace
+
+SdlMusicOutput::~SdlMusicOutput() {
+  if (!open_) return;
+  Unhook();
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlMusicOutput::TryOpen() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  // No format changes allowed: SDL converts for the device, and the music
+  // stream stays 16-bit stereo at kSampleRate.
+  if (Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, 2, kFramesPerBuffer, nullptr, 0) == 0) return true;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  return false;
+}
+
+bool SdlMusicOutput::Open() {
+  if (open_) return true;
+  open_ = TryOpen();
+  if (!open_) {
+    std::fprintf(stderr, "velmorane: no sound device (%s); playing silently\n", SDL_GetError());
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    open_ = TryOpen();
+  }
+  if (open_) Mix_AllocateChannels(1);
+  return open_;
+}
+
+void SdlMusicOutput::Hook(SdlMusicBackend& backend) {
+  if (open_) Mix_HookMusic(MixMusic, &backend);
+}
+
+void SdlMusicOutput::Unhook() {
+  if (open_) Mix_HookMusic(nullptr, nullptr);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+class SdlMusicBackend;
+
+// The audio output shared by music and effects: SDL2_mixer at 44.1 kHz,
+// 16-bit stereo. When no sound device can be opened it falls back to SDL's
+// dummy driver (the game keeps its timing, silently), and when even that
+// fails the game runs without audio output.
+class SdlMusicOutput {
+ public:
+  SdlMusicOutput() = default;
+  ~SdlMusicOutput();
+  SdlMusicOutput(const SdlMusicOutput&) = delete;
+  SdlMusicOutput& operator=(const SdlMusicOutput&) = delete;
+
+  // True when an output is open, real or dummy.
+  bool Open();
+  bool IsOpen() const { return open_; }
+  int SampleRate() const { return open_ ? kSampleRate : 0; }
+
+  // Feeds the music stream from the backend; Unhook before the backend goes.
+  void Hook(SdlMusicBackend& backend);
+  void Unhook();
+
+  static constexpr int kSampleRate = 44100;
+
+ private:
+  bool TryOpen();
+
+  bool open_ = false;
+};

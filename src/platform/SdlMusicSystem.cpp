@@ -1,0 +1,24 @@
+#include "platform/SdlMusicSystem.h"
+
+#include "platform/FluidSynthesizer.h"
+#include "shell/Game.h"
+
+namespace {
+
+bool OpenOutput(SdlMusicOutput& output, bool headless) { return !headless && output.Open(); }
+
+}  // namespace
+
+SdlMusicSystem::SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont)
+    : music_(hold, OpenOutput(output_, headless) ? output_.SampleRate() : 0), effects_(output_.IsOpen()) {
+  if (!output_.IsOpen()) return;
+  music_.StartSynthesizer(soundFont.empty() ? kDefaultSoundFont : soundFont);
+  output_.Hook(music_);
+}
+
+SdlMusicSystem::~SdlMusicSystem() { output_.Unhook(); }
+
+void SdlMusicSystem::AttachTo(Game& g) {
+  g.BGMPlayer.Attach(&music_);
+  g.Sound = &effects_;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "platform/SdlEffects.h"
+#include "platform/SdlMusicBackend.h"
+#include "platform/SdlMusicOutput.h"
+
+class GameHold;
+struct Game;
+
+// Music and effects of one run. In a window it opens the audio output and
+// starts loading the soundfont in the background (the first picture does not
+// wait for it); headless it touches no device, and tunes are only timed.
+class SdlMusicSystem {
+ public:
+  SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont);
+  ~SdlMusicSystem();
+  SdlMusicSystem(const SdlMusicSystem&) = delete;
+  SdlMusicSystem& operator=(const SdlMusicSystem&) = delete;
+
+  // BGMPlayer plays through this backend and g.PlaySound through the
+  // effects. Call before the title screen starts its tune.
+  void AttachTo(Game& g);
+
+ private:
+  SdlMusicOutput output_;
+  SdlMusicBackend music_;
+  SdlEffects effects_;
+};
