@@ -1,21 +1,15 @@
-#include <algorithm>
-
 #include "stages/BuilderTools.h"
 #include "stages/Platforms.h"
 #include "stages/StageBuilders.h"
 
 namespace {
 
-constexpr unsigned kNear = 1;  // a neighbour one row above or below
-constexpr unsigned kFar = 2;   // a neighbour two rows above or below
-
-unsigned Crowding(const Game& g, const PlatformDraw& d) {
-  unsigned crowd = 0;
-  for (i32 c = d.First; c <= d.Last; ++c) {
-    if (g.MapData[c][d.Row - 1] != 0 || g.MapData[c][d.Row + 1] != 0) crowd |= kNear;
-    if (g.MapData[c][d.Row - 2] != 0 || g.MapData[c][d.Row + 2] != 0) crowd |= kFar;
-  }
-  return crowd;
+// Whether a cell of the candidate's columns `distance` rows above or below
+// it is taken.
+bool HasNeighbourRow(const Game& g, const PlatformDraw& d, i32 distance) {
+  for (i32 c = d.First; c <= d.Last; ++c)
+    if (g.MapData[c][d.Row - distance] != 0 || g.MapData[c][d.Row + distance] != 0) return true;
+  return false;
 }
 
 // Keeps two empty rows around a platform when it can; after 100 tries a
@@ -23,8 +17,9 @@ unsigned Crowding(const Game& g, const PlatformDraw& d) {
 PlatformDraw DrawRoomyPlatform(Game& g, const PlatformLayout& p) {
   for (i32 tries = 1;; ++tries) {
     const PlatformDraw d = DrawPlatform(g, p);
-    const unsigned crowd = Crowding(g, d);
-    if (crowd == 0 || (tries > 100 && crowd == kFar) || tries > 1000) return d;
+    if (tries > 1000) return d;
+    if (HasNeighbourRow(g, d, 1)) continue;
+    if (tries > 100 || !HasNeighbourRow(g, d, 2)) return d;
   }
 }
 
