@@ -18,7 +18,7 @@ bool HeadlessRun::Run(const ReplayScript& script, ReplayError& error) {
       error.What = std::string(TimerName(e.Timer)) + " is not enabled";
       return false;
     }
-    Dispatch(g_, e);
+    Dispatch(g_, e, observer_);
     schedule_.Sync(g_, now_);
   }
   return true;
@@ -37,7 +37,7 @@ void HeadlessRun::Wait(std::int64_t ms) {
     if (!due || *due > end) break;
     now_ = std::max(now_, *due);
     while (const auto id = schedule_.TakeDue(now_)) {
-      Dispatch(g_, Event::Tick(*id));
+      Dispatch(g_, Event::Tick(*id), observer_);
       schedule_.Sync(g_, now_);
       if (g_.CloseRequested) return;
     }

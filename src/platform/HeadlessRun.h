@@ -12,7 +12,8 @@ struct Game;
 // at 0 and moves only by 'wait' steps and by held tunes.
 class HeadlessRun : public GameHold {
  public:
-  explicit HeadlessRun(Game& g) : g_(g) {}
+  // observer, if given, sees every event dispatched, timer ticks included.
+  explicit HeadlessRun(Game& g, EventObserver* observer = nullptr) : g_(g), observer_(observer) {}
 
   // Runs the steps in order until the last one or until the game closes its
   // window. A 'tick' of a timer that is not enabled stops the run: false
@@ -30,6 +31,7 @@ class HeadlessRun : public GameHold {
   void Wait(std::int64_t ms);
 
   Game& g_;
+  EventObserver* observer_;
   TimerSchedule schedule_;
   std::int64_t now_ = 0;
 };
