@@ -58,6 +58,7 @@ void MusicDevice::Close() {
 
 bool MusicDevice::Completed(NotifyResult& result) {
   if (state_ != State::Playing) return false;
+  if (backend_ && !backend_->PlayEnded()) return false;
   state_ = State::Stopped;
   if (!noticePending_) return false;
   noticePending_ = false;

@@ -17,6 +17,10 @@ class MusicBackend {
   // Plays from the current position and returns when the tune has ended.
   virtual void PlayAndWait() = 0;
   virtual void Stop() = 0;
+  // Whether the last play has really ended. An end notice can still be on
+  // its way to the game thread when a newer play has begun; the device then
+  // ignores it.
+  virtual bool PlayEnded() const { return true; }
 };
 
 enum class NotifyResult { Successful, Superseded, Aborted, Failure };

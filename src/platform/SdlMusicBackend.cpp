@@ -128,6 +128,11 @@ void SdlMusicBackend::Stop() {
   if (synth_) synth_->SilenceAll();
 }
 
+bool SdlMusicBackend::PlayEnded() const {
+  std::lock_guard lock(mutex_);
+  return !playing_;
+}
+
 void SdlMusicBackend::Mix(std::int16_t* stereo, int frames) {
   std::lock_guard lock(mutex_);
   if (synth_) {

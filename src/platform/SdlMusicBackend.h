@@ -46,6 +46,7 @@ class SdlMusicBackend : public MusicBackend {
   void Play() override;
   void PlayAndWait() override;
   void Stop() override;
+  bool PlayEnded() const override;
 
   // Audio thread: renders the next frames of interleaved 16-bit stereo and
   // notices the end of the tune playing.

@@ -12,6 +12,7 @@ class FakeMusicBackend : public MusicBackend {
  public:
   std::vector<std::string> Calls;
   std::set<std::string> Missing;
+  bool StillPlaying = false;
 
   bool Open(const std::string& file) override {
     Calls.push_back("Open " + file);
@@ -21,6 +22,7 @@ class FakeMusicBackend : public MusicBackend {
   void Play() override { Calls.push_back("Play"); }
   void PlayAndWait() override { Calls.push_back("PlayAndWait"); }
   void Stop() override { Calls.push_back("Stop"); }
+  bool PlayEnded() const override { return !StillPlaying; }
 
   // The commands recorded so far, which are then forgotten.
   std::vector<std::string> Take() {

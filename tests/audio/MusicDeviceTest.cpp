@@ -40,6 +40,18 @@ TEST_F(MusicDeviceTest, RepeatingTuneRestartsAtItsEnd) {
   }
 }
 
+TEST_F(MusicDeviceTest, EndNoticeOvertakenByANewerPlayIsIgnored) {
+  StartTune("BGM3.mid", false);
+  backend.Take();
+  backend.StillPlaying = true;
+  MusicEnded(g);
+  EXPECT_THAT(backend.Take(), IsEmpty());
+  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  backend.StillPlaying = false;
+  MusicEnded(g);
+  EXPECT_THAT(backend.Take(), ElementsAre("Play"));
+}
+
 TEST_F(MusicDeviceTest, TuneStartedWithNoticeOffPlaysOnce) {
   StartTune("clear.mid", true);
   backend.Take();

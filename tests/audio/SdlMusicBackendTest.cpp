@@ -11,8 +11,10 @@
 #include <functional>
 #include <vector>
 
+#include "audio/BGMPlayerNotify.h"
 #include "audio/SmfBytes.h"
 #include "platform/Hold.h"
+#include "shell/Game.h"
 
 namespace fs = std::filesystem;
 
@@ -228,6 +230,43 @@ TEST_F(SdlMusicBackendTest, UnloadableSoundfontLeavesTunesTimedInSilence) {
   }
   EXPECT_EQ(EndEventsQueued(), 1);
   EXPECT_EQ(peak, 0);
+}
+
+TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundThroughTheGameThread) {
+  FakeHold hold(false);
+  SdlMusicBackend music(hold, kRate);
+  music.UseSynthesizer(nullptr);
+  Game g;
+  g.BGMPlayer.Attach(&music);
+  g.BGMPlayer.SetFileName(tune);
+  g.BGMPlayer.Open();
+  g.BGMPlayer.Play();
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(ChunksUntilEndEvent(music), kTuneChunks) << "round " << round;
+    SDL_FlushEvent(MusicEndedEventType());
+    MusicEnded(g);
+    EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  }
+  g.BGMPlayer.Stop();
+  Render(music, 1000);
+  EXPECT_EQ(EndEventsQueued(), 0);
+}
+
+TEST_F(SdlMusicBackendTest, EndOvertakenByANewerPlayIsIgnored) {
+  FakeHold hold(false);
+  SdlMusicBackend music(hold, kRate);
+  music.UseSynthesizer(nullptr);
+  Game g;
+  g.BGMPlayer.Attach(&music);
+  g.BGMPlayer.SetFileName(tune);
+  g.BGMPlayer.Open();
+  g.BGMPlayer.Play();
+  ASSERT_GT(ChunksUntilEndEvent(music), 0);  // the end is on its way...
+  g.BGMPlayer.SetNotify(false);
+  g.BGMPlayer.Play();  // ...when a newer play begins from the start
+  MusicEnded(g);
+  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  EXPECT_EQ(ChunksUntilEndEvent(music), kTuneChunks);
 }
 
 }  // namespace
