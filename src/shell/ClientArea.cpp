@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "shell/PaletteTags.h"
 
@@ -56,14 +57,44 @@ void DrawNumberBox(Game& g, Surface& out, const std::string& text, int x, int y)
   DrawText(g, out, text, inside.X0 + 1, inside.Y0 + 1, inside, kGrayText);
 }
 
-// The disabled multi-line box with the stage caption.
+int TextWidth(Game& g, std::string_view text) {
+  return g.Text ? g.Text->Render(kFormFont, kFormFontHeight, text).Width : 0;
+}
+
+// Breaks a line at spaces so that each piece fits width, as a word-wrapping
+// text box does; a single word wider than the box stays whole.
+std::vector<std::string> WrapLine(Game& g, const std::string& line, int width) {
+  std::vector<std::string> pieces;
+  std::string current;
+  std::size_t at = 0;
+  while (at <= line.size()) {
+    const std::size_t space = std::min(line.find(' ', at), line.size());
+    const std::string word = line.substr(at, space - at);
+    const std::string longer = current.empty() ? word : current + " " + word;
+    if (!current.empty() && TextWidth(g, longer) > width) {
+      pieces.push_back(current);
+      current = word;
+    } else {
+      current = longer;
+    }
+    at = space + 1;
+  }
+  pieces.push_back(current);
+  return pieces;
+}
+
+// The disabled multi-line box with the stage caption, its lines wrapped at
+// the box's width.
 void DrawStageMemo(Game& g, Surface& out) {
   const Box inside = DrawSunkenBox(out, kStageMemoX, kStageMemoY, kStageMemoWidth, kStageMemoHeight);
+  const int left = inside.X0 + 1;
   int y = inside.Y0;
   for (const std::string& line : g.StageMemo) {
-    if (y >= inside.Y1) break;
-    DrawText(g, out, line, inside.X0 + 1, y, inside, kGrayText);
-    y += kFormFontHeight;
+    for (const std::string& piece : WrapLine(g, line, inside.X1 - left - 1)) {
+      if (y >= inside.Y1) return;
+      DrawText(g, out, piece, left, y, inside, kGrayText);
+      y += kFormFontHeight;
+    }
   }
 }
 

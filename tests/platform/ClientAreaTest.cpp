@@ -99,3 +99,15 @@ TEST(PaletteTags, OtherTagsAreDropped) {
   EXPECT_EQ(s.At(0, 0), Rgb(1, 2, 3));
   EXPECT_EQ(s.At(1, 0), Rgb(4, 5, 6));
 }
+
+TEST_F(ClientAreaTest, StageCaptionLinesWrapAtSpaces) {
+  // The fake font is 4 pixels a character; the box holds 26 of them.
+  g->StageMemo = {"STAGE 1", "AAAAAAAAAAAAAAAAAAAA BBBBBBBBBBBB"};
+  ComposeClientArea(*g, picture);
+  const int left = 600 + 2 + 1, top = 336 + 2;
+  EXPECT_EQ(picture.At(left + 1, top + 1), kGrey);                       // "STAGE 1"
+  EXPECT_EQ(picture.At(left + 1, top + 12 + 1), kGrey);                  // the A's
+  EXPECT_EQ(picture.At(left + 20 * 4 + 1, top + 12 + 1), kWhite);        // no B after them
+  EXPECT_EQ(picture.At(left + 1, top + 24 + 1), kGrey);                  // the B's below
+  EXPECT_EQ(picture.At(left + 12 * 4 + 1, top + 24 + 1), kWhite);
+}
