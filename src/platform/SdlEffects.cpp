@@ -20,7 +20,7 @@ Mix_Chunk* SdlEffects::Load(const std::string& file) {
   const auto found = chunks_.find(file);
   if (found != chunks_.end()) return found->second;
   Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s: %s\n", file.c_str(), Mix_GetError());
+  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s (missing or not a WAV file)\n", file.c_str());
   chunks_[file] = chunk;
   return chunk;
 }
