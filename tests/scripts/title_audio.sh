@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Starts the game in a window under a virtual X server with SDL's disk audio
+# driver and checks that the title tune is really heard in the written sound,
+# with the General MIDI soundfont loaded in the background. Then starts it
+# with a soundfont that cannot be loaded: the title still comes up and the
+# music is silent, with one line on standard error naming the soundfont.
+# Usage: title_audio.sh <velmorane> <asset-dir>
+set -euo pipefail
+bin="$1"
+assets="$2"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+[[ -f /usr/share/sounds/sf2/TimGM6mb.sf2 ]] || fail "the timgm6mb-soundfont package is not installed"
+
+# Until the generated assets exist, a folder of stand-ins: the test sheets and
+# a title tune of four quarter notes.
+if [[ ! -f "$assets/Title.mid" || ! -f "$assets/ChrImage.bmp" ]]; then
+  stand_in="$work/assets"
+  mkdir -p "$stand_in"
+  if [[ -f "$assets/ChrImage.bmp" ]]; then cp "$assets"/*.bmp "$stand_in"; else python3 "$here/make_sheets.py" "$stand_in"; fi
+  python3 - "$stand_in/Title.mid" <<'PY'
+import struct, sys
+events = bytes([0x00, 0xC0, 0x00])
+for note in (60, 64, 67, 72):
+    events += bytes([0x00, 0x90, note, 127, 0x83, 0x60, 0x80, note, 0])
+events += bytes([0x00, 0xFF, 0x2F, 0x00])
+data = b"MThd" + struct.pack(">IHHH", 6, 0, 1, 480) + b"MTrk" + struct.pack(">I", len(events)) + events
+open(sys.argv[1], "wb").write(data)
+PY
+  assets="$stand_in"
+fi
+
+export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=disk
+export BIN="$bin" ASSETS="$assets" WORK="$work"
+
+# Runs inside the virtual X server: one run of the game for about two seconds
+# of title; $1 names the run, the rest are extra options.
+cat > "$work/session.sh" <<'SESSION'
+set -u
+run() {
+  local name="$1"
+  shift
+  SDL_DISKAUDIOFILE="$WORK/$name.raw" "$BIN" --assets "$ASSETS" --seed 7 "$@" \
+    > "$WORK/$name.out" 2> "$WORK/$name.err" &
+  local pid=$!
+  local wid=""
+  for _ in $(seq 1 100); do
+    wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
+    [[ -n "$wid" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$wid" ]] || { echo "no window appeared" > "$WORK/$name.status"; kill -9 "$pid"; return; }
+  sleep 2.5
+  kill -TERM "$pid"
+  wait "$pid"
+  echo "$?" > "$WORK/$name.status"
+}
+run title
+run nofont --soundfont "$WORK/none.sf2"
+SESSION
+timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh"
+
+for name in title nofont; do
+  status="$(cat "$work/$name.status" 2>/dev/null || echo missing)"
+  [[ "$status" == 0 ]] || { cat "$work/$name.err"; fail "the $name run ended with status $status"; }
+done
+
+# Loudness of the written sound (16-bit stereo at 44.1 kHz): seconds, peak and
+# RMS of the whole, and the peak of the first second.
+loudness() {
+  python3 - "$1" <<'PY'
+import array, math, sys
+a = array.array("h", open(sys.argv[1], "rb").read())
+if sys.byteorder == "big":
+    a.byteswap()
+first = a[:88200]
+peak = max((abs(x) for x in a), default=0)
+rms = math.sqrt(sum(x * x for x in a) / len(a)) if a else 0.0
+print(f"{len(a) / 88200:.2f} {peak} {rms:.0f} {max((abs(x) for x in first), default=0)}")
+PY
+}
+
+read -r seconds peak rms first_peak < <(loudness "$work/title.raw")
+echo "title run: ${seconds} s of sound, peak $peak, RMS $rms, first-second peak $first_peak"
+python3 -c "import sys; sys.exit(0 if float('$seconds') >= 1.0 else 1)" || fail "less than a second of sound was written"
+((peak > 1000)) || fail "the title tune is not audible (peak $peak)"
+((rms > 100)) || fail "the title tune is too faint (RMS $rms)"
+((first_peak > 1000)) || fail "the title tune did not start within the first second"
+grep -q "cannot" "$work/title.err" && { cat "$work/title.err"; fail "complaints on standard error"; }
+
+read -r seconds peak rms first_peak < <(loudness "$work/nofont.raw")
+echo "run without a soundfont: ${seconds} s of sound, peak $peak"
+((peak == 0)) || fail "sound without a soundfont (peak $peak)"
+grep -q "cannot load soundfont $work/none.sf2" "$work/nofont.err" || { cat "$work/nofont.err"; fail "no line naming the soundfont"; }
+echo "title audio test passed"
