@@ -1,6 +1,7 @@
 #include <cstdlib>
 
 #include "stages/BuilderTools.h"
+#include "stages/MapQueries.h"
 #include "stages/StageBuilders.h"
 
 namespace {
@@ -11,25 +12,19 @@ constexpr i32 kQueuedRooms = 4;
 
 bool IsMarker(i32 code) { return code % 10 == 9; }
 
-// The grid while the rooms grow. Rooms at the left edge reach column -1 and
-// their surroundings column -2, so this grid has two extra columns on the
-// left; they are built on like any others and dropped when the stage is done.
-// Anything further out reads as empty and takes no writes.
+// The grid while the rooms grow. A room at the left edge would reach column
+// -1 and its surroundings column -2; the grid has no such columns, so cells
+// outside it read as empty and writes to them are dropped.
 class RoomGrid {
  public:
-  i32 Get(i32 c, i32 r) const { return Inside(c, r) ? cells_[c + kMargin][r] : 0; }
+  explicit RoomGrid(Game& g) : g_(g) {}
+  i32 Get(i32 c, i32 r) const { return Cell(g_, c, r); }
   void Set(i32 c, i32 r, i32 code) {
-    if (Inside(c, r)) cells_[c + kMargin][r] = code;
-  }
-  void CopyTo(Game& g) const {
-    for (i32 c = 0; c < kGridSize; ++c)
-      for (i32 r = 0; r < kGridSize; ++r) g.MapData[c][r] = cells_[c + kMargin][r];
+    if (c >= 0 && c < kGridSize && r >= 0 && r < kGridSize) g_.MapData[c][r] = code;
   }
 
  private:
-  static constexpr i32 kMargin = 2;
-  static bool Inside(i32 c, i32 r) { return c >= -kMargin && c < kGridSize && r >= 0 && r < kGridSize; }
-  i32 cells_[kGridSize + kMargin][kGridSize] = {};
+  Game& g_;
 };
 
 struct Room {
@@ -252,10 +247,9 @@ void AddDistantBouncer(Game& g) {
 
 void BuildStage7(Game& g) {
   ClearStage(g);
-  RoomGrid grid;
-  for (i32 c = 0; c <= kLastColumn; ++c) grid.Set(c, kFloorRow, 3);
+  FillFieldRow(g, kFloorRow, 3);
+  RoomGrid grid(g);
   const Room lowest = GrowRooms(g, grid);
-  grid.CopyTo(g);
   for (i32 c = 0; c <= kLastColumn; ++c)
     for (i32 r = 0; r <= kFloorRow; ++r)
       if (IsMarker(g.MapData[c][r])) g.MapData[c][r] = 1;
