@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "PlayFixture.h"
+#include "play/ShowRest.h"
+#include "screens/ShowScore.h"
+
+using playtest::PlayFixture;
+using playtest::SheetColor;
+
+namespace {
+
+int IconsShown(const Game& g) {
+  int n = 0;
+  for (int y = 12; y < 97; y += 24)
+    for (int x = 12; x < 129; x += 24) n += g.RestImage.At(x, y) == SheetColor(1, 192, 128);
+  return n;
+}
+
+int BarLength(const Surface& s) {
+  int n = 0;
+  while (n < s.Width() && s.At(n, 8) != kBlack) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(ShowRest, ShowsTheSpareLivesFiveToARow) {
+  PlayFixture f;
+  const int shown[][2] = {{3, 2}, {1, 0}, {0, 0}, {-3, 0}, {6, 5}, {7, 6}, {21, 20}, {25, 20}};
+  for (const auto& [lives, icons] : shown) {
+    f->Lives = lives;
+    ShowRest(*f);
+    EXPECT_EQ(IconsShown(*f), icons) << "lives " << lives;
+  }
+  f->Lives = 7;
+  ShowRest(*f);
+  EXPECT_EQ(f->RestImage.At(12, 36), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->RestImage.At(126, 12), kBlack);
+}
+
+TEST(ShowScore, DrawsBarsOfAFullLengthAt15000AndRaisesTheHighScore) {
+  PlayFixture f;
+  f->Score = 7500;
+  f->HiScore = 3000;
+  ShowScore(*f);
+  EXPECT_EQ(f->ScoreEdit, "7500");
+  EXPECT_EQ(f->HiEdit, "7500");
+  EXPECT_EQ(f->HiScore, 7500);
+  EXPECT_EQ(BarLength(f->ScoreImage), 44);
+  EXPECT_EQ(f->ScoreImage.At(0, 8), FromColorRef(0xFF0000));
+  EXPECT_EQ(f->HiImage.At(0, 8), FromColorRef(0x0000FF));
+  EXPECT_EQ(f->ScoreImage.At(0, 16), kBlack);  // the fill leaves the last row
+
+  f->Score = 100;
+  ShowScore(*f);
+  EXPECT_EQ(f->HiScore, 7500);
+  EXPECT_EQ(f->HiEdit, "7500");
+  EXPECT_EQ(BarLength(f->ScoreImage), 0);
+  EXPECT_EQ(BarLength(f->HiImage), 44);
+
+  f->Score = 40000;
+  ShowScore(*f);
+  EXPECT_EQ(BarLength(f->ScoreImage), 89);
+}

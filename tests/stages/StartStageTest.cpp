@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "../play/PlayFixture.h"
+#include "stages/StartStage.h"
+
+using playtest::PlayFixture;
+using playtest::SheetColor;
+
+namespace {
+
+// A one-player game at the given stage, as the title starts it.
+struct StageStart : ::testing::Test {
+  void Start(i32 stage) {
+    f->StageNo = stage;
+    f->Lives = 3;
+    f->Score = 0;
+    StartStage(*f);
+  }
+  PlayFixture f;
+};
+
+bool SameGrid(const Game& a, const Game& b) {
+  return std::memcmp(a.MapData, b.MapData, sizeof a.MapData) == 0;
+}
+
+}  // namespace
+
+TEST_F(StageStart, ShowsTheCaptionTitleAndPlaysTheJingleBeforeTheMusic) {
+  Start(1);
+  EXPECT_EQ(f->StageMemo, (std::vector<std::string>{"STAGE 1", "ROAD AND LADDER"}));
+  EXPECT_EQ(f.text.Lines, std::vector<std::string>{"STAGE 1:ROAD AND LADDER"});
+  const std::vector<std::string> music = {"Open START.mid", "PlayAndWait", "Close", "Open BGM1.mid",
+                                          "Play"};
+  EXPECT_EQ(f.music.Calls, music);
+  EXPECT_EQ(f->BGMPlayer.GetState(), MusicDevice::State::Playing);
+  EXPECT_GE(f.repaints.Count, 1);
+}
+
+TEST_F(StageStart, PutsTheTitleLeftOfCentreByTheNameLength) {
+  Start(3);  // "THE AMIDA": 9 characters, left edge 175
+  const Pixel white = FromColorRef(0xFFFFFF);
+  EXPECT_EQ(f->CRTImage.At(175, 205), white);
+  EXPECT_NE(f->CRTImage.At(174, 205), white);
+  EXPECT_EQ(f.music.Calls[3], "Open BGM3.mid");
+}
+
+TEST_F(StageStart, ShowsTheBlackViewWithOnlyTheSpikes) {
+  Start(7);  // spikes instead of a floor in row 19
+  for (int c = 0; c <= 22; ++c) {
+    EXPECT_EQ(f->CRTImage.At(24 * c + 12, 19 * 24 + 12), SheetColor(1, 160, 160)) << c;
+  }
+  EXPECT_EQ(f->CRTImage.At(12, 12), f->SightImage.At(12, 12));
+  EXPECT_EQ(f->SightImage.At(12, 12), kBlack);
+}
+
+TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
+  f->PlayerState = -200;
+  f->OnLift = 1;
+  f->Jumping = 1;
+  f->MissFlag = 1;
+  f->RevealCount = 7;
+  f->Revealed[3][19] = 1;
+  f->DuoState[1] = 5;
+  Start(2);
+  EXPECT_EQ(f->PlayerState, 0);
+  EXPECT_EQ(f->OnLift, 0);
+  EXPECT_EQ(f->Jumping, 0);
+  EXPECT_EQ(f->MissFlag, 0);
+  EXPECT_EQ(f->RevealCount, 0);
+  EXPECT_EQ(f->Revealed[3][19], 0);
+  EXPECT_EQ(f->StartX, f->PlayerX);
+  EXPECT_EQ(f->StartY, f->PlayerY);
+  EXPECT_EQ(f->ItemCount, 8);
+  EXPECT_EQ(f->ItemsLeft, 8);
+  EXPECT_EQ(f->DuoItemsLeft[0], 8);
+  EXPECT_EQ(f->DuoItemsLeft[1], 8);
+  EXPECT_EQ(f->DuoState[1], 0);
+  EXPECT_EQ(f->DuoX[0], 72);
+  EXPECT_EQ(f->DuoX[1], 456);
+  EXPECT_EQ(f->DuoY[1], 432);
+  for (int c = 0; c <= 22; ++c)
+    for (int r = 0; r <= 20; ++r) EXPECT_NE(f->MapData[c][r], 10);
+}
+
+TEST_F(StageStart, DrawsTheLivesAndScoreDisplaysAndLeavesTheTimersAlone) {
+  f->HiScore = 7500;
+  Start(1);
+  EXPECT_EQ(f->RestImage.At(12, 12), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->RestImage.At(36, 12), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->RestImage.At(60, 12), kBlack);
+  EXPECT_EQ(f->ScoreEdit, "0");
+  EXPECT_EQ(f->HiEdit, "7500");
+  EXPECT_FALSE(f->Timer1.Enabled);
+  EXPECT_FALSE(f->TitleTimer.Enabled);
+}
+
+TEST_F(StageStart, TwiceOnTheSameStageBuildsANewLayout) {
+  Start(1);
+  auto first = std::make_unique<Game>();
+  std::memcpy(first->MapData, f->MapData, sizeof first->MapData);
+  Start(1);
+  EXPECT_FALSE(SameGrid(*first, *f));
+}
+
+TEST_F(StageStart, TheTwoPlayerGameShowsStageOneAndTheCheckerboard) {
+  f->PlayMode = 1;
+  f->Lives = 0;
+  f->StageNo = 1;
+  StartStage(*f);
+  EXPECT_EQ(f->StageMemo[0], "STAGE 1");
+  EXPECT_EQ(f->SightImage.At(24 + 12, 12), f->BG1Image.At(24 + 12, 12));
+  EXPECT_EQ(f->SightImage.At(48 + 12, 12), f->BG2Image.At(48 + 12, 12));
+  EXPECT_EQ(f->RestImage.At(12, 12), kBlack);
+  EXPECT_EQ(f->LiftCount, 0);
+}
