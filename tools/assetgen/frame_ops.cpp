@@ -86,7 +86,6 @@ PixelFrame Swap(const PixelFrame& frame, const std::string& pairs, const Palette
 PixelFrame ApplyFrameOp(const PixelFrame& frame, const std::string& op, const Palette& palette) {
     if (op == "mask") return Mask(frame, palette);
     if (op == "mirror") return Remap(frame, [](int x, int y, int& sx, int& sy) { sx = kLast - x; sy = y; });
-    if (op == "flip") return Remap(frame, [](int x, int y, int& sx, int& sy) { sx = x; sy = kLast - y; });
     if (op == "rot90") return Remap(frame, [](int x, int y, int& sx, int& sy) { sx = y; sy = kLast - x; });
     if (op == "rot180")
         return Remap(frame, [](int x, int y, int& sx, int& sy) { sx = kLast - x; sy = kLast - y; });

@@ -9,7 +9,7 @@ namespace assetgen {
 
 // Applies one named operation of a sheet layout to a frame:
 //   mask          black shape on white, from the frame's solid pixels
-//   mirror, flip  left-right, top-bottom
+//   mirror        left-right
 //   rot90, rot180, rot270   clockwise turns
 //   tint:<family> recolour into the palette colours named <family>1
 //                 (darkest) to <family>3, the frame's own colours spread

@@ -1,7 +1,6 @@
 #include "png_writer.h"
 
 #include <stdexcept>
-#include <string>
 
 #include <zlib.h>
 

@@ -1,6 +1,7 @@
 #include "score.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <optional>
 
