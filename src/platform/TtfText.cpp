@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPointSize = 1;            // sizes are chosen through the resolution
@@ -71,11 +73,14 @@ TextMask TtfText::Render(std::string_view face, int cellHeight, std::string_view
   const std::string line(text);
   SDL_Surface* s = TTF_RenderUTF8_Solid(font, line.c_str(), SDL_Color{255, 255, 255, 255});
   if (!s) return mask;
+  // A glyph reaching below the cell (a descender rounded down in the font's
+  // metrics) makes the rendering taller; the cell keeps its height, with the
+  // baseline where the font's ascent puts it.
   mask.Width = s->w;
-  mask.Height = s->h;
-  mask.On.assign(static_cast<std::size_t>(s->w) * s->h, 0);
+  mask.Height = std::min(s->h, cellHeight);
+  mask.On.assign(static_cast<std::size_t>(mask.Width) * mask.Height, 0);
   SDL_LockSurface(s);
-  for (int y = 0; y < s->h; ++y) {
+  for (int y = 0; y < mask.Height; ++y) {
     const auto* row = static_cast<const Uint8*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch;
     for (int x = 0; x < s->w; ++x) mask.On[static_cast<std::size_t>(y) * s->w + x] = row[x] != 0 ? 1 : 0;
   }

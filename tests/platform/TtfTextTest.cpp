@@ -26,6 +26,13 @@ TEST_F(TtfTextTest, TheCellIsExactlyTheRequestedHeight) {
   EXPECT_EQ(text->Render("ＭＳ Ｐゴシック", 12, "HIGH SCORE").Height, 12);
 }
 
+TEST_F(TtfTextTest, DescendersStayInsideTheCell) {
+  for (int h = 8; h <= 80; ++h) {
+    EXPECT_EQ(text->Render("Arial", h, "Agjpqy").Height, h) << h;
+    EXPECT_EQ(text->Render("ＭＳ Ｐゴシック", h, "Agjpqy").Height, h) << h;
+  }
+}
+
 TEST_F(TtfTextTest, RendersSolidTwoLevelMasks) {
   const TextMask m = text->Render("Arial", 25, "MISS!");
   ASSERT_EQ(m.On.size(), static_cast<std::size_t>(m.Width) * m.Height);
