@@ -33,9 +33,15 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [[ -n "$wid" ]] || { echo "no window appeared"; kill -9 "$pid"; exit 1; }
-sleep 1
-xdotool getwindowgeometry --shell "$wid" > "$WORK/geometry.txt"
-import -window root "$WORK/root.png"
+# Wait until the first picture is on the screen (the grey panel shows).
+for _ in $(seq 1 50); do
+  sleep 0.2
+  xdotool getwindowgeometry --shell "$wid" > "$WORK/geometry.txt"
+  source "$WORK/geometry.txt"
+  import -window root "$WORK/root.png"
+  convert "$WORK/root.png" -crop "1x1+$((X + 700))+$((Y + 50))" +repage -depth 8 txt:- |
+    grep -qi '#C0C0C0' && break
+done
 xdotool key --window "$wid" Return
 sleep 0.5
 # SIGTERM reaches the program as a request to close the window.
