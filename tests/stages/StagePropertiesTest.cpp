@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ostream>
 #include <set>
 
 #include "stages/StageBuilders.h"
@@ -23,6 +25,8 @@ const NamedBuilder kBuilders[] = {
     {"Stage7", BuildStage7, 0, 7}, {"Stage8", BuildStage8, 0, 8}, {"Stage9", BuildStage9, 0, 9},
     {"Stage10", BuildStage10, 0, 10}, {"Duo", BuildDuoStage, 1, 1},
 };
+
+void PrintTo(const NamedBuilder& b, std::ostream* os) { *os << b.Name; }
 
 class EveryBuilder : public testing::TestWithParam<NamedBuilder> {};
 
@@ -136,6 +140,34 @@ TEST(Stage2, AlwaysEightItems) {
   });
 }
 
+// Each lower floor reaches two columns past an end of the floor above, so a
+// walker stepping off that end lands on it.
+TEST(Stage2, EachFloorReachesPastAnEndOfTheOneAbove) {
+  ForManySeeds(BuildStage2, [](const Game& g) {
+    for (int left : {0, 13}) {
+      int aboveLo = 0, aboveHi = 0;
+      for (int row : {4, 8, 12, 16}) {
+        int lo = 99, hi = -1;
+        for (int c = 0; c <= 9; ++c)
+          if (g.MapData[left + c][row] == 1) {
+            lo = std::min(lo, c);
+            hi = std::max(hi, c);
+          }
+        ASSERT_GE(hi, lo);
+        ASSERT_LE(hi - lo + 1, 7);
+        for (int c = lo; c <= hi; ++c) ASSERT_EQ(g.MapData[left + c][row], 1);
+        if (row > 4) {
+          const bool left2 = lo <= aboveLo - 2 && aboveLo - 2 <= hi;
+          const bool right2 = lo <= aboveHi + 2 && aboveHi + 2 <= hi;
+          ASSERT_TRUE(left2 || right2) << row;
+        }
+        aboveLo = lo;
+        aboveHi = hi;
+      }
+    }
+  });
+}
+
 TEST(Stage3, LaddersLoseAtMostOneRungAndEachHasAnItemBeside) {
   const int ladders[5] = {0, 5, 11, 17, 22};
   ForManySeeds(BuildStage3, [&](const Game& g) {
@@ -233,6 +265,9 @@ TEST(Stage7, RoomsOverSpikesWithBouncersFarFromTheStart) {
   ForManySeeds(BuildStage7, [](const Game& g) {
     ASSERT_TRUE(RowIs(g, 19, 3));
     ASSERT_GE(CountCells(g, 10), 1);
+    bool ladderDown = false;  // the lowest room's ladder reaches row 18
+    for (int c = 0; c <= 22; ++c) ladderDown = ladderDown || g.MapData[c][18] == 2;
+    ASSERT_TRUE(ladderDown);
     ASSERT_EQ(g.EnemyCount, 3);
     EXPECT_EQ(g.EnemyKind[0], 0);
     for (i32 i = 1; i < 3; ++i) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "stages/MapNotation.h"
@@ -261,6 +262,8 @@ HHHHHHHHHHHHHHHHHHHHHHH
 #######################
 )"},
 };
+
+void PrintTo(const Example& e, std::ostream* os) { *os << "stage " << e.Stage; }
 
 using Builder = void (*)(Game&);
 
