@@ -129,12 +129,15 @@ Midi ReadMidi(const std::string& name) {
     while (!c.AtEnd()) {
       if (ended) throw std::runtime_error("events after end of track");
       tick += static_cast<int>(c.Vlq());
-      if (c.Peek() & 0x80) status = c.U8();
-      else if (!status) throw std::runtime_error("running status without a status byte");
+      if (c.Peek() & 0x80)
+        status = c.U8();
+      else if (!status)
+        throw std::runtime_error("running status without a status byte");
       if (status == 0xFF) {
         const int type = c.U8();
         const std::uint32_t len = c.Vlq();
-        if (type == 0x51 && len == 3) tempoAt[tick] = c.Be(3);
+        if (type == 0x51 && len == 3)
+          tempoAt[tick] = c.Be(3);
         else if (type == 0x58 && len == 4 && !metreSeen) {
           midi.beatsPerBar = c.U8();
           c.Skip(3);
@@ -143,7 +146,8 @@ Midi ReadMidi(const std::string& name) {
           c.Skip(len);
           ended = true;
           midi.trackEndTicks.push_back(tick);
-        } else c.Skip(len);
+        } else
+          c.Skip(len);
         status = 0;
         continue;
       }
@@ -169,7 +173,8 @@ Midi ReadMidi(const std::string& name) {
     if (!ended) throw std::runtime_error("track without end-of-track event");
     for (const auto& [key, count] : sounding) midi.openNotesAtEnd += count;
   }
-  midi.lengthTicks = midi.trackEndTicks.empty() ? 0 : *std::max_element(midi.trackEndTicks.begin(), midi.trackEndTicks.end());
+  midi.lengthTicks =
+      midi.trackEndTicks.empty() ? 0 : *std::max_element(midi.trackEndTicks.begin(), midi.trackEndTicks.end());
   std::uint32_t tempo = 500000;
   int from = 0;
   for (const auto& [tick, micros] : tempoAt) {

@@ -46,12 +46,12 @@ struct MidiNote {
 struct Midi {
   int format = 0;
   int division = 0;
-  std::vector<int> trackEndTicks;          // tick of each track's end-of-track event
-  std::vector<MidiNote> noteOns;           // velocity above 0
-  std::vector<int> channelsWithProgram;    // channels that received a program change
-  int openNotesAtEnd = 0;                  // note-ons never switched off
-  int beatsPerBar = 4;                     // from the first time signature
-  double seconds = 0;                      // to the last end-of-track, through the tempo map
+  std::vector<int> trackEndTicks;        // tick of each track's end-of-track event
+  std::vector<MidiNote> noteOns;         // velocity above 0
+  std::vector<int> channelsWithProgram;  // channels that received a program change
+  int openNotesAtEnd = 0;                // note-ons never switched off
+  int beatsPerBar = 4;                   // from the first time signature
+  double seconds = 0;                    // to the last end-of-track, through the tempo map
   int lengthTicks = 0;
 };
 

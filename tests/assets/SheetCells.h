@@ -21,9 +21,9 @@ inline std::vector<SpritePair> OnePlayerSprites() {
     pairs.push_back({{x, 32}, {x, 64}});   // hero walking, jumping, climbing
     pairs.push_back({{x, 96}, {x, 128}});  // ghost; hero tumbling after a miss
   }
-  for (int x : {0, 32, 64}) pairs.push_back({{x, 160}, {x, 192}});  // creature, spark
+  for (int x : {0, 32, 64}) pairs.push_back({{x, 160}, {x, 192}});            // creature, spark
   for (int x = 96; x <= 256; x += 32) pairs.push_back({{x, 192}, {x, 224}});  // car
-  pairs.push_back({{288, 160}, {288, 192}});  // lift
+  pairs.push_back({{288, 160}, {288, 192}});                                  // lift
   return pairs;
 }
 
@@ -34,8 +34,8 @@ inline std::vector<Cell> OnePlayerOrOnly() {
 
 // Tiles and items copied opaquely (the black tile at (288, 0) apart).
 inline std::vector<Cell> OnePlayerTiles() {
-  return {{0, 0},    {32, 0},    {64, 0},    {96, 0},    {128, 0},  {160, 0},  {192, 0},
-          {224, 0},  {256, 0},   {96, 160},  {128, 160}, {160, 160}, {224, 160}, {256, 160}};
+  return {{0, 0},   {32, 0},  {64, 0},   {96, 0},    {128, 0},   {160, 0},   {192, 0},
+          {224, 0}, {256, 0}, {96, 160}, {128, 160}, {160, 160}, {224, 160}, {256, 160}};
 }
 
 // The two-player tiles tinted through palette entries 22 to 24 (blue, for

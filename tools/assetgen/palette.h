@@ -12,12 +12,12 @@ namespace assetgen {
 // character that the pixel-art grids use; '.' is the see-through black
 // outside a sprite's shape.
 struct Palette {
-    PaletteColours colours{};
-    std::map<char, int> indexOfChar;
-    std::map<std::string, int> indexOfName;
+  PaletteColours colours{};
+  std::map<char, int> indexOfChar;
+  std::map<std::string, int> indexOfName;
 
-    int Index(char c) const;
-    int IndexNamed(const std::string& name) const;
+  int Index(char c) const;
+  int IndexNamed(const std::string& name) const;
 };
 
 inline constexpr char kEmptyChar = '.';

@@ -15,10 +15,10 @@ inline constexpr int kFrameSize = 24;
 // One 24 x 24 picture: a palette index per pixel and whether the pixel
 // belongs to the shape (everything but the see-through '.' does).
 struct PixelFrame {
-    std::array<std::uint8_t, kFrameSize * kFrameSize> index{};
-    std::array<bool, kFrameSize * kFrameSize> solid{};
+  std::array<std::uint8_t, kFrameSize * kFrameSize> index{};
+  std::array<bool, kFrameSize * kFrameSize> solid{};
 
-    static int Offset(int x, int y) { return y * kFrameSize + x; }
+  static int Offset(int x, int y) { return y * kFrameSize + x; }
 };
 
 // All frames of one source file, by name.

@@ -9,14 +9,13 @@
 namespace assetgen {
 
 struct NamedPicture {
-    std::string name;
-    IndexedImage image;
-    PaletteColours palette;
+  std::string name;
+  IndexedImage image;
+  PaletteColours palette;
 };
 
 // One PNG contact sheet: every picture enlarged three times, sheets with
 // their 32-pixel cell grid and each cell labelled "x,y" by its position.
-void WritePreview(const std::filesystem::path& path, const std::vector<NamedPicture>& sheets,
-                  const NamedPicture& logo);
+void WritePreview(const std::filesystem::path& path, const std::vector<NamedPicture>& sheets, const NamedPicture& logo);
 
 }  // namespace assetgen

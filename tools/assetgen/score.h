@@ -11,31 +11,31 @@ inline constexpr int kTicksPerQuarter = 480;
 inline constexpr int kTicksPerStep = kTicksPerQuarter / 4;  // one sixteenth note
 
 struct NoteEvent {
-    int start = 0;   // ticks
-    int length = 0;  // ticks, already shortened by the track's gate
-    int pitch = 0;   // MIDI note number, middle C = 60
-    int velocity = 0;
+  int start = 0;   // ticks
+  int length = 0;  // ticks, already shortened by the track's gate
+  int pitch = 0;   // MIDI note number, middle C = 60
+  int velocity = 0;
 };
 
 struct ScoreTrack {
-    std::string name;
-    int channel = 0;  // 0-based; 9 is the General MIDI drum channel
-    int program = 0;  // 0-based General MIDI program
-    int volume = 100;
-    int pan = 64;
-    int reverb = 40;
-    int velocity = 96;
-    int gate = 90;  // percent of each note's written length that sounds
-    std::vector<NoteEvent> notes;
+  std::string name;
+  int channel = 0;  // 0-based; 9 is the General MIDI drum channel
+  int program = 0;  // 0-based General MIDI program
+  int volume = 100;
+  int pan = 64;
+  int reverb = 40;
+  int velocity = 96;
+  int gate = 90;  // percent of each note's written length that sounds
+  std::vector<NoteEvent> notes;
 };
 
 struct Score {
-    int tempo = 120;  // quarter notes per minute
-    int stepsPerBar = 16;
-    int lengthTicks = 0;
-    std::vector<ScoreTrack> tracks;
+  int tempo = 120;  // quarter notes per minute
+  int stepsPerBar = 16;
+  int lengthTicks = 0;
+  std::vector<ScoreTrack> tracks;
 
-    double Seconds() const { return lengthTicks * 60.0 / (tempo * double(kTicksPerQuarter)); }
+  double Seconds() const { return lengthTicks * 60.0 / (tempo * double(kTicksPerQuarter)); }
 };
 
 // A tune source reads:

@@ -8,20 +8,20 @@
 namespace assetgen {
 
 struct Tone {
-    double start = 0, length = 0;     // seconds
-    std::string wave;                 // sine, square, pulse, triangle, saw, noise
-    double fromHz = 440, toHz = 440;  // exponential sweep over the tone
-    double volume = 1;
-    double attack = 0.002, release = 0.05;  // seconds
-    double vibratoHz = 0, vibratoDepth = 0;  // depth as a fraction of the pitch
+  double start = 0, length = 0;     // seconds
+  std::string wave;                 // sine, square, pulse, triangle, saw, noise
+  double fromHz = 440, toHz = 440;  // exponential sweep over the tone
+  double volume = 1;
+  double attack = 0.002, release = 0.05;   // seconds
+  double vibratoHz = 0, vibratoDepth = 0;  // depth as a fraction of the pitch
 };
 
 struct SoundEffect {
-    int rate = 22050;
-    double fade = 0.004;  // seconds of fade at each end of the whole effect
-    double peak = 0.7;    // loudest sample, as a fraction of full scale
-    double lowpassHz = 0; // 0: no smoothing
-    std::vector<Tone> tones;
+  int rate = 22050;
+  double fade = 0.004;   // seconds of fade at each end of the whole effect
+  double peak = 0.7;     // loudest sample, as a fraction of full scale
+  double lowpassHz = 0;  // 0: no smoothing
+  std::vector<Tone> tones;
 };
 
 // An effect source reads:

@@ -11,13 +11,13 @@ namespace assetgen {
 // a word to the end of the line; "f#4" is a note) and surrounding blanks
 // removed, blank lines skipped.
 struct SourceLine {
-    int number = 0;
-    std::string text;
+  int number = 0;
+  std::string text;
 };
 
 struct SourceFile {
-    std::filesystem::path path;
-    std::vector<SourceLine> lines;
+  std::filesystem::path path;
+  std::vector<SourceLine> lines;
 };
 
 SourceFile ReadSource(const std::filesystem::path& path);
@@ -32,8 +32,8 @@ int ParseInt(const std::string& word, const SourceFile& file, int line);
 double ParseNumber(const std::string& word, const SourceFile& file, int line);
 
 class SourceError : public std::runtime_error {
-public:
-    SourceError(const SourceFile& file, int line, const std::string& what);
+ public:
+  SourceError(const SourceFile& file, int line, const std::string& what);
 };
 
 }  // namespace assetgen
