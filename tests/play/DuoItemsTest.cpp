@@ -13,13 +13,13 @@ TEST(DuoItems, BothPlayersOnAFreshItemInOneFrameBothCountItAndItGoes) {
   EXPECT_EQ(m->ItemPhase[0], -1);
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
   EXPECT_EQ(m->DuoItemsLeft[1], 1);
-  EXPECT_EQ(m.sounds.Count("get1.wav"), 2);
+  EXPECT_EQ(m.sound.Count("get1.wav"), 2);
   // Drawn untouched once more in the frame in which it went.
   EXPECT_EQ(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
   DuoStep(*m);
   EXPECT_NE(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
   EXPECT_NE(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 128, 64));
-  EXPECT_EQ(m.sounds.Count("get1.wav"), 2);
+  EXPECT_EQ(m.sound.Count("get1.wav"), 2);
 }
 
 TEST(DuoItems, AnItemPlayerOneHasTouchedShowsRedAndOnlyPlayerTwoCanTakeIt) {
@@ -33,7 +33,7 @@ TEST(DuoItems, AnItemPlayerOneHasTouchedShowsRedAndOnlyPlayerTwoCanTakeIt) {
   DuoStep(*m);
   // Player 1 still stands on it: no second count, drawn as player 2's to take.
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
-  EXPECT_EQ(m.sounds.Count("get1.wav"), 1);
+  EXPECT_EQ(m.sound.Count("get1.wav"), 1);
   EXPECT_EQ(m->CRTImage.At(72 + 2, 432 + 2), SheetCell(2, 96, 96));
   m->DuoX[1] = 80;
   DuoStep(*m);

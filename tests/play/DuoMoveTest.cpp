@@ -21,6 +21,7 @@ TEST(DuoMove, EachPlayerUncoversItsCellAndFloorInItsOwnColours) {
   EXPECT_EQ(m->SightImage.At(480, 456), kBlack);
   // Shown in the same frame, under the figures.
   EXPECT_EQ(m->CRTImage.At(72, 460), kBlueTile);
+  EXPECT_EQ(m.screen.Count, 1);
 }
 
 TEST(DuoMove, EachPlayerWalksWithItsOwnKeys) {
@@ -92,17 +93,17 @@ TEST(DuoMove, AJumpRisesOneCellAndLandsTwelveFramesLater) {
   Dispatch(*m, Event::KeyDown('Z'));
   DuoStep(*m);
   Dispatch(*m, Event::KeyUp('Z'));
-  EXPECT_EQ(m.sounds.Count("jump1.wav"), 1);
+  EXPECT_EQ(m.sound.Count("jump1.wav"), 1);
   EXPECT_EQ(m->DuoJumping[1], 1);
   EXPECT_EQ(m->DuoY[1], 424);
   for (int i = 0; i < 5; ++i) DuoStep(*m);
   EXPECT_EQ(m->DuoY[1], 408);
   for (int i = 0; i < 5; ++i) DuoStep(*m);
-  EXPECT_EQ(m.sounds.Count("landing2.wav"), 0);
+  EXPECT_EQ(m.sound.Count("landing2.wav"), 0);
   DuoStep(*m);
   EXPECT_EQ(m->DuoY[1], 432);
   EXPECT_EQ(m->DuoJumping[1], 0);
-  EXPECT_EQ(m.sounds.Count("landing2.wav"), 1);
+  EXPECT_EQ(m.sound.Count("landing2.wav"), 1);
 }
 
 TEST(DuoMove, OnARampThePlayerSlidesDownAndCannotJump) {
@@ -120,11 +121,11 @@ TEST(DuoMove, OnARampThePlayerSlidesDownAndCannotJump) {
     EXPECT_EQ(m->DuoX[0], xs[f]) << "frame " << f;
     EXPECT_EQ(m->DuoY[0], ys[f]) << "frame " << f;
   }
-  EXPECT_EQ(m.sounds.Count("jump1.wav"), 0);
+  EXPECT_EQ(m.sound.Count("jump1.wav"), 0);
   // The strip under the ramp's foot shows in the player's colour.
   EXPECT_EQ(m->SightImage.Row(444)[80], kBlueTile);
   DuoStep(*m);
-  EXPECT_EQ(m.sounds.Count("jump1.wav"), 1);
+  EXPECT_EQ(m.sound.Count("jump1.wav"), 1);
 }
 
 TEST(DuoMove, WalkingOffALedgeFallsAFullCellInTheFirstFrame) {

@@ -22,7 +22,7 @@ TEST(DuoResult, SpikesStartAHopAndTheOtherPlayerWins) {
   m->MapData[19][19] = 3;
   DuoStep(*m);
   EXPECT_EQ(m->DuoState[1], -5);
-  EXPECT_EQ(m.sounds.Count("miss1.wav"), 1);
+  EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
   DuoStep(*m);
   EXPECT_EQ(m->DuoY[1], 427);
   EXPECT_EQ(m->DuoState[1], -4);
@@ -30,7 +30,7 @@ TEST(DuoResult, SpikesStartAHopAndTheOtherPlayerWins) {
   EXPECT_EQ(m->DuoState[1], -200);
   EXPECT_GT(m->DuoY[1], 481);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
-  EXPECT_EQ(m.sounds.Count("miss1.wav"), 1);
+  EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
 }
 
 TEST(DuoResult, TheHopNeverStopsAtZero) {

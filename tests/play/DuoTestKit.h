@@ -1,37 +1,6 @@
 #pragma once
 
-#include <memory>
-#include <string>
-#include <string_view>
-#include <vector>
-
-#include "shell/Game.h"
-
-// Records the effects asked for.
-class DuoSounds : public SoundEffects {
- public:
-  void Play(const std::string& file) override { Played.push_back(file); }
-  int Count(const std::string& file) const {
-    int n = 0;
-    for (const std::string& f : Played) n += f == file;
-    return n;
-  }
-  std::vector<std::string> Played;
-};
-
-// Remembers every text line and renders it as a solid block.
-class DuoText : public TextRasterizer {
- public:
-  TextMask Render(std::string_view, int cellHeight, std::string_view text) override {
-    Lines.emplace_back(text);
-    TextMask m;
-    m.Width = 8 * static_cast<int>(text.size());
-    m.Height = cellHeight;
-    m.On.assign(static_cast<std::size_t>(m.Width) * m.Height, 1);
-    return m;
-  }
-  std::vector<std::string> Lines;
-};
+#include "screens/ScreenTestKit.h"
 
 // The colour every cell of a synthetic sheet is filled with, so a drawn
 // picture tells which cell it came from.
@@ -47,13 +16,9 @@ constexpr Pixel kRedTile = (Pixel{25} << 24) | Rgb(35, 0, 0);
 // A two-player match as stage start leaves it, on a field with a solid floor
 // in row 19 and nothing else: players at (72, 432) and (456, 432), items
 // listed by the caller with AddItem.
-struct DuoMatch {
-  DuoMatch() : g(std::make_unique<Game>()) {
+struct DuoMatch : TestGame {
+  DuoMatch() {
     Game& m = *g;
-    FormCreate(m, 4242);
-    m.TitleTimer.SetEnabled(false);
-    m.Sound = &sounds;
-    m.Text = &text;
     m.PlayMode = 1;
     m.StageNo = 1;
     m.ChrImage = Surface(320, 256);
@@ -85,10 +50,4 @@ struct DuoMatch {
     m.DuoItemsLeft[0] = m.DuoItemsLeft[1] = m.ItemCount;
   }
 
-  Game& operator*() { return *g; }
-  Game* operator->() { return g.get(); }
-
-  DuoSounds sounds;
-  DuoText text;
-  std::unique_ptr<Game> g;
 };

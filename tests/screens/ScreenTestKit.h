@@ -28,6 +28,11 @@ class MusicLog : public MusicBackend {
 class SoundLog : public SoundEffects {
  public:
   void Play(const std::string& file) override { Played.push_back(file); }
+  int Count(const std::string& file) const {
+    int n = 0;
+    for (const std::string& f : Played) n += f == file;
+    return n;
+  }
   std::vector<std::string> Played;
 };
 
