@@ -26,7 +26,8 @@ void DrawAndTouchDuoItems(Game& g) {
     if (g.ItemPhase[k] < 0) continue;
     const i32 group = g.ItemPhase[k] / 8;
     const i32 a = g.ItemPhase[k] % 8;
-    DrawOpaque(g.BuffImage, g.Chr2Image, 96 + 32 * (a / 4), 64 + 32 * group, g.ItemX[k], g.ItemY[k]);
+    DrawOpaque(g.BuffImage, g.Chr2Image, 96 + 32 * (a / 4), 64 + 32 * group, g.ItemX[k],
+               g.ItemY[k]);
     g.ItemPhase[k] = 8 * group + (a + 1) % 8;
     CountTouches(g, k, group);
   }

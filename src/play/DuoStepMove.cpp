@@ -15,7 +15,11 @@ struct Mover {
   i32& Y;
   i32& J;
   Mover(Game& game, int player)
-      : g(game), i(player), X(game.DuoX[player]), Y(game.DuoY[player]), J(game.DuoJumping[player]) {}
+      : g(game),
+        i(player),
+        X(game.DuoX[player]),
+        Y(game.DuoY[player]),
+        J(game.DuoJumping[player]) {}
 
   // The 24 x 24 cell at (x, y) of the player's own set shows in SightImage.
   void Reveal(i32 x, i32 y) const { g.SightImage.Blit(*g.BGImages[i], x, y, 24, 24, x, y); }

@@ -38,8 +38,9 @@ void ShowEndingStage(Game& g, i32 stage) {
   g.StageNo = stage;
   BuildStage(g);
   for (i32 column = 0; column <= kLastColumn; ++column) {
-    for (i32 row = 0; row <= kLastRow; ++row) PaintTile(g, g.MapData[column][row], 24 * column, 24 * row);
+    for (i32 row = 0; row <= kLastRow; ++row)
+      PaintTile(g, g.MapData[column][row], 24 * column, 24 * row);
   }
-  DrawMoji(g, g.SightImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 2, 2, 0, 0,
-           20, 0xFFFFFF, "Arial");
+  DrawMoji(g, g.SightImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 2, 2, 0,
+           0, 20, 0xFFFFFF, "Arial");
 }

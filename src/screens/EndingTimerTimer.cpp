@@ -22,7 +22,7 @@ constexpr EndingLine kLines[] = {
     {"YOU CLEARED ALL STAGES.", -160, 180, 180, 0x00FF00},
     {"CONGRATULATIONS!", -120, 210, 230, 0xFFFF00},
     {"THANK YOU FOR PLAYING", -80, 200, 280, 0xFF00FF},
-    {"PRESS ENTER FOR THE TITLE", -40, 175, 330, 0xFFFFFF},
+    {"PUSH ENTER-KEY TO THE TITLE", -40, 165, 330, 0xFFFFFF},
 };
 
 constexpr i32 kTicksPerStage = 150;

@@ -91,7 +91,8 @@ TEST(ClearTally, UncoveredCellsTurnDarkLastFirstAndPayTenEach) {
   ClearTimerTimer(*t);
   EXPECT_EQ(t->BuffImage.At(24 * 2, 24 * 7), kDarkWall);
   EXPECT_EQ(t->Score, 530);
-  EXPECT_EQ(t.text.Lines, (std::vector<std::string>{"BLOCK BONUS=20", "BLOCK BONUS=10", "BLOCK BONUS=0"}));
+  EXPECT_EQ(t.text.Lines,
+            (std::vector<std::string>{"BLOCK BONUS=20", "BLOCK BONUS=10", "BLOCK BONUS=0"}));
   EXPECT_EQ(t.sound.Played.size(), 3u);
   ClearTimerTimer(*t);
   EXPECT_EQ(t->Score, 1530);

@@ -71,8 +71,8 @@ TEST(Ending, TheLinesComeOneAfterAnotherOnBlack) {
   Tick(t, 38);
   EXPECT_EQ(LinesOfTick(t).size(), 3u);  // tick 129
   EXPECT_EQ(LinesOfTick(t),
-            (std::vector<std::string>{"YOU CLEARED ALL STAGES.", "CONGRATULATIONS!", "THANK YOU FOR PLAYING",
-                                      "PRESS ENTER FOR THE TITLE"}));
+            (std::vector<std::string>{"YOU CLEARED ALL STAGES.", "CONGRATULATIONS!",
+                                      "THANK YOU FOR PLAYING", "PUSH ENTER-KEY TO THE TITLE"}));
   EXPECT_EQ(t->EndingTick, -40);
   EXPECT_TRUE(t->EndingTimer.Enabled);
   EXPECT_EQ(t.screen.Count, 130);
@@ -149,7 +149,8 @@ TEST(Ending, EveryDemonstrationStartsFromACleanGridWithGroundedEnemies) {
   EXPECT_EQ(t->MapData[30][5], 0);
   // The slots of this stage's enemies have moved once already; the others
   // show what the build left.
-  for (int i = t->EnemyCount; i < kEnemySlots; ++i) EXPECT_EQ(t->EnemyJumping[i], 0) << "slot " << i;
+  for (int i = t->EnemyCount; i < kEnemySlots; ++i)
+    EXPECT_EQ(t->EnemyJumping[i], 0) << "slot " << i;
 }
 
 TEST(Ending, TheEnemiesMoveAndOnesFarBelowAreLeftAlone) {

@@ -18,7 +18,8 @@ struct HeadlessGame {
   void Play(const std::string& lines) {
     ReplayScript script;
     ReplayError error;
-    ASSERT_TRUE(ParseReplay(std::string(kReplayHeader) + "\n" + lines, script, error)) << error.What;
+    ASSERT_TRUE(ParseReplay(std::string(kReplayHeader) + "\n" + lines, script, error))
+        << error.What;
     ASSERT_TRUE(run.Run(script, error)) << error.What;
   }
 
@@ -42,7 +43,8 @@ struct HeadlessGame {
   HeadlessRun run;
 };
 
-const char* const kStartFromTheTitle = "wait 300\nkey down Enter\nwait 100\nkey up Enter\nwait 1000\n";
+const char* const kStartFromTheTitle =
+    "wait 300\nkey down Enter\nwait 100\nkey up Enter\nwait 1000\n";
 
 }  // namespace
 
@@ -78,7 +80,7 @@ TEST(WholeGame, ClearingStageTenLeadsThroughTheEndingBackToTheTitle) {
   h.Play("wait 9000\n");
   EXPECT_EQ(h.t->StageNo, 1);
   EXPECT_TRUE(h.Showed("STAGE 1:ROAD AND LADDER"));
-  EXPECT_TRUE(h.Showed("PRESS ENTER FOR THE TITLE"));
+  EXPECT_TRUE(h.Showed("PUSH ENTER-KEY TO THE TITLE"));
   h.Play("key down Enter\nwait 60\nkey up Enter\n");
   EXPECT_FALSE(h.t->EndingTimer.Enabled);
   EXPECT_TRUE(h.t->TitleTimer.Enabled);
