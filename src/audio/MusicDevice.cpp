@@ -34,7 +34,10 @@ void MusicDevice::Play() {
   }
   noticePending_ = notify;
   state_ = State::Playing;
-  if (backend_) backend_->Play();
+  if (backend_) {
+    backend_->ExpectNotice(notify);
+    backend_->Play();
+  }
 }
 
 void MusicDevice::Stop() {

@@ -14,6 +14,11 @@ class MusicBackend {
   virtual void Close() = 0;
   // Plays from the current position, from the start if it is at the end.
   virtual void Play() = 0;
+  // Told before each Play whether it asks for a completion notice. The game
+  // answers a successful end with another Play, so a backend may begin that
+  // round itself the moment the tune ends: a repeat then has no gap however
+  // late the notice reaches the game thread.
+  virtual void ExpectNotice(bool notice) { (void)notice; }
   // Plays from the current position and returns when the tune has ended.
   virtual void PlayAndWait() = 0;
   virtual void Stop() = 0;

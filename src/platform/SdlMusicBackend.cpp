@@ -91,10 +91,23 @@ void SdlMusicBackend::Close() {
   DropTune();
 }
 
+void SdlMusicBackend::ExpectNotice(bool notice) {
+  std::lock_guard lock(mutex_);
+  noticeExpected_ = notice;
+}
+
 void SdlMusicBackend::Play() {
   std::lock_guard lock(mutex_);
   FlushMusicEnded();
-  if (open_) BeginPlay(true);
+  retired_.reset();
+  if (!open_) return;
+  if (ranAhead_) {
+    // The round this Play asks for began when the last one ended.
+    ranAhead_ = false;
+    repeats_ = noticeExpected_;
+    return;
+  }
+  BeginPlay(true);
 }
 
 void SdlMusicBackend::PlayAndWait() {
@@ -123,6 +136,8 @@ void SdlMusicBackend::PlayAndWait() {
 void SdlMusicBackend::Stop() {
   std::lock_guard lock(mutex_);
   FlushMusicEnded();
+  retired_.reset();
+  ranAhead_ = false;
   playing_ = false;
   if (player_) player_->Pause();
   if (synth_) synth_->SilenceAll();
@@ -130,28 +145,36 @@ void SdlMusicBackend::Stop() {
 
 bool SdlMusicBackend::PlayEnded() const {
   std::lock_guard lock(mutex_);
-  return !playing_;
+  return !playing_ || ranAhead_;
 }
 
 void SdlMusicBackend::Mix(std::int16_t* stereo, int frames) {
   std::lock_guard lock(mutex_);
-  if (synth_) {
-    synth_->Render(stereo, frames);
-  } else {
-    std::fill(stereo, stereo + 2 * static_cast<std::size_t>(frames), std::int16_t{0});
+  // Rendered in pieces split at the end of the tune, so that a round run
+  // ahead begins on the very frame after the last one.
+  int done = 0;
+  while (done < frames) {
+    const bool moving = playing_ && !loading_;
+    const std::int64_t left = frames - done;
+    const bool ends = moving && length_ - position_ <= left;
+    const int piece = static_cast<int>(ends ? std::max<std::int64_t>(length_ - position_, 0) : left);
+    std::int16_t* out = stereo + 2 * static_cast<std::size_t>(done);
+    if (synth_) {
+      synth_->Render(out, piece);
+    } else {
+      std::fill(out, out + 2 * static_cast<std::size_t>(piece), std::int16_t{0});
+    }
+    done += piece;
+    if (moving) position_ += piece;
+    if (ends) EndOfPlay();
   }
-  if (loading_ || !playing_) return;
-  position_ += frames;
-  if (position_ < length_) return;
-  playing_ = false;
-  ended_ = true;
-  if (postEnd_) PushMusicEnded();
 }
 
 void SdlMusicBackend::BeginPlay(bool postEnd) {
   if (position_ >= length_) Rewind();
   playing_ = true;
   postEnd_ = postEnd;
+  repeats_ = postEnd && noticeExpected_ && length_ > 0;
   ended_ = false;
   if (player_) player_->Start();
 }
@@ -164,7 +187,32 @@ void SdlMusicBackend::Rewind() {
   player_ = std::make_unique<FluidTune>(*synth_, tune_);
 }
 
+void SdlMusicBackend::EndOfPlay() {
+  ended_ = true;
+  if (postEnd_) PushMusicEnded();
+  if (repeats_) {
+    RunAhead();
+  } else {
+    playing_ = false;
+  }
+}
+
+// Audio thread: the old round's player is kept (its release tails ring on)
+// until the game thread next takes the lock.
+void SdlMusicBackend::RunAhead() {
+  ranAhead_ = true;
+  position_ = 0;
+  if (!synth_) return;
+  retired_ = std::move(player_);
+  synth_->ReleaseAll();
+  player_ = std::make_unique<FluidTune>(*synth_, tune_);
+  player_->Start();
+}
+
 void SdlMusicBackend::DropTune() {
+  retired_.reset();
+  ranAhead_ = false;
+  repeats_ = false;
   player_.reset();
   if (synth_) synth_->SilenceAll();
   tune_.clear();

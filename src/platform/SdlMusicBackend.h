@@ -17,10 +17,12 @@ class GameHold;
 // The music device's backend: one tune at a time on the FluidSynth
 // synthesizer, rendered into SDL2_mixer's music stream by Mix on the audio
 // thread. The end of a tune is counted in rendered samples against the length
-// written in the MIDI file, so a repeating tune restarts right after its last
-// note. The end of a Play reaches the game thread as the music-ended SDL event;
-// every command flushes end events still queued, so a stale end never meets a
-// newer tune.
+// written in the MIDI file. The end of a Play reaches the game thread as the
+// music-ended SDL event; every command flushes end events still queued, so a
+// stale end never meets a newer tune. A play that asked for a notice will be
+// answered by another Play, so at its end the next round begins at once, in
+// the same buffer, and the game's Play then finds it under way: repeats have
+// no gap.
 //
 // Without an audio output (headless, or no sound device at all) tunes are only
 // timed: a play with wait holds the game for the tune's own length, on the
@@ -43,6 +45,7 @@ class SdlMusicBackend : public MusicBackend {
 
   bool Open(const std::string& file) override;
   void Close() override;
+  void ExpectNotice(bool notice) override;
   void Play() override;
   void PlayAndWait() override;
   void Stop() override;
@@ -56,6 +59,8 @@ class SdlMusicBackend : public MusicBackend {
   void Adopt(std::unique_ptr<FluidSynthesizer> synth);
   void BeginPlay(bool postEnd);
   void Rewind();
+  void EndOfPlay();
+  void RunAhead();
   void DropTune();
   std::int64_t RemainingMs() const;
 
@@ -71,9 +76,13 @@ class SdlMusicBackend : public MusicBackend {
   std::unique_ptr<FluidSynthesizer> synth_;
   std::vector<std::uint8_t> tune_;
   std::unique_ptr<FluidTune> player_;
+  std::unique_ptr<FluidTune> retired_;  // the round before a run-ahead, dropped by the game thread
   bool open_ = false;
   bool playing_ = false;
   bool postEnd_ = false;
+  bool noticeExpected_ = false;  // told before the next Play
+  bool repeats_ = false;         // this play runs ahead into its next round
+  bool ranAhead_ = false;        // a round has begun that the game has not asked for yet
   std::int64_t length_ = 0;
   std::int64_t position_ = 0;
   std::atomic<bool> ended_{false};

@@ -43,6 +43,7 @@ bool SdlMusicOutput::Open() {
     std::fprintf(stderr, "velmorane: no sound device (%s); playing silently\n", SDL_GetError());
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     open_ = TryOpen();
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
   }
   if (open_) Mix_AllocateChannels(1);
   return open_;

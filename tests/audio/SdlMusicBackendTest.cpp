@@ -232,7 +232,9 @@ TEST_F(SdlMusicBackendTest, UnloadableSoundfontLeavesTunesTimedInSilence) {
   EXPECT_EQ(peak, 0);
 }
 
-TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundThroughTheGameThread) {
+// The k-th end of a repeating 250 ms tune falls on frame k * 11025 exactly:
+// each round runs ahead from the frame after the last one ended.
+TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundWithoutAGap) {
   FakeHold hold(false);
   SdlMusicBackend music(hold, kRate);
   music.UseSynthesizer(nullptr);
@@ -241,8 +243,10 @@ TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundThroughTheGameThread) {
   g.BGMPlayer.SetFileName(tune);
   g.BGMPlayer.Open();
   g.BGMPlayer.Play();
-  for (int round = 0; round < 3; ++round) {
-    ASSERT_EQ(ChunksUntilEndEvent(music), kTuneChunks) << "round " << round;
+  int chunks = 0;
+  for (int round = 1; round <= 4; ++round) {
+    chunks += ChunksUntilEndEvent(music);
+    EXPECT_EQ(chunks, (round * 11025 + kChunk - 1) / kChunk) << "round " << round;
     SDL_FlushEvent(MusicEndedEventType());
     MusicEnded(g);
     EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
@@ -250,6 +254,43 @@ TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundThroughTheGameThread) {
   g.BGMPlayer.Stop();
   Render(music, 1000);
   EXPECT_EQ(EndEventsQueued(), 0);
+}
+
+TEST_F(SdlMusicBackendTest, StopCutsTheRoundRunAhead) {
+  FakeHold hold(false);
+  SdlMusicBackend music(hold, kRate);
+  music.UseSynthesizer(RealSynthesizer());
+  Game g;
+  g.BGMPlayer.Attach(&music);
+  g.BGMPlayer.SetFileName(tune);
+  g.BGMPlayer.Open();
+  g.BGMPlayer.Play();
+  ASSERT_GT(ChunksUntilEndEvent(music), 0);
+  EXPECT_GT(PeakOf(Render(music, 20)), 1000) << "the next round sounds before the game answers";
+  g.BGMPlayer.Stop();
+  MusicEnded(g);
+  Render(music, 50);
+  EXPECT_LT(PeakOf(Render(music, 500)), 300);
+  EXPECT_EQ(EndEventsQueued(), 0);
+  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+}
+
+TEST_F(SdlMusicBackendTest, TuneThatPlaysOnceStopsAtItsEnd) {
+  FakeHold hold(false);
+  SdlMusicBackend music(hold, kRate);
+  music.UseSynthesizer(RealSynthesizer());
+  Game g;
+  g.BGMPlayer.Attach(&music);
+  g.BGMPlayer.SetFileName(tune);
+  g.BGMPlayer.Open();
+  g.BGMPlayer.SetNotify(false);
+  g.BGMPlayer.Play();
+  ASSERT_GT(ChunksUntilEndEvent(music), 0);
+  MusicEnded(g);
+  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  Render(music, 300);
+  EXPECT_LT(PeakOf(Render(music, 500)), 300);
+  EXPECT_EQ(EndEventsQueued(), 1);
 }
 
 TEST_F(SdlMusicBackendTest, EndOvertakenByANewerPlayIsIgnored) {
@@ -260,9 +301,9 @@ TEST_F(SdlMusicBackendTest, EndOvertakenByANewerPlayIsIgnored) {
   g.BGMPlayer.Attach(&music);
   g.BGMPlayer.SetFileName(tune);
   g.BGMPlayer.Open();
+  g.BGMPlayer.SetNotify(false);
   g.BGMPlayer.Play();
   ASSERT_GT(ChunksUntilEndEvent(music), 0);  // the end is on its way...
-  g.BGMPlayer.SetNotify(false);
   g.BGMPlayer.Play();  // ...when a newer play begins from the start
   MusicEnded(g);
   EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
