@@ -16,6 +16,9 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Make(int sampleRate, const s
   fluid_settings_setnum(settings, "synth.gain", kGain);
   fluid_settings_setint(settings, "synth.lock-memory", 0);
   fluid_settings_setint(settings, "synth.cpu-cores", 1);
+  // A finished player must not reset the synthesizer under the next round of
+  // its tune; a new tune resets it on opening instead.
+  fluid_settings_setint(settings, "player.reset-synth", 0);
   fluid_synth_t* synth = new_fluid_synth(settings);
   if (!synth) {
     delete_fluid_settings(settings);

@@ -31,10 +31,10 @@ void FlushMusicEnded() {
 SdlMusicBackend::SdlMusicBackend(GameHold& hold, int sampleRate)
     : hold_(hold), hasOutput_(sampleRate > 0), clockRate_(sampleRate > 0 ? sampleRate : kMicrosPerSecond) {}
 
+// The players go before the synthesizer they play on (members are destroyed
+// in reverse order).
 SdlMusicBackend::~SdlMusicBackend() {
   if (loader_.joinable()) loader_.join();
-  std::lock_guard lock(mutex_);
-  player_.reset();
 }
 
 void SdlMusicBackend::StartSynthesizer(const std::string& soundFont) {
