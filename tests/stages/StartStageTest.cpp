@@ -96,6 +96,25 @@ TEST_F(StageStart, DrawsTheLivesAndScoreDisplaysAndLeavesTheTimersAlone) {
   EXPECT_FALSE(f->TitleTimer.Enabled);
 }
 
+TEST_F(StageStart, StartsFromAClearedGridWithEveryEnemyOnTheGround) {
+  f->MapData[30][30] = 5;
+  f->MapData[22][20] = 1;
+  for (int i = 0; i < kEnemySlots; ++i) {
+    f->EnemyJumping[i] = 1;
+    f->EnemyJumpTick[i] = 9;
+    f->EnemyJumpDX[i] = 4;
+    f->EnemyJumpX[i] = 7;
+    f->EnemyJumpY[i] = 8;
+  }
+  Start(2);
+  EXPECT_EQ(f->MapData[30][30], 0);
+  EXPECT_EQ(f->MapData[22][20], 0);
+  for (int i = 0; i < kEnemySlots; ++i) {
+    EXPECT_EQ(f->EnemyJumping[i] + f->EnemyJumpTick[i] + f->EnemyJumpDX[i], 0) << "enemy " << i;
+    EXPECT_EQ(f->EnemyJumpX[i] + f->EnemyJumpY[i], 0) << "enemy " << i;
+  }
+}
+
 TEST_F(StageStart, TwiceOnTheSameStageBuildsANewLayout) {
   Start(1);
   auto first = std::make_unique<Game>();
