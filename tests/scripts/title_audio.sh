@@ -4,6 +4,8 @@
 # with the General MIDI soundfont loaded in the background. Then starts it
 # with a soundfont that cannot be loaded: the title still comes up and the
 # music is silent, with one line on standard error naming the soundfont.
+# Last, Enter starts a game and the window is closed while the start jingle
+# holds the game: the program ends at once, not when the jingle is over.
 # Usage: title_audio.sh <velmorane> <asset-dir>
 set -euo pipefail
 bin="$1"
@@ -61,10 +63,30 @@ run() {
 }
 run title
 run nofont --soundfont "$WORK/none.sf2"
+
+SDL_DISKAUDIOFILE="$WORK/jingle.raw" "$BIN" --assets "$ASSETS" --seed 7 --dump-state \
+  > "$WORK/jingle.out" 2> "$WORK/jingle.err" &
+pid=$!
+wid=""
+for _ in $(seq 1 100); do
+  wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
+  [[ -n "$wid" ]] && break
+  sleep 0.1
+done
+[[ -n "$wid" ]] || { echo "no window appeared" > "$WORK/jingle.status"; kill -9 "$pid"; exit 0; }
+sleep 1
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+xdotool key Return
+sleep 0.5
+start=$(date +%s%N)
+kill -TERM "$pid"
+wait "$pid"
+echo "$?" > "$WORK/jingle.status"
+echo $(( ($(date +%s%N) - start) / 1000000 )) > "$WORK/jingle.ms"
 SESSION
 timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh"
 
-for name in title nofont; do
+for name in title nofont jingle; do
   status="$(cat "$work/$name.status" 2>/dev/null || echo missing)"
   [[ "$status" == 0 ]] || { cat "$work/$name.err"; fail "the $name run ended with status $status"; }
 done
@@ -96,4 +118,12 @@ read -r seconds peak rms first_peak < <(loudness "$work/nofont.raw")
 echo "run without a soundfont: ${seconds} s of sound, peak $peak"
 ((peak == 0)) || fail "sound without a soundfont (peak $peak)"
 grep -q "cannot load soundfont $work/none.sf2" "$work/nofont.err" || { cat "$work/nofont.err"; fail "no line naming the soundfont"; }
+closing_ms="$(cat "$work/jingle.ms")"
+echo "closed during the start jingle after $closing_ms ms"
+grep -q '^Timer1 on' "$work/jingle.out" || { cat "$work/jingle.out"; fail "Enter did not start a game"; }
+if [[ -f "$assets/START.mid" ]]; then
+  ((closing_ms < 1500)) || fail "closing the window waited for the jingle ($closing_ms ms)"
+else
+  echo "no START.mid among the stand-in assets: closing during the jingle not checked"
+fi
 echo "title audio test passed"
