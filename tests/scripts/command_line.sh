@@ -34,6 +34,9 @@ expect 2 "unknown option '--nonsense'" -- --nonsense
 expect 2 "--seed: 'x' is not a number" -- --seed x
 expect 2 "--headless needs --replay" -- --headless
 expect 2 "--stage: '11'" -- --stage 11
+expect 2 "--print-stage needs --seed" -- --print-stage 3
+expect 0 "" -- --print-stage 3 --seed 42
+expect 2 "" -- --print-stage 11 --seed 42
 
 printf 'velmorane-replay 1\nseed 5\nwait 1000\nkey down Enter\nkey up Enter\n' > "$work/good.txt"
 expect 0 "^TitleTimer on 100" -- --headless --replay "$work/good.txt" --assets "$assets" --dump-state

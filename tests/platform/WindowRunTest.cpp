@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "platform/WindowRun.h"
+#include "shell/Game.h"
+
+namespace {
+
+void PushKey(Uint32 type, SDL_Keycode key) {
+  SDL_Event e{};
+  e.type = type;
+  e.key.keysym.sym = key;
+  SDL_PushEvent(&e);
+}
+
+// Records the key and tick events the window dispatches, and lets a test
+// act at the moment a given event is dispatched.
+class Watcher : public EventObserver {
+ public:
+  void Dispatched(const Event& e) override {
+    EXPECT_FALSE(Holding) << "an event was dispatched while the game was held";
+    if (e.Kind == EventKind::KeyDown || e.Kind == EventKind::KeyUp || e.Kind == EventKind::Tick) {
+      Lines.push_back(ReplayLine(e));
+    }
+    if (OnEvent) OnEvent(e);
+  }
+  std::vector<std::string> Lines;
+  std::function<void(const Event&)> OnEvent;
+  bool Holding = false;
+};
+
+struct WindowRunTest : ::testing::Test {
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_RENDER_DRIVER", "software", 1);
+    std::string error;
+    ASSERT_TRUE(window.Open(error)) << error;
+  }
+  std::unique_ptr<Game> g = std::make_unique<Game>();
+  Watcher watcher;
+  WindowRun window{*g, &watcher};
+};
+
+ReplayScript Script(const std::string& steps) {
+  ReplayScript script;
+  ReplayError error;
+  EXPECT_TRUE(ParseReplay("velmorane-replay 1\n" + steps, script, error)) << error.What;
+  return script;
+}
+
+}  // namespace
+
+TEST_F(WindowRunTest, ReplayedTicksKeepTheirTimersPace) {
+  g->EndingTimer.SetInterval(50);
+  g->EndingTimer.SetEnabled(true);
+  const ReplayScript script = Script("tick EndingTimer\ntick EndingTimer\ntick EndingTimer\nmenu exit\n");
+  window.PlayReplay(script);
+  ReplayError error;
+  ASSERT_TRUE(window.Run(error));
+  EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
+  EXPECT_GE(window.Elapsed(), 150);
+}
+
+TEST_F(WindowRunTest, AReplayedTickOfAStoppedTimerStopsTheRun) {
+  const ReplayScript script = Script("activate\ntick Timer1\n");
+  window.PlayReplay(script);
+  ReplayError error;
+  EXPECT_FALSE(window.Run(error));
+  EXPECT_EQ(error.Line, 3);
+  EXPECT_EQ(error.What, "Timer1 is not enabled");
+}
+
+TEST_F(WindowRunTest, KeysArrivingDuringAHoldFollowInOrderAfterIt) {
+  int polls = 0;
+  watcher.OnEvent = [&](const Event& e) {
+    if (e.Kind == EventKind::KeyDown && e.Key == vk::Right) {
+      PushKey(SDL_KEYDOWN, SDLK_LEFT);
+      PushKey(SDL_KEYUP, SDLK_LEFT);
+      watcher.Holding = true;
+      window.HoldFor([&] { return ++polls > 5; });
+      watcher.Holding = false;
+    }
+    if (e.Kind == EventKind::KeyUp && e.Key == vk::Left) g->CloseRequested = true;
+  };
+  PushKey(SDL_KEYDOWN, SDLK_RIGHT);
+  ReplayError error;
+  ASSERT_TRUE(window.Run(error));
+  EXPECT_EQ(watcher.Lines, (std::vector<std::string>{"key down Right", "key down Left", "key up Left"}));
+  EXPECT_GT(polls, 5);
+}
+
+TEST_F(WindowRunTest, ClosingTheWindowEndsAHold) {
+  watcher.OnEvent = [&](const Event& e) {
+    if (e.Kind != EventKind::KeyDown) return;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    window.HoldFor([] { return false; });
+  };
+  PushKey(SDL_KEYDOWN, SDLK_SPACE);
+  PushKey(SDL_KEYUP, SDLK_SPACE);
+  ReplayError error;
+  ASSERT_TRUE(window.Run(error));
+  EXPECT_TRUE(g->CloseRequested);
+  EXPECT_EQ(watcher.Lines, std::vector<std::string>{"key down Space"});
+}
+
+TEST_F(WindowRunTest, LiveTimersFireFromTheClock) {
+  g->EndingTimer.SetInterval(20);
+  g->EndingTimer.SetEnabled(true);
+  watcher.OnEvent = [&](const Event&) {
+    if (watcher.Lines.size() == 3) g->CloseRequested = true;
+  };
+  ReplayError error;
+  ASSERT_TRUE(window.Run(error));
+  EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
+  EXPECT_GE(window.Elapsed(), 60);
+}
