@@ -12,14 +12,16 @@ namespace {
 
 constexpr int kHoldPollMs = 10;
 constexpr int kOverlayFrameMs = 16;
+constexpr int kTitleBarAllowance = 40;  // the window manager's frame is not known before the window exists
 
-// The largest whole scale at which the window fits the usable desktop.
+// The largest whole scale at which the window, with its frame, fits the
+// usable desktop.
 int DesktopScale() {
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
   int w = 0, h = 0;
   CanvasWindowSize(1, w, h);
-  return std::max(1, std::min(usable.w / w, usable.h / h));
+  return std::max(1, std::min(usable.w / w, (usable.h - kTitleBarAllowance) / h));
 }
 
 }  // namespace
