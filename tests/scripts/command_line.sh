@@ -47,6 +47,13 @@ diff <("$bin" --headless --replay "$work/good.txt" --assets "$assets" --dump-sta
 "$bin" --headless --replay "$work/good.txt" --assets "$assets" --dump-state --seed 9 2>/dev/null |
   grep -q '^VirtualTime 1000$' || fail "the wait did not move the virtual clock"
 
+# --stage chooses where the title's Enter starts; the start jingle holds the
+# game for its own length on the virtual clock.
+printf 'velmorane-replay 1\nseed 5\nwait 1000\nkey down Enter\nwait 150\nkey up Enter\n' > "$work/start.txt"
+"$bin" --headless --replay "$work/start.txt" --assets "$assets" --stage 4 --dump-state 2>/dev/null > "$work/start-dump.txt"
+grep -q '^StageNo 4$' "$work/start-dump.txt" || fail "--stage 4 did not start stage 4"
+grep -q '^Timer1 on 50$' "$work/start-dump.txt" || fail "the stage is not running"
+
 printf 'velmorane-replay 1\nwait 10\nkey down Escape\n' > "$work/bad.txt"
 expect 2 "bad.txt:3: unknown key 'Escape'" -- --headless --replay "$work/bad.txt" --assets "$assets" --dump-state
 out="$("$bin" --headless --replay "$work/bad.txt" --assets "$assets" --dump-state 2>/dev/null)"
