@@ -76,8 +76,13 @@ done
 [[ -n "$wid" ]] || { echo "no window appeared" > "$WORK/jingle.status"; kill -9 "$pid"; exit 0; }
 sleep 1
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
-xdotool key Return
-sleep 0.5
+sleep 0.2
+# Held over a title tick: the tick reads the key's flag, a tap between two
+# ticks goes unseen.
+xdotool keydown Return
+sleep 0.4
+xdotool keyup Return
+sleep 0.3
 start=$(date +%s%N)
 kill -TERM "$pid"
 wait "$pid"
