@@ -119,3 +119,25 @@ TEST_F(WindowRunTest, LiveTimersFireFromTheClock) {
   EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
   EXPECT_GE(window.Elapsed(), 60);
 }
+
+TEST_F(WindowRunTest, TheEndOfATuneArrivesBetweenTheEventsAroundIt) {
+  g->BGMPlayer.SetFileName("BGM1.mid");
+  g->BGMPlayer.Open();
+  g->BGMPlayer.SetNotify(false);
+  g->BGMPlayer.Play();
+  std::vector<std::string> states;
+  watcher.OnEvent = [&](const Event& e) {
+    if (e.Kind != EventKind::KeyDown) return;
+    states.push_back(g->BGMPlayer.StateName());
+    if (e.Key == vk::Right) g->CloseRequested = true;
+  };
+  PushKey(SDL_KEYDOWN, SDLK_LEFT);
+  SDL_Event ended{};
+  ended.type = MusicEndedEventType();
+  ASSERT_NE(ended.type, 0u);
+  SDL_PushEvent(&ended);
+  PushKey(SDL_KEYDOWN, SDLK_RIGHT);
+  ReplayError error;
+  ASSERT_TRUE(window.Run(error));
+  EXPECT_EQ(states, (std::vector<std::string>{"playing", "stopped"}));
+}
