@@ -24,7 +24,8 @@ constexpr int kRate = 44100;
 constexpr int kChunk = 512;
 
 // Holds the game the way a window does, with the audio thread's work done
-// in place: each round of the hold renders one buffer of the music stream.
+// in place: each round of the hold renders one buffer of the music stream
+// (or, with no backend given, waits a millisecond).
 class FakeHold : public GameHold {
  public:
   explicit FakeHold(bool headless) : headless_(headless) {}
@@ -35,6 +36,10 @@ class FakeHold : public GameHold {
   void HoldFor(const std::function<bool()>& finished) override {
     std::vector<std::int16_t> buffer(2 * kChunk);
     for (int i = 0; i < 10000 && !finished(); ++i) {
+      if (!Backend) {
+        SDL_Delay(1);  // no audio thread: only real time passes
+        continue;
+      }
       Backend->Mix(buffer.data(), kChunk);
       HeldFrames += kChunk;
     }
@@ -196,6 +201,18 @@ TEST_F(SdlMusicBackendTest, WaitHoldsForTheTuneAndAnnouncesNothing) {
   music.PlayAndWait();
   EXPECT_EQ(hold.HeldFrames, kTuneChunks * kChunk);
   EXPECT_EQ(EndEventsQueued(), 0);
+}
+
+TEST_F(SdlMusicBackendTest, WithoutAudioOutputTheWaitHoldsForTheTuneInRealTime) {
+  FakeHold hold(false);
+  SdlMusicBackend music(hold, 0);
+  ASSERT_TRUE(music.Open(tune));
+  const Uint64 start = SDL_GetTicks64();
+  music.PlayAndWait();
+  const Uint64 held = SDL_GetTicks64() - start;
+  EXPECT_GE(held, 250u);
+  EXPECT_LT(held, 2000u);
+  EXPECT_EQ(hold.AdvancedMs, 0);
 }
 
 TEST_F(SdlMusicBackendTest, TuneOpenedWhileTheSoundfontLoadsSoundsOnceReady) {
