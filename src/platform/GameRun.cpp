@@ -9,6 +9,7 @@
 #include "platform/ClockSeed.h"
 #include "platform/CommandLine.h"
 #include "platform/FileBytes.h"
+#include "platform/GameMenus.h"
 #include "platform/HeadlessRun.h"
 #include "platform/ImGuiOverlay.h"
 #include "platform/ReplayRecorder.h"
@@ -92,8 +93,12 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
     Complain(error);
     return kFileTrouble;
   }
+  // While a replay plays, the menus and dialogs are shown but change nothing.
+  GameMenus menus(g, [&window](const Event& e) {
+    if (!window.Replaying()) window.Submit(e);
+  });
   ImGuiOverlay overlay;
-  overlay.Init(window.Window(), window.Renderer());
+  overlay.Init(window.Window(), window.Renderer(), menus);
   window.SetOverlay(&overlay);
   g.Screen = &window;
   SdlMusicSystem music(window, false, o.SoundFont);

@@ -1,9 +1,40 @@
 #include "platform/ImGuiOverlay.h"
 
-#include <imgui.h>
 #include <backends/imgui_impl_sdl.h>
 
 #include "imgui_impl_sdlrenderer.h"
+#include "platform/GameMenus.h"
+#include "platform/GlyphRanges.h"
+#include "platform/MenuCaptions.h"
+#include "platform/MenuStyle.h"
+#include "platform/TtfText.h"
+
+namespace {
+
+constexpr float kMenuFontHeight = 12;  // the form's font, "ＭＳ Ｐゴシック" at 12 pixels
+
+DialogKey DialogKeyFor(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_LEFT: return DialogKey::Left;
+    case SDLK_RIGHT: return DialogKey::Right;
+    case SDLK_UP: return DialogKey::Up;
+    case SDLK_DOWN: return DialogKey::Down;
+    case SDLK_PAGEUP: return DialogKey::PageUp;
+    case SDLK_PAGEDOWN: return DialogKey::PageDown;
+    case SDLK_HOME: return DialogKey::Home;
+    case SDLK_END: return DialogKey::End;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return DialogKey::Enter;
+    default: return DialogKey::Other;
+  }
+}
+
+bool IsMouseEvent(Uint32 type) {
+  return type == SDL_MOUSEMOTION || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ||
+         type == SDL_MOUSEWHEEL;
+}
+
+}  // namespace
 
 ImGuiOverlay::~ImGuiOverlay() {
   if (!ready_) return;
@@ -12,39 +43,56 @@ ImGuiOverlay::~ImGuiOverlay() {
   ImGui::DestroyContext();
 }
 
-void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer) {
+void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus) {
   ImGui::CreateContext();
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
-  ImGui::StyleColorsClassic();
+  ApplyClassicStyle(ImGui::GetStyle());
+  baseStyle_ = ImGui::GetStyle();
+  const std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  glyphs_ = GlyphRangesFor(captions);
   ImGui_ImplSDL2_InitForSDLRenderer(window);
   ImGui_ImplSDLRenderer_Init(renderer);
+  menus_ = &menus;
   ready_ = true;
 }
 
 bool ImGuiOverlay::HandleEvent(const SDL_Event& e) {
-  if (!ready_ || !drawer_) return false;
-  ImGui_ImplSDL2_ProcessEvent(&e);
-  const ImGuiIO& io = ImGui::GetIO();
-  switch (e.type) {
-    case SDL_MOUSEMOTION:
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP:
-    case SDL_MOUSEWHEEL: return io.WantCaptureMouse;
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-    case SDL_TEXTINPUT: return io.WantCaptureKeyboard;
-    default: return false;
+  if (!ready_) return false;
+  const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP || e.type == SDL_TEXTINPUT;
+  if (key && menus_->DialogOpen()) {
+    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym));
+    return true;
   }
+  ImGui_ImplSDL2_ProcessEvent(&e);
+  // The game has no use for the mouse; taking it makes the next frame show
+  // the menus' answer to it.
+  return IsMouseEvent(e.type);
+}
+
+void ImGuiOverlay::Rescale(int scale) {
+  scale_ = scale;
+  ImGuiIO& io = ImGui::GetIO();
+  ImGui_ImplSDLRenderer_DestroyFontsTexture();
+  io.Fonts->Clear();
+  ImFontConfig config;
+  config.OversampleH = 1;
+  config.PixelSnapH = true;
+  if (!io.Fonts->AddFontFromFileTTF(kGothicFontPath, kMenuFontHeight * scale, &config, glyphs_.data())) {
+    io.Fonts->AddFontDefault();
+  }
+  ImGui::GetStyle() = baseStyle_;
+  ImGui::GetStyle().ScaleAllSizes(static_cast<float>(scale));
 }
 
 void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
-  if (!ready_ || !drawer_) return;
+  if (!ready_) return;
+  if (viewport.Scale != scale_) Rescale(viewport.Scale);
   ImGui_ImplSDLRenderer_NewFrame();
   ImGui_ImplSDL2_NewFrame();
   ImGui::NewFrame();
-  drawer_(viewport);
-  wantsFrames_ = ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive() ||
-                 ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
+  menus_->Draw(viewport);
+  wantsFrames_ = menus_->DialogOpen() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
+                 ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
 }

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <functional>
+#include <vector>
+
+#include <imgui.h>
 
 #include "platform/FrameOverlay.h"
 
-// Dear ImGui over the game's picture, through SDL_Renderer. The menu bar and
-// the settings dialogs are drawn by the function given to SetDrawer, called
-// once per presented frame between ImGui's NewFrame and Render.
+class GameMenus;
+
+// Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and
+// the settings dialogs of GameMenus, in IPA P Gothic with the glyphs of the
+// captions, at the window's whole-number scale. While a dialog is open every
+// key goes to it and none to the game; the mouse serves only the menus.
 class ImGuiOverlay : public FrameOverlay {
  public:
   ImGuiOverlay() = default;
@@ -14,15 +19,20 @@ class ImGuiOverlay : public FrameOverlay {
   ImGuiOverlay(const ImGuiOverlay&) = delete;
   ImGuiOverlay& operator=(const ImGuiOverlay&) = delete;
 
-  void Init(SDL_Window* window, SDL_Renderer* renderer);
-  void SetDrawer(std::function<void(const Viewport&)> drawer) { drawer_ = std::move(drawer); }
+  void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
 
   bool HandleEvent(const SDL_Event& e) override;
   void Draw(SDL_Renderer* renderer, const Viewport& viewport) override;
   bool WantsFrames() const override { return wantsFrames_; }
 
  private:
+  // Fonts and sizes for a new window scale.
+  void Rescale(int scale);
+
   bool ready_ = false;
   bool wantsFrames_ = false;
-  std::function<void(const Viewport&)> drawer_;
+  int scale_ = 0;
+  GameMenus* menus_ = nullptr;
+  ImGuiStyle baseStyle_;
+  std::vector<ImWchar> glyphs_;
 };

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "audio/BGMPlayerNotify.h"
+#include "platform/Fullscreen.h"
 #include "platform/VirtualKeys.h"
 #include "shell/ClientArea.h"
 #include "shell/Game.h"
@@ -128,6 +129,10 @@ void WindowRun::Enqueue(const SDL_Event& e) {
   }
   if (MusicEndedEventType() != 0 && e.type == MusicEndedEventType()) {
     pending_.push_back(Pending{true, Event{}});
+    return;
+  }
+  if (IsFullscreenKey(e)) {
+    if (e.type == SDL_KEYDOWN && !e.key.repeat) ToggleFullscreen(window_);
     return;
   }
   if (overlay_ && overlay_->HandleEvent(e)) {

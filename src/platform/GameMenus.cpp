@@ -1,0 +1,179 @@
+#include "platform/GameMenus.h"
+
+#include <cmath>
+#include <string>
+
+#include <imgui.h>
+
+#include "platform/MenuCaptions.h"
+#include "shell/ClientArea.h"
+#include "shell/Game.h"
+
+namespace {
+
+// The dialog window's frame around the caption and client area, and the
+// caption bar with its close box, at scale 1.
+constexpr int kFrame = 3;
+constexpr int kCaptionHeight = 18;
+constexpr int kCloseBoxWidth = 16, kCloseBoxHeight = 14;
+
+const SliderDialog& DialogState(const Game& g, SliderId dialog) {
+  return dialog == SliderId::Speed ? g.SpeedDialog : g.KidoDialog;
+}
+
+int Slot(SliderId dialog) { return dialog == SliderId::Speed ? 0 : 1; }
+
+std::string Text(std::string_view caption) { return std::string(caption); }
+
+ScreenRect Scaled(const DialogRect& r, const ScreenRect& client, float scale) {
+  return {client.X + r.X * scale, client.Y + r.Y * scale, r.W * scale, r.H * scale};
+}
+
+void DrawWindowFrame(ImDrawList* draw, const ScreenRect& r, float s) {
+  draw->AddRectFilled(ImVec2(r.X, r.Y), ImVec2(r.X + r.W, r.Y + r.H), classic::Face);
+  draw->AddRect(ImVec2(r.X, r.Y), ImVec2(r.X + r.W, r.Y + r.H), classic::Dark, 0, 0, s);
+  DrawEdge(draw, {r.X + s, r.Y + s, r.W - 2 * s, r.H - 2 * s}, s, false);
+}
+
+void DrawCross(ImDrawList* draw, const ScreenRect& box, float s) {
+  const float x0 = box.X + 4 * s, y0 = box.Y + 3 * s, x1 = box.X + box.W - 5 * s, y1 = box.Y + box.H - 4 * s;
+  draw->AddLine(ImVec2(x0, y0), ImVec2(x1, y1), classic::Dark, 1.5f * s);
+  draw->AddLine(ImVec2(x1, y0), ImVec2(x0, y1), classic::Dark, 1.5f * s);
+}
+
+}  // namespace
+
+void GameMenus::Draw(const Viewport& v) {
+  for (SliderId d : {SliderId::Speed, SliderId::Brightness}) {
+    std::optional<int>& moved = moved_[Slot(d)];
+    if (moved && *moved == DialogState(g_, d).Position) moved.reset();
+  }
+  DrawMenuBar(v);
+  DrawDialog(v);
+}
+
+void GameMenus::OpenDialog(SliderId dialog) {
+  if (open_) return;
+  open_ = dialog;
+  opening_ = true;
+  keys_.clear();
+  drag_ = {};
+}
+
+void GameMenus::DrawMenuBar(const Viewport& v) {
+  const float s = static_cast<float>(v.Scale);
+  ImGui::SetNextWindowPos(ImVec2(static_cast<float>(v.X), static_cast<float>(v.Y)));
+  ImGui::SetNextWindowSize(ImVec2(kClientWidth * s, kMenuBarHeight * s));
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0, 0));
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowMinSize, ImVec2(1, 1));
+  constexpr ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
+                                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoScrollbar |
+                                     ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoSavedSettings |
+                                     ImGuiWindowFlags_MenuBar | ImGuiWindowFlags_NoBringToFrontOnFocus;
+  if (ImGui::Begin("##MainMenu1", nullptr, flags) && ImGui::BeginMenuBar()) {
+    if (ImGui::BeginMenu(Text(caption::GameMenu).c_str())) {
+      if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Restart));
+      if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Pause));
+      if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Exit));
+      ImGui::EndMenu();
+    }
+    if (ImGui::BeginMenu(Text(caption::ConfigMenu).c_str())) {
+      if (ImGui::MenuItem(Text(caption::KidoMenu).c_str())) OpenDialog(SliderId::Brightness);
+      if (ImGui::MenuItem(Text(caption::SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+      ImGui::EndMenu();
+    }
+    ImGui::EndMenuBar();
+  }
+  ImGui::End();
+  ImGui::PopStyleVar(3);
+}
+
+void GameMenus::DrawDialog(const Viewport& v) {
+  if (!open_) return;
+  const DialogLayout& layout = LayoutFor(*open_);
+  const float s = static_cast<float>(v.Scale);
+  const char* id = *open_ == SliderId::Speed ? "##OKRightDlg1" : "##OKRightDlg";
+  if (opening_) {
+    ImGui::OpenPopup(id);
+    opening_ = false;
+  }
+  const ImVec2 size((layout.ClientWidth + 2 * kFrame) * s, (layout.ClientHeight + kCaptionHeight + 2 * kFrame) * s);
+  const ImVec2 display = ImGui::GetIO().DisplaySize;
+  ImGui::SetNextWindowPos(ImVec2(std::floor((display.x - size.x) / 2), std::floor((display.y - size.y) / 2)));
+  ImGui::SetNextWindowSize(size);
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(0, 0));
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);
+  constexpr ImGuiWindowFlags flags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
+                                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoScrollbar |
+                                     ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoSavedSettings;
+  const bool shown = ImGui::BeginPopupModal(id, nullptr, flags);
+  ImGui::PopStyleVar(2);
+  if (!shown) {
+    open_.reset();
+    return;
+  }
+  const ImVec2 origin = ImGui::GetWindowPos();
+  ImDrawList* draw = ImGui::GetWindowDrawList();
+  DrawWindowFrame(draw, {origin.x, origin.y, size.x, size.y}, s);
+
+  const ScreenRect bar{origin.x + kFrame * s, origin.y + kFrame * s, layout.ClientWidth * s, (kCaptionHeight - 1) * s};
+  draw->AddRectFilled(ImVec2(bar.X, bar.Y), ImVec2(bar.X + bar.W, bar.Y + bar.H), classic::Caption);
+  const float textY = std::floor(bar.Y + (bar.H - ImGui::GetFontSize()) / 2);
+  draw->AddText(ImVec2(bar.X + 3 * s, textY), classic::Light, Text(caption::Dialog).c_str());
+  const ScreenRect closeBox{bar.X + bar.W - (kCloseBoxWidth + 2) * s, bar.Y + 2 * s, kCloseBoxWidth * s,
+                            kCloseBoxHeight * s};
+  const bool closed = ClassicButton("##close", "", closeBox, s, false);
+  DrawCross(draw, closeBox, s);
+
+  const ScreenRect client{origin.x + kFrame * s, origin.y + (kFrame + kCaptionHeight) * s, layout.ClientWidth * s,
+                          layout.ClientHeight * s};
+  const bool ended = DrawDialogContents(layout, client, s) || closed;
+  if (ended) ImGui::CloseCurrentPopup();
+  ImGui::EndPopup();
+  if (ended) CloseDialog();
+}
+
+bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect& client, float s) {
+  const SliderId dialog = *open_;
+  ImDrawList* draw = ImGui::GetWindowDrawList();
+  DrawEdge(draw, Scaled(layout.Bevel, client, s), s, true);
+  const ScreenRect label = Scaled(layout.Label, client, s);
+  DrawLabel(draw, label.X, label.Y, DialogState(g_, dialog).Label);
+  const bool ok = ClassicButton("##OKBtn", Text(caption::OKButton), Scaled(layout.OK, client, s), s, true);
+
+  int position = ShownPosition(dialog);
+  const int dragged = ClassicTrackBar("##TrackBar1", Scaled(layout.TrackBar, client, s), s, position, layout.Max, drag_);
+  if (dragged != position) MoveSlider(dialog, position = dragged);
+  bool enter = false;
+  while (!keys_.empty()) {
+    const DialogKey key = keys_.front();
+    keys_.pop_front();
+    if (key == DialogKey::Enter) {
+      enter = true;
+      break;
+    }
+    const int moved = SliderPositionAfter(key, position, layout.Max);
+    if (moved != position) MoveSlider(dialog, position = moved);
+  }
+  return ok || enter;
+}
+
+int GameMenus::ShownPosition(SliderId dialog) const {
+  const std::optional<int>& moved = moved_[Slot(dialog)];
+  return moved ? *moved : DialogState(g_, dialog).Position;
+}
+
+void GameMenus::MoveSlider(SliderId dialog, int position) {
+  moved_[Slot(dialog)] = position;
+  submit_(Event::SliderMove(dialog, position));
+}
+
+void GameMenus::CloseDialog() {
+  if (!open_) return;
+  open_.reset();
+  keys_.clear();
+  drag_ = {};
+  // The main window becomes active again: its input flags are cleared.
+  submit_(Event::Activation());
+}
