@@ -48,6 +48,7 @@ bool ClassicButton(const char* id, const std::string& caption, const ScreenRect&
   const bool clicked = ImGui::InvisibleButton(id, ImVec2(r.W, r.H));
   const bool pressed = ImGui::IsItemActive() && ImGui::IsItemHovered();
   ImDrawList* draw = ImGui::GetWindowDrawList();
+  draw->AddRectFilled(ImVec2(r.X, r.Y), ImVec2(r.X + r.W, r.Y + r.H), classic::Face);
   ScreenRect face = r;
   if (isDefault) {
     DrawEdge(draw, r, scale, false);

@@ -9,8 +9,8 @@ void ApplyClassicStyle(ImGuiStyle& style) {
   style.WindowRounding = style.ChildRounding = style.FrameRounding = style.PopupRounding = 0;
   style.ScrollbarRounding = style.GrabRounding = style.TabRounding = 0;
   style.FramePadding = ImVec2(6, 4);
-  style.ItemSpacing = ImVec2(6, 4);
-  style.WindowPadding = ImVec2(2, 2);
+  style.ItemSpacing = ImVec2(6, 7);
+  style.WindowPadding = ImVec2(8, 3);
   style.PopupBorderSize = 1;
   ImVec4* c = style.Colors;
   const ImVec4 face = Colour(192, 192, 192);
