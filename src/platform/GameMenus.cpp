@@ -71,7 +71,10 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
                                      ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoScrollbar |
                                      ImGuiWindowFlags_NoScrollWithMouse | ImGuiWindowFlags_NoSavedSettings |
                                      ImGuiWindowFlags_MenuBar | ImGuiWindowFlags_NoBringToFrontOnFocus;
-  if (ImGui::Begin("##MainMenu1", nullptr, flags) && ImGui::BeginMenuBar()) {
+  const bool shown = ImGui::Begin("##MainMenu1", nullptr, flags);
+  // The drop-down menus have the style's own padding.
+  ImGui::PopStyleVar(3);
+  if (shown && ImGui::BeginMenuBar()) {
     if (ImGui::BeginMenu(Text(caption::GameMenu).c_str())) {
       if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Pause));
@@ -86,7 +89,6 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
     ImGui::EndMenuBar();
   }
   ImGui::End();
-  ImGui::PopStyleVar(3);
 }
 
 void GameMenus::DrawDialog(const Viewport& v) {

@@ -4,7 +4,6 @@
 #include <climits>
 
 #include "audio/BGMPlayerNotify.h"
-#include "platform/Fullscreen.h"
 #include "platform/VirtualKeys.h"
 #include "shell/ClientArea.h"
 #include "shell/Game.h"
@@ -131,10 +130,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     pending_.push_back(Pending{true, Event{}});
     return;
   }
-  if (IsFullscreenKey(e)) {
-    if (e.type == SDL_KEYDOWN && !e.key.repeat) ToggleFullscreen(window_);
-    return;
-  }
+  if (fullscreen_.Take(e, window_)) return;
   if (overlay_ && overlay_->HandleEvent(e)) {
     dirty_ = true;
     return;

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "platform/FrameOverlay.h"
+#include "platform/Fullscreen.h"
 #include "platform/Hold.h"
 #include "platform/TimerSchedule.h"
 #include "shell/Events.h"
@@ -70,6 +71,7 @@ class WindowRun : public GameHold, public Presenter {
   Game& g_;
   EventObserver* observer_;
   FrameOverlay* overlay_ = nullptr;
+  FullscreenSwitch fullscreen_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
