@@ -66,7 +66,9 @@ void ChooseWandererWay(Game& g, i32 i, i32& dx, i32& dy) {
   }
 }
 
-void WalkOnGround(Game& g, i32 i, i32& dx, i32 dy, bool wanders) {
+// Overlap avoidance may change this tick's steps; the walk-off test and the
+// wanderer's memory of its climb use the changed ones.
+void WalkOnGround(Game& g, i32 i, i32& dx, i32& dy, bool wanders) {
   i32& x = g.EnemyX[i];
   i32& y = g.EnemyY[i];
   if (AvoidOverlap(g, i, dx, dy)) g.EnemyDX[i] = dx;

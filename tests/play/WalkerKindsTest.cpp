@@ -171,6 +171,23 @@ TEST(Wanderer, OffALadderItPicksARandomDirectionWhenStanding) {
   EXPECT_EQ(f->EnemyDX[0], draws[1] * 8 - 4);
 }
 
+TEST(Wanderer, ClimbingIntoAnotherEnemyLevelWithItStepsAsideAndForgetsTheClimb) {
+  PlayFixture f;
+  f.Floor();
+  for (int r = 5; r <= 18; ++r) f->MapData[10][r] = 2;
+  f.PlaceEnemy(4, 240, 244, 0, 4);
+  f.PlaceEnemy(0, 240, 244, 0, 0);
+  f.Begin(24, 24);
+  f->OnLift = 1;
+  // Level with the other enemy the climb is turned into no vertical step,
+  // so the only draw is the sideways step.
+  const i32 d = f.NextDraws({2})[0] * 8 - 4;
+  f.Tick();
+  EXPECT_EQ(f->EnemyX[0], 240 + d);
+  EXPECT_EQ(f->EnemyY[0], 244);
+  EXPECT_EQ(f->EnemyDY[0], 0);
+}
+
 TEST(EnemyKind, UnknownKindsMoveAsTheChaser) {
   PlayFixture f;
   f.Floor();
