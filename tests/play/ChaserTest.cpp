@@ -123,6 +123,18 @@ TEST_F(Chaser, FallingOutThroughTheBottomItIsGoneForGood) {
   EXPECT_EQ(f->EnemyJumpTick[0], tick);
 }
 
+TEST_F(Chaser, BelowTheFieldItStillMovesAt960AndIsGoneJustBelow) {
+  f.PlaceEnemy(0, 96, 960, 4, 0);
+  f.PlaceEnemy(0, 288, 961, 4, 0);
+  f.Begin(480, 432);
+  f.Tick();
+  EXPECT_EQ(f->EnemyX[0], 100);
+  EXPECT_EQ(f->EnemyJumping[0], 1);
+  EXPECT_EQ(f->EnemyX[1], 288);
+  EXPECT_EQ(f->EnemyY[1], 961);
+  EXPECT_EQ(f->EnemyJumping[1], 0);
+}
+
 TEST(Overlap, TwoWalkersTurnAwayFromEachOther) {
   PlayFixture f;
   f.Floor();
