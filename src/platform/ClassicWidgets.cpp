@@ -109,11 +109,13 @@ int ClassicTrackBar(const char* id, const ScreenRect& r, float scale, int positi
   }
 
   ImDrawList* draw = ImGui::GetWindowDrawList();
-  const ScreenRect channel{r.X + kChannelMargin * scale, r.Y + kChannelTop * scale,
-                           r.W - 2 * kChannelMargin * scale, (kChannelBottom - kChannelTop) * scale};
-  draw->AddRectFilled(ImVec2(channel.X, channel.Y), ImVec2(channel.X + channel.W, channel.Y + channel.H), classic::Light);
+  const ScreenRect channel{r.X + kChannelMargin * scale, r.Y + kChannelTop * scale, r.W - 2 * kChannelMargin * scale,
+                           (kChannelBottom - kChannelTop) * scale};
+  draw->AddRectFilled(ImVec2(channel.X, channel.Y), ImVec2(channel.X + channel.W, channel.Y + channel.H),
+                      classic::Light);
   DrawEdge(draw, channel, scale, true);
-  Line(draw, channel.X + scale, channel.Y + scale, channel.X + channel.W - 2 * scale, channel.Y + scale, classic::Dark, scale);
+  const float innerTop = channel.Y + scale;
+  Line(draw, channel.X + scale, innerTop, channel.X + channel.W - 2 * scale, innerTop, classic::Dark, scale);
   for (int v = 0; v <= max; ++v) {
     const float x = std::floor(TrackBarThumbX(r, scale, v, max));
     const float length = (v == 0 || v == max) ? kEndTickLength : kTickLength;

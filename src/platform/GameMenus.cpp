@@ -145,7 +145,8 @@ bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect&
   const bool ok = ClassicButton("##OKBtn", Text(caption::OKButton), Scaled(layout.OK, client, s), s, true);
 
   int position = ShownPosition(dialog);
-  const int dragged = ClassicTrackBar("##TrackBar1", Scaled(layout.TrackBar, client, s), s, position, layout.Max, drag_);
+  const int dragged =
+      ClassicTrackBar("##TrackBar1", Scaled(layout.TrackBar, client, s), s, position, layout.Max, drag_);
   if (dragged != position) MoveSlider(dialog, position = dragged);
   bool enter = false;
   while (!keys_.empty()) {

@@ -26,7 +26,9 @@ struct FullscreenTest : ::testing::Test {
     SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
-  bool Full() const { return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP; }
+  bool Full() const {
+    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+  }
   bool Take(const SDL_Event& e) { return keys.Take(e, window); }
 
   SDL_Window* window = nullptr;

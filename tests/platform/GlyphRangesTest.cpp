@@ -19,7 +19,8 @@ bool Covers(const std::vector<ImWchar>& ranges, char32_t c) {
 }  // namespace
 
 TEST(GlyphRanges, DecodesTheHalfWidthDialogCaption) {
-  EXPECT_EQ(DecodeUtf8(caption::Dialog), (std::vector<char32_t>{0xFF80, 0xFF9E, 0xFF72, 0xFF71, 0xFF9B, 0xFF78, 0xFF9E}));
+  EXPECT_EQ(DecodeUtf8(caption::Dialog),
+            (std::vector<char32_t>{0xFF80, 0xFF9E, 0xFF72, 0xFF71, 0xFF9B, 0xFF78, 0xFF9E}));
 }
 
 TEST(GlyphRanges, DecodesEveryLengthOfSequence) {

@@ -141,9 +141,12 @@ letters="$(convert "$work/dialog.png" -crop "$caption" +repage -fill black -fuzz
 (( letters > 30 )) || fail "the dialog's caption has no letters ($letters)"
 
 # The recording: slider moves one event per key, the dialog's end activates
-# the window, the pause and exit items; Alt+Enter never reached the game.
+# the window, the pause and exit items. The release of the Enter that closed
+# the dialog reaches the game or not, by timing; F11 and Alt+Enter never do.
 grep -v '^tick' "$work/rec.txt" > "$work/commands.txt"
-diff "$work/commands.txt" - <<'EXPECTED' || fail "recorded commands"
+sed -n '/^menu pause$/,/^menu exit$/p' "$work/commands.txt" | diff - <(printf 'menu pause\nmenu exit\n') ||
+  fail "keys of the full-screen switch reached the game"
+diff <(grep -v '^key up Enter$' "$work/commands.txt") - <<'EXPECTED' || fail "recorded commands"
 velmorane-replay 1
 seed 4321
 activate
@@ -152,7 +155,6 @@ slider speed 2
 slider speed 3
 slider speed 2
 activate
-key up Enter
 menu pause
 menu exit
 EXPECTED
