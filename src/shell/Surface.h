@@ -24,19 +24,34 @@ constexpr Pixel Rgb(int r, int g, int b) {
 
 enum class RasterOp { Copy, And, Or };
 
+// A picture the game draws into. It remembers which 32 x 32 tiles each
+// drawing touched, so copying a whole surface onto one that last took a whole
+// copy of the same source moves only the tiles either side changed since:
+// the play field is copied twice a frame but changes in a few places.
 class Surface {
  public:
   Surface() = default;
   Surface(int width, int height, Pixel fill = kBlack);
+  Surface(const Surface& other);
+  Surface& operator=(const Surface& other);
+  Surface(Surface&& other) noexcept;
+  Surface& operator=(Surface&& other) noexcept;
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
 
   Pixel At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
-  void Set(int x, int y, Pixel p) { pixels_[static_cast<std::size_t>(y) * width_ + x] = p; }
+  void Set(int x, int y, Pixel p) {
+    pixels_[static_cast<std::size_t>(y) * width_ + x] = p;
+    stamps_[static_cast<std::size_t>(y >> kTileShift) * tilesX_ + (x >> kTileShift)] = ++version_;
+  }
   const Pixel* Row(int y) const { return &pixels_[static_cast<std::size_t>(y) * width_]; }
-  Pixel* Row(int y) { return &pixels_[static_cast<std::size_t>(y) * width_]; }
+  // For writing: the whole row counts as changed.
+  Pixel* Row(int y) {
+    Touch(0, y, width_, y + 1);
+    return RowData(y);
+  }
   const std::vector<Pixel>& Pixels() const { return pixels_; }
 
   // Fills x0 <= x < x1, y0 <= y < y1, clipped to the surface.
@@ -54,7 +69,26 @@ class Surface {
   }
 
  private:
+  static constexpr int kTileShift = 5;
+
+  Pixel* RowData(int y) { return &pixels_[static_cast<std::size_t>(y) * width_]; }
+  // Marks the tiles over x0 <= x < x1, y0 <= y < y1 (already clipped) changed.
+  void Touch(int x0, int y0, int x1, int y1);
+  // A whole copy of src onto this same-sized surface.
+  void CopyWhole(const Surface& src);
+  void TakeNewIdentity();
+
   int width_ = 0;
   int height_ = 0;
   std::vector<Pixel> pixels_;
+  // Tiles: the version of this surface that last changed each one.
+  int tilesX_ = 0;
+  std::vector<std::uint64_t> stamps_;
+  std::uint64_t version_ = 0;
+  std::uint64_t id_ = 0;
+  // The source of the last whole copy onto this surface, and both versions
+  // just after it.
+  std::uint64_t copiedFrom_ = 0;
+  std::uint64_t copiedFromVersion_ = 0;
+  std::uint64_t versionAfterCopy_ = 0;
 };
