@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "audio/BGMPlayerNotify.h"
+#include "platform/StartupTrace.h"
 #include "platform/VirtualKeys.h"
 #include "shell/ClientArea.h"
 #include "shell/Game.h"
@@ -39,6 +40,7 @@ bool WindowRun::Open(std::string& error) {
     return false;
   }
   RegisterMusicEndedEvent();
+  pads_.Open();
   int w = 0, h = 0, minW = 0, minH = 0;
   CanvasWindowSize(DesktopScale(), w, h);
   CanvasWindowSize(1, minW, minH);
@@ -135,6 +137,10 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     dirty_ = true;
     return;
   }
+  // Pads are followed during a replay too, so their held keys stay known.
+  for (const Event& key : pads_.KeyEventsFor(e)) {
+    if (!replay_) pending_.push_back({false, key});
+  }
   if (e.type == SDL_WINDOWEVENT) {
     dirty_ = true;
     if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !replay_) pending_.push_back({false, Event::Activation()});
@@ -230,5 +236,6 @@ void WindowRun::Present() {
   SDL_RenderCopy(renderer_, texture_, nullptr, &client);
   if (overlay_) overlay_->Draw(renderer_, v);
   SDL_RenderPresent(renderer_);
+  NoteFirstPicture();
   dirty_ = false;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
+#include "platform/Gamepads.h"
 #include "platform/Hold.h"
 #include "platform/TimerSchedule.h"
 #include "shell/Events.h"
@@ -72,6 +73,7 @@ class WindowRun : public GameHold, public Presenter {
   EventObserver* observer_;
   FrameOverlay* overlay_ = nullptr;
   FullscreenSwitch fullscreen_;
+  Gamepads pads_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

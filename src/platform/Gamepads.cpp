@@ -1,0 +1,69 @@
+#include "platform/Gamepads.h"
+
+namespace {
+
+pad::Button ButtonFor(Uint8 button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_A: return pad::Button::A;
+    case SDL_CONTROLLER_BUTTON_B: return pad::Button::B;
+    case SDL_CONTROLLER_BUTTON_START: return pad::Button::Start;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return pad::Button::DpadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return pad::Button::DpadDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return pad::Button::DpadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return pad::Button::DpadRight;
+    default: return pad::Button::Other;
+  }
+}
+
+pad::Axis AxisFor(Uint8 axis) {
+  if (axis == SDL_CONTROLLER_AXIS_LEFTX) return pad::Axis::LeftX;
+  if (axis == SDL_CONTROLLER_AXIS_LEFTY) return pad::Axis::LeftY;
+  return pad::Axis::Other;
+}
+
+std::vector<Event> Events(const std::vector<pad::KeyChange>& changes) {
+  std::vector<Event> events;
+  for (const pad::KeyChange& c : changes) events.push_back(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
+  return events;
+}
+
+}  // namespace
+
+Gamepads::~Gamepads() {
+  for (const auto& [id, controller] : controllers_) SDL_GameControllerClose(controller);
+  if (open_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool Gamepads::Open() {
+  open_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+  return open_;
+}
+
+std::vector<Event> Gamepads::KeyEventsFor(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_CONTROLLERDEVICEADDED: {
+      SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which);
+      if (!controller) return {};
+      const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+      if (controllers_.count(id) || !keys_.Plugged(id)) {
+        SDL_GameControllerClose(controller);
+        return {};
+      }
+      controllers_[id] = controller;
+      return {};
+    }
+    case SDL_CONTROLLERDEVICEREMOVED: {
+      const auto it = controllers_.find(e.cdevice.which);
+      if (it == controllers_.end()) return {};
+      SDL_GameControllerClose(it->second);
+      controllers_.erase(it);
+      return Events(keys_.Unplugged(e.cdevice.which));
+    }
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+      return Events(keys_.ButtonChanged(e.cbutton.which, ButtonFor(e.cbutton.button),
+                                        e.type == SDL_CONTROLLERBUTTONDOWN));
+    case SDL_CONTROLLERAXISMOTION: return Events(keys_.AxisMoved(e.caxis.which, AxisFor(e.caxis.axis), e.caxis.value));
+    default: return {};
+  }
+}
