@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/AssetFolder.h"
 #include "platform/FileBytes.h"
 #include "shell/BmpDecode.h"
 #include "shell/Game.h"
@@ -35,12 +36,10 @@ bool LoadSheets(Game& g, const std::string& dir, std::string& error) {
 
 std::string DefaultAssetDir() {
   char* base = SDL_GetBasePath();
-  std::filesystem::path beside;
+  std::filesystem::path programDir;
   if (base) {
-    beside = std::filesystem::path(base) / "assets";
+    programDir = base;
     SDL_free(base);
   }
-  std::error_code ec;
-  if (!beside.empty() && std::filesystem::exists(beside / "ChrImage.bmp", ec)) return beside.string();
-  return ".";
+  return FindAssetDir(programDir);
 }

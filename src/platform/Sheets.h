@@ -9,6 +9,6 @@ struct Game;
 // with one line naming the file and what is wrong with it.
 bool LoadSheets(Game& g, const std::string& dir, std::string& error);
 
-// The asset folder when none is given: "assets" beside the program if it
-// holds the sheets, otherwise the current directory.
+// The asset folder when none is given: "assets" beside the program, else the
+// installed data folder (see AssetFolder.h), else the current directory.
 std::string DefaultAssetDir();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bmp_writer.h"
+#include "icon.h"
 #include "logo.h"
 #include "midi_writer.h"
 #include "palette.h"
@@ -25,6 +26,7 @@ struct Options {
   fs::path source = VELMORANE_ASSET_SOURCE_DIR;
   fs::path out;
   fs::path preview;
+  fs::path icon;
   bool verbose = false;
 };
 
@@ -62,9 +64,10 @@ PaletteColours BrightenedTints(const Palette& palette) {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: velmorane-assetgen [--source DIR] [--out DIR] [--preview FILE.png] [--verbose]\n"
+               "usage: velmorane-assetgen [--source DIR] [--out DIR] [--preview FILE.png] [--icon FILE.png] [--verbose]\n"
                "  --out      write the sheets, logo, tunes and effects into DIR\n"
-               "  --preview  write a contact sheet of the sheets and the logo\n");
+               "  --preview  write a contact sheet of the sheets and the logo\n"
+               "  --icon     write the desktop icon\n");
   return 2;
 }
 
@@ -94,6 +97,7 @@ int Run(const Options& o) {
         std::printf("%-12s %6.3f s\n", (effect.stem().string() + ".wav").c_str(), double(samples.size()) / fx.rate);
     }
   }
+  if (!o.icon.empty()) WritePng(o.icon, BuildIcon(sheets.front().image, palette.colours));
   if (!o.preview.empty()) {
     auto shown = sheets;
     for (const auto& s : sheets)
@@ -120,10 +124,12 @@ int main(int argc, char** argv) {
       o.out = argv[++i];
     else if (arg == "--preview")
       o.preview = argv[++i];
+    else if (arg == "--icon")
+      o.icon = argv[++i];
     else
       return Usage();
   }
-  if (o.out.empty() && o.preview.empty()) return Usage();
+  if (o.out.empty() && o.preview.empty() && o.icon.empty()) return Usage();
   try {
     return Run(o);
   } catch (const std::exception& e) {

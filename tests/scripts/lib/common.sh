@@ -1,0 +1,70 @@
+# The prelude the scripted tests share. Source it, then call start_test "$@"
+# with the test's arguments <velmorane> <asset-dir>. Sets bin, assets and
+# work (a scratch folder removed on exit); stand-in sheets replace assets
+# that have not been made yet.
+scripts_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+common_sh="$scripts_dir/lib/common.sh"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+start_test() {
+  bin="$1"
+  assets="$2"
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  if [[ ! -f "$assets/ChrImage.bmp" ]]; then
+    assets="$work/assets"
+    mkdir -p "$assets"
+    python3 "$scripts_dir/make_sheets.py" "$assets"
+  fi
+}
+
+# Settings for a window under the virtual X server; the argument is SDL's
+# audio driver (dummy when none is given).
+use_virtual_display() {
+  export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER="${1:-dummy}"
+}
+
+# Runs a session script inside a virtual X server; the script can source
+# "$COMMON_SH" for the helpers below.
+run_in_virtual_display() {
+  export COMMON_SH="$common_sh"
+  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$@"
+}
+
+# Inside a session: prints the id of the game's window once it is there.
+wait_for_window() {
+  local pid="$1" wid=""
+  for _ in $(seq 1 100); do
+    wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
+    [[ -n "$wid" ]] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [[ -n "$wid" ]] || { echo "no window appeared" >&2; kill -9 "$pid" 2>/dev/null; return 1; }
+  echo "$wid"
+}
+
+# Inside a session: waits until the first picture is on the screen (the grey
+# side panel shows); leaves the window's geometry in $2 and the screen in $3.
+wait_for_first_picture() {
+  local wid="$1" geometry="$2" screen="$3"
+  for _ in $(seq 1 50); do
+    sleep 0.2
+    xdotool getwindowgeometry --shell "$wid" > "$geometry"
+    # shellcheck disable=SC1090
+    source "$geometry"
+    import -window root "$screen"
+    convert "$screen" -crop "1x1+$((X + 700))+$((Y + 50))" +repage -depth 8 txt:- |
+      grep -qi '#C0C0C0' && return 0
+  done
+  return 1
+}
+
+# Inside a session: holds a key long enough for the game's slowest timer
+# (100 ms) to see it. hold_key WINDOW KEY SECONDS
+hold_key() {
+  xdotool keydown --window "$1" "$2"
+  sleep "$3"
+  xdotool keyup --window "$1" "$2"
+}
