@@ -95,4 +95,8 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
                  ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+  // Once the font texture is made, the font file (6 MB) and the atlas'
+  // pixels are not needed; a rescale loads the file again.
+  ImGui::GetIO().Fonts->ClearInputData();
+  ImGui::GetIO().Fonts->ClearTexData();
 }
