@@ -5,19 +5,9 @@
 # and Enter or C leave the wait.
 # Usage: duo_match.sh <velmorane> <asset-dir>
 set -uo pipefail
-bin="$1"
-assets="$2"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-if [[ ! -f "$assets/ChrImage.bmp" ]]; then
-  assets="$work/assets"
-  mkdir -p "$assets"
-  python3 "$here/make_sheets.py" "$assets"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
 export SDL_AUDIODRIVER=dummy
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 printf 'velmorane-replay 1\nseed 5\nwait 300\nkey down Space\nwait 100\nkey up Space\nwait 1000\n' > "$work/match.txt"
 printf 'key down Right\nwait 300\nkey up Right\nkey down Up\nwait 4500\nkey up Up\n' >> "$work/match.txt"

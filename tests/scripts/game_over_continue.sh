@@ -3,19 +3,9 @@
 # both keys at once: the title, a continued stage, and the continue winning.
 # Usage: game_over_continue.sh <velmorane> <asset-dir>
 set -uo pipefail
-bin="$1"
-assets="$2"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-if [[ ! -f "$assets/ChrImage.bmp" ]]; then
-  assets="$work/assets"
-  mkdir -p "$assets"
-  python3 "$here/make_sheets.py" "$assets"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
 export SDL_AUDIODRIVER=dummy
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 # Start a one-player game and give up three times: each restart costs a life.
 {
