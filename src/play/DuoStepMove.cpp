@@ -122,6 +122,9 @@ void WalkOrClimb(Mover& m) {
   if (g.PlayerDX != 0 && HitsWallX(g, m.X, m.Y, g.PlayerDX) == 1) {
     m.X = FlushAgainstWall(m.X, g.PlayerDX);
     m.Reveal(m.X + 24 * Sign(g.PlayerDX), m.Y);
+    // A wall in the player's own column (the floor under a ladder's foot)
+    // pushes it a cell on; past the right edge no floor would hold it.
+    if (m.X > kMaxX) m.X = kMaxX;
   }
   if (g.PlayerDY != 0 && HitsWallY(g, m.X, m.Y, g.PlayerDY) == 1) {
     m.Y = FlushAgainstWall(m.Y, g.PlayerDY);

@@ -86,6 +86,9 @@ void MoveOnGround(Game& g) {
   if (g.PlayerDX != 0 && HitsWallX(g, g.PlayerX, g.PlayerY, g.PlayerDX) == 1) {
     g.PlayerX = FlushAgainstWall(g.PlayerX, g.PlayerDX);
     UncoverCell(g, g.PlayerX + kCell * Sign(g.PlayerDX), g.PlayerY);
+    // A wall in the character's own column (the floor under a ladder's foot)
+    // pushes it a cell on; past the right edge no floor would hold it.
+    if (g.PlayerX > kMaxX) g.PlayerX = kMaxX;
   }
   if (g.PlayerDY != 0 && HitsWallY(g, g.PlayerX, g.PlayerY, g.PlayerDY) == 1) {
     g.PlayerY = FlushAgainstWall(g.PlayerY, g.PlayerDY);
