@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -34,6 +35,14 @@ void Complain(const std::string& line) { std::cerr << "velmorane: " << line << '
 // into the asset folder (tunes and effects are opened by bare name).
 std::string Absolute(const std::string& path) {
   return path.empty() ? path : std::filesystem::absolute(path).string();
+}
+
+// SDL falls back to drawing off screen when there is no display at all;
+// only a run that asked for that on purpose may go on without one.
+bool HasDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool offScreen = driver && (std::string(driver) == "offscreen" || std::string(driver) == "dummy");
+  return !offScreen || std::getenv("SDL_VIDEODRIVER") != nullptr;
 }
 
 bool ReadReplay(const std::string& file, ReplayScript& script, int& status) {
@@ -91,6 +100,10 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
   WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
   if (!window.Open(error)) {
     Complain(error);
+    return kFileTrouble;
+  }
+  if (!HasDisplay()) {
+    Complain("cannot open the window: no display available (SDL_VIDEODRIVER=offscreen runs without one)");
     return kFileTrouble;
   }
   // While a replay plays, the menus and dialogs are shown but change nothing.
