@@ -50,6 +50,14 @@ void CopyCell(Surface& dest, SheetCell tile, i32 x, i32 y) {
   dest.Blit(*tile.sheet, tile.x, tile.y, kCellPixels, kCellPixels, x, y, RasterOp::Copy);
 }
 
+}  // namespace
+
+void PaintSoloTile(Game& g, Surface& dest, i32 code, i32 x, i32 y) {
+  CopyCell(dest, SoloTile(g, code), x, y);
+}
+
+namespace {
+
 Surface& DuoBackground(Game& g, i32 k) {
   if (g.BGImages[k]) return *g.BGImages[k];
   return k == 0 ? g.BG1Image : g.BG2Image;

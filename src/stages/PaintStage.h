@@ -1,6 +1,6 @@
 #pragma once
 
-struct Game;
+#include "shell/Game.h"
 
 // Visits the cells column by column (columns 0 to 22, rows 0 to 20): turns
 // each item cell into an entry of the item list (at most 99 counted; the
@@ -13,3 +13,8 @@ void ListItemsAndPaint(Game& g);
 // Two players: the first view is a checkerboard of 5 x 5-cell squares taken
 // alternately from the two tinted backgrounds.
 void PaintDuoCheckerboard(Game& g);
+
+// Copies the one-player tile of a cell code to dest at (x, y): shaft ends
+// come from the two-player sheet, codes without a tile (items included) are
+// painted as the empty background.
+void PaintSoloTile(Game& g, Surface& dest, i32 code, i32 x, i32 y);
