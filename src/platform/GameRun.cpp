@@ -93,10 +93,6 @@ int RunHeadless(Game& g, const Options& o, const ReplayScript& script) {
 int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
   ReplayRecorder recorder;
   std::string error;
-  if (!o.RecordFile.empty() && !recorder.Open(o.RecordFile, g.RandomSeed, error)) {
-    Complain(error);
-    return kFileTrouble;
-  }
   WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
   if (!window.Open(error)) {
     Complain(error);
@@ -104,6 +100,12 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
   }
   if (!HasDisplay()) {
     Complain("cannot open the window: no display available (SDL_VIDEODRIVER=offscreen runs without one)");
+    return kFileTrouble;
+  }
+  // The recording is begun only once there is a game to record, so a run
+  // that cannot start leaves no file behind.
+  if (!o.RecordFile.empty() && !recorder.Open(o.RecordFile, g.RandomSeed, error)) {
+    Complain(error);
     return kFileTrouble;
   }
   // While a replay plays, the menus and dialogs are shown but change nothing.

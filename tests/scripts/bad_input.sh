@@ -70,8 +70,9 @@ expect 1 "$work/no/such/folder/shot.png" "${headless[@]}" --assets "$assets" --s
 [[ ! -e "$work/no" ]] || fail "a folder was made for the screenshot"
 state="$(timeout 60 "$bin" "${headless[@]}" --assets "$assets" --dump-state --screenshot /proc/velmorane-shot.png 2>/dev/null)"
 grep -qx "Timer1 on 50" <<< "$state" || fail "the state was lost when the screenshot could not be written"
-expect 1 "/proc/velmorane.replay" --record /proc/velmorane.replay --assets "$assets"
-expect 1 "$work/no/such/folder/rec.replay" --record "$work/no/such/folder/rec.replay" --assets "$assets"
+# The recording is begun once the window is open (SDL's dummy driver here).
+SDL_VIDEODRIVER=dummy expect 1 "/proc/velmorane.replay" --record /proc/velmorane.replay --assets "$assets"
+SDL_VIDEODRIVER=dummy expect 1 "$work/no/such/folder/rec.replay" --record "$work/no/such/folder/rec.replay" --assets "$assets"
 
 # No display: no window, no hang, and the program's one line (the system's
 # display libraries may add their own).
@@ -83,4 +84,5 @@ for extra in "" "--record $work/nodisplay.replay"; do
   [[ "$(grep -c '^velmorane: ' <<< "$err")" == 1 ]] || fail "without a display: $err"
   grep -q "^velmorane: cannot open the window: no display available" <<< "$err" || fail "without a display: $err"
 done
+[[ ! -e "$work/nodisplay.replay" ]] || fail "a run that could not open its window left a recording behind"
 echo "bad input test passed"
