@@ -8,6 +8,7 @@
 #include "platform/VirtualKeys.h"
 #include "shell/ClientArea.h"
 #include "shell/Game.h"
+#include "shell/PaletteTags.h"
 
 namespace {
 
@@ -222,8 +223,13 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
 }
 
 void WindowRun::Present() {
-  ComposeShownClientArea(g_, picture_);
-  SDL_UpdateTexture(texture_, nullptr, picture_.Pixels().data(), kClientWidth * static_cast<int>(sizeof(Pixel)));
+  ComposeClientArea(g_, picture_);
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
+    ResolvePaletteTags(picture_, g_.DuoPalette, static_cast<Pixel*>(pixels), pitch / static_cast<int>(sizeof(Pixel)));
+    SDL_UnlockTexture(texture_);
+  }
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(renderer_, &w, &h);
   const Viewport v = FitCanvas(w, h);

@@ -102,7 +102,12 @@ void DrawStageMemo(Game& g, Surface& out) {
 
 void ComposeClientArea(Game& g, Surface& out) {
   if (out.Width() != kClientWidth || out.Height() != kClientHeight) out = Surface(kClientWidth, kClientHeight);
-  out.Fill(0, 0, kClientWidth, kClientHeight, kFaceColour);
+  // The face colour goes round the play field, which covers the rest.
+  const int fieldRight = kCRTImageX + g.CRTImage.Width(), fieldBottom = kCRTImageY + g.CRTImage.Height();
+  out.Fill(0, 0, kClientWidth, kCRTImageY, kFaceColour);
+  out.Fill(0, kCRTImageY, kCRTImageX, fieldBottom, kFaceColour);
+  out.Fill(fieldRight, kCRTImageY, kClientWidth, fieldBottom, kFaceColour);
+  out.Fill(0, fieldBottom, kClientWidth, kClientHeight, kFaceColour);
   out.Blit(g.CRTImage, kCRTImageX, kCRTImageY);
 
   DrawLabel(g, out, "Rest", kRestLabelX, kRestLabelY);

@@ -7,3 +7,6 @@
 // from DuoPalette, so a brightness change recolours the whole two-player
 // field at once; every other tag byte is cleared.
 void ResolvePaletteTags(Surface& picture, const PaletteEntry (&duoPalette)[6]);
+// The same, written to rows of pitch pixels at out (a texture being filled),
+// leaving the picture as it is.
+void ResolvePaletteTags(const Surface& picture, const PaletteEntry (&duoPalette)[6], Pixel* out, int pitch);

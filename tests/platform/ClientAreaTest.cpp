@@ -111,3 +111,25 @@ TEST_F(ClientAreaTest, StageCaptionLinesWrapAtSpaces) {
   EXPECT_EQ(picture.At(left + 1, top + 24 + 1), kGrey);                  // the B's below
   EXPECT_EQ(picture.At(left + 12 * 4 + 1, top + 24 + 1), kWhite);
 }
+
+TEST(PaletteTags, ResolvingIntoATextureMatchesResolvingInPlace) {
+  auto g = std::make_unique<Game>();
+  g->DuoPalette[2].Green = 77;
+  Surface picture(3, 3);
+  picture.Set(0, 0, Rgb(1, 2, 3));               // a row without tags
+  picture.Set(1, 1, 0x18000000);                 // index 24
+  picture.Set(2, 1, 0x15000000 | Rgb(4, 5, 6));  // index 21: dropped
+  picture.Set(0, 2, Rgb(7, 8, 9));
+  constexpr int kPitch = 5;
+  std::vector<Pixel> texture(3 * kPitch, 0xABABABAB);
+  ResolvePaletteTags(picture, g->DuoPalette, texture.data(), kPitch);
+
+  Surface inPlace = picture;
+  ResolvePaletteTags(inPlace, g->DuoPalette);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(texture[y * kPitch + x], inPlace.At(x, y)) << x << ',' << y;
+    EXPECT_EQ(texture[y * kPitch + 3], 0xABABABABu) << "wrote past the row";
+  }
+  EXPECT_EQ(texture[kPitch + 1], Rgb(0, 77, 0));
+  EXPECT_EQ(picture.At(1, 1), 0x18000000u) << "the picture keeps its tags";
+}
