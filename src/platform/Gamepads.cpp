@@ -34,6 +34,17 @@ Gamepads::~Gamepads() {
   if (open_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
+void Gamepads::Adopt(int device) {
+  SDL_GameController* controller = SDL_GameControllerOpen(device);
+  if (!controller) return;
+  const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+  if (controllers_.count(id) || !keys_.Plugged(id)) {
+    SDL_GameControllerClose(controller);
+    return;
+  }
+  controllers_[id] = controller;
+}
+
 bool Gamepads::Open() {
   open_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   return open_;
@@ -41,23 +52,20 @@ bool Gamepads::Open() {
 
 std::vector<Event> Gamepads::KeyEventsFor(const SDL_Event& e) {
   switch (e.type) {
-    case SDL_CONTROLLERDEVICEADDED: {
-      SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which);
-      if (!controller) return {};
-      const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
-      if (controllers_.count(id) || !keys_.Plugged(id)) {
-        SDL_GameControllerClose(controller);
-        return {};
-      }
-      controllers_[id] = controller;
-      return {};
-    }
+    case SDL_CONTROLLERDEVICEADDED: Adopt(e.cdevice.which); return {};
     case SDL_CONTROLLERDEVICEREMOVED: {
       const auto it = controllers_.find(e.cdevice.which);
       if (it == controllers_.end()) return {};
       SDL_GameControllerClose(it->second);
       controllers_.erase(it);
-      return Events(keys_.Unplugged(e.cdevice.which));
+      const std::vector<Event> released = Events(keys_.Unplugged(e.cdevice.which));
+      // A pad that found both places taken gets the one now free.
+      for (int device = 0; device < SDL_NumJoysticks(); ++device) {
+        if (SDL_IsGameController(device) && !controllers_.count(SDL_JoystickGetDeviceInstanceID(device))) {
+          Adopt(device);
+        }
+      }
+      return released;
     }
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:

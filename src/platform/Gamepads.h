@@ -24,6 +24,9 @@ class Gamepads {
   std::vector<Event> KeyEventsFor(const SDL_Event& e);
 
  private:
+  // Opens the controller at an SDL device index if a player's place is free.
+  void Adopt(int device);
+
   bool open_ = false;
   pad::PadKeys keys_;
   std::map<SDL_JoystickID, SDL_GameController*> controllers_;

@@ -126,6 +126,17 @@ TEST_F(GamepadsTest, UnpluggingAPadReleasesWhatItHeldAndFreesItsPlace) {
   EXPECT_EQ(Keys(), Lines{"key down Space"}) << "the new pad takes the free first place";
 }
 
+TEST_F(GamepadsTest, AWaitingPadTakesThePlaceAPadLeaves) {
+  VirtualPad first;
+  auto second = std::make_unique<VirtualPad>();
+  VirtualPad third;
+  Keys();
+  second.reset();
+  Keys();
+  third.Press(SDL_CONTROLLER_BUTTON_DPAD_UP);
+  EXPECT_EQ(Keys(), Lines{"key down F"});
+}
+
 TEST(GamepadsInTheWindow, APadPressIsDispatchedAsAKeyPress) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   setenv("SDL_RENDER_DRIVER", "software", 1);
