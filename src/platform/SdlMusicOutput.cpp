@@ -10,9 +10,10 @@
 
 namespace {
 
-// About 12 ms a buffer: the end of a tune is noticed, and its repeat begins,
-// within a buffer or two.
-constexpr int kFramesPerBuffer = 512;
+// About 23 ms a buffer: the end of a tune is noticed, and its repeat begins,
+// within a buffer or two, and an effect sounds within half a game tick.
+// Halving it costs the audio thread a fifth more CPU.
+constexpr int kFramesPerBuffer = 1024;
 
 void MixMusic(void* backend, Uint8* stream, int bytes) {
   static_cast<SdlMusicBackend*>(backend)->Mix(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
