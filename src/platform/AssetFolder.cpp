@@ -1,5 +1,8 @@
 #include "platform/AssetFolder.h"
 
+#include <SDL_filesystem.h>
+#include <SDL_stdinc.h>
+
 std::string FindAssetDir(const std::filesystem::path& programDir) {
   if (programDir.empty()) return ".";
   for (const std::filesystem::path& dir : {programDir / "assets", programDir / kInstalledAssetDir}) {
@@ -7,4 +10,14 @@ std::string FindAssetDir(const std::filesystem::path& programDir) {
     if (std::filesystem::exists(dir / "ChrImage.bmp", ec)) return dir.lexically_normal().string();
   }
   return ".";
+}
+
+std::string DefaultAssetDir() {
+  char* base = SDL_GetBasePath();
+  std::filesystem::path programDir;
+  if (base) {
+    programDir = base;
+    SDL_free(base);
+  }
+  return FindAssetDir(programDir);
 }

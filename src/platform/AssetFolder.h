@@ -11,3 +11,7 @@ inline constexpr const char* kInstalledAssetDir = "../share/velmorane/assets";
 // tree), else the installed data folder, each only if it holds the sheets;
 // otherwise the current directory.
 std::string FindAssetDir(const std::filesystem::path& programDir);
+
+// The asset folder when none is given: FindAssetDir for the folder this
+// program was started from.
+std::string DefaultAssetDir();

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "platform/AssetFolder.h"
 #include "platform/ClockSeed.h"
 #include "platform/CommandLine.h"
 #include "platform/FileBytes.h"

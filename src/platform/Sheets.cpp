@@ -1,11 +1,7 @@
 #include "platform/Sheets.h"
 
-#include <SDL_filesystem.h>
-#include <SDL_stdinc.h>
-
 #include <filesystem>
 
-#include "platform/AssetFolder.h"
 #include "platform/FileBytes.h"
 #include "shell/BmpDecode.h"
 #include "shell/Game.h"
@@ -32,14 +28,4 @@ bool LoadSheets(Game& g, const std::string& dir, std::string& error) {
   return LoadSheet(dir, "ChrImage.bmp", PaletteTags::None, g.ChrImage, error) &&
          LoadSheet(dir, "Chr2Image.bmp", PaletteTags::DuoColours, g.Chr2Image, error) &&
          LoadSheet(dir, "TitleImage.bmp", PaletteTags::None, g.TitleImage, error);
-}
-
-std::string DefaultAssetDir() {
-  char* base = SDL_GetBasePath();
-  std::filesystem::path programDir;
-  if (base) {
-    programDir = base;
-    SDL_free(base);
-  }
-  return FindAssetDir(programDir);
 }

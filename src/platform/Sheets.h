@@ -8,7 +8,3 @@ struct Game;
 // brightness keys) and TitleImage.bmp from dir into the game's sheets. False
 // with one line naming the file and what is wrong with it.
 bool LoadSheets(Game& g, const std::string& dir, std::string& error);
-
-// The asset folder when none is given: "assets" beside the program, else the
-// installed data folder (see AssetFolder.h), else the current directory.
-std::string DefaultAssetDir();

@@ -104,6 +104,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::size_t residentStart = ResidentBytes();
+  // Often enough that a short run still samples its first fifth.
+  const std::int64_t sampleEvery = std::clamp<std::int64_t>(o.Frames / 20, 1, kSampleEvery);
   std::int64_t frame = 0, idle = 0, events = 0;
   std::string broken;
   while (frame < o.Frames && broken.empty()) {
@@ -130,7 +132,7 @@ int main(int argc, char** argv) {
     ++frame;
     if (broken.empty()) broken = BrokenInvariant(g);
     progress.Observe(g);
-    if (frame % kSampleEvery == 0) heap.Sample(frame, o.Frames);
+    if (frame % sampleEvery == 0) heap.Sample(frame, o.Frames);
   }
   heap.ResidentEnd = ResidentBytes();
 

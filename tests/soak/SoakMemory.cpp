@@ -18,7 +18,11 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 std::size_t HeapInUse() { return __sanitizer_get_current_allocated_bytes(); }
 #else
 #include <malloc.h>
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
+// Large blocks the C library maps on their own are in use too.
+std::size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
 #endif
 
 std::size_t ResidentBytes() {

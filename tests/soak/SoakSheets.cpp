@@ -1,10 +1,6 @@
 #include "SoakSheets.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
+#include "platform/Sheets.h"
 #include "shell/BmpDecode.h"
 #include "shell/Game.h"
 
@@ -25,24 +21,6 @@ Surface PatternSheet(int width, int height) {
   return s;
 }
 
-bool LoadSheet(const std::string& dir, const char* name, PaletteTags tags, Surface& sheet, std::string& error) {
-  const std::string path = (std::filesystem::path(dir) / name).string();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot be opened";
-    return false;
-  }
-  const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  BmpImage image;
-  std::string why;
-  if (!DecodeBmp(bytes, tags, image, why)) {
-    error = path + ": " + why;
-    return false;
-  }
-  sheet = std::move(image.Picture);
-  return true;
-}
-
 }  // namespace
 
 bool LoadSoakSheets(Game& g, const std::string& dir, std::string& error) {
@@ -52,7 +30,5 @@ bool LoadSoakSheets(Game& g, const std::string& dir, std::string& error) {
     g.TitleImage = PatternSheet(kSheetWidth, 96);
     return true;
   }
-  return LoadSheet(dir, "ChrImage.bmp", PaletteTags::None, g.ChrImage, error) &&
-         LoadSheet(dir, "Chr2Image.bmp", PaletteTags::DuoColours, g.Chr2Image, error) &&
-         LoadSheet(dir, "TitleImage.bmp", PaletteTags::None, g.TitleImage, error);
+  return LoadSheets(g, dir, error);
 }
