@@ -3,65 +3,16 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "audio/MusicDevice.h"
 #include "shell/Events.h"
 #include "shell/Game.h"
 #include "shell/Random.h"
 #include "stages/PaintStage.h"
 #include "stages/StageResets.h"
+#include "support/ServiceLogs.h"
 
 namespace playtest {
-
-// Writes down every music command: "Open name", "Play", "PlayAndWait",
-// "Stop", "Close".
-class Music : public MusicBackend {
- public:
-  bool Open(const std::string& file) override {
-    Calls.push_back("Open " + file);
-    return true;
-  }
-  void Close() override { Calls.push_back("Close"); }
-  void Play() override { Calls.push_back("Play"); }
-  void PlayAndWait() override { Calls.push_back("PlayAndWait"); }
-  void Stop() override { Calls.push_back("Stop"); }
-  std::vector<std::string> Calls;
-};
-
-class Sounds : public SoundEffects {
- public:
-  void Play(const std::string& file) override { Played.push_back(file); }
-  int Count(const std::string& file) const {
-    return static_cast<int>(std::count(Played.begin(), Played.end(), file));
-  }
-  std::vector<std::string> Played;
-};
-
-// Remembers every line of text and renders it as a solid block, 8 pixels a
-// character, so it can be found on the surface.
-class Text : public TextRasterizer {
- public:
-  TextMask Render(std::string_view, int cellHeight, std::string_view text) override {
-    Lines.emplace_back(text);
-    TextMask m;
-    m.Width = 8 * static_cast<int>(text.size());
-    m.Height = cellHeight;
-    m.On.assign(static_cast<std::size_t>(m.Width) * m.Height, 1);
-    return m;
-  }
-  bool Drew(const std::string& line) const {
-    return std::find(Lines.begin(), Lines.end(), line) != Lines.end();
-  }
-  std::vector<std::string> Lines;
-};
-
-class Repaints : public Presenter {
- public:
-  void Repaint() override { ++Count; }
-  int Count = 0;
-};
 
 // The colour a synthetic sheet fills its cell at (x, y) with, so a picture
 // on a surface tells which cell it came from.
@@ -191,10 +142,10 @@ struct PlayFixture {
   }
 
   bool spareItem = true;
-  Music music;
-  Sounds sounds;
-  Text text;
-  Repaints repaints;
+  MusicLog music;
+  SoundLog sounds;
+  TextLog text;
+  RepaintCounter repaints;
   std::unique_ptr<Game> game;
 };
 
