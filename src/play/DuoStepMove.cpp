@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "play/CharacterMoves.h"
 #include "play/DrawSprite.h"
 #include "play/DuoStepParts.h"
 #include "play/Geometry.h"
@@ -77,31 +78,6 @@ void ReadWalkAndJumpKeys(Mover& m) {
   }
 }
 
-// One frame along the jump or fall arc; true when it ended on ground or
-// against a wall or ceiling.
-bool FollowArc(Mover& m) {
-  Game& g = m.g;
-  const i32 dx = g.DuoJumpDX[m.i];
-  const i32 t = ++g.DuoJumpTick[m.i];
-  m.X = dx * t + g.DuoJumpX[m.i];
-  g.PlayerDY = FollowArcHeight(m.Y, ArcTarget(g.DuoJumpY[m.i], t));
-  bool landed = false;
-  if (MustFall(g, m.X, m.Y) == 0) {
-    m.Y = CellStart(m.Y);
-    landed = true;
-  }
-  if (dx != 0 && HitsWallX(g, m.X, m.Y, dx) == 1) {
-    m.X = FlushAgainstWall(m.X, dx);
-    landed = true;
-  }
-  if (HitsWallY(g, m.X, m.Y, g.PlayerDY) == 1) {
-    m.Y = FlushAgainstWall(m.Y, g.PlayerDY);
-    landed = true;
-  }
-  g.PlayerDY = 0;
-  return landed;
-}
-
 void ReadLadderKeys(Mover& m) {
   Game& g = m.g;
   i32 w = 0;
@@ -110,25 +86,6 @@ void ReadLadderKeys(Mover& m) {
   if (IsLadder(g, m.X, m.Y, w) == 1) {
     m.J = 0;
     g.PlayerDY = w;
-  }
-}
-
-// Walking or climbing on the ground; a wall or ceiling run into shows.
-void WalkOrClimb(Mover& m) {
-  Game& g = m.g;
-  m.X = Trunc4(m.X + g.PlayerDX);
-  m.Y = Trunc4(m.Y + g.PlayerDY);
-  if (g.PlayerDY != 0) m.X = NearestCellStart(m.X);
-  if (g.PlayerDX != 0 && HitsWallX(g, m.X, m.Y, g.PlayerDX) == 1) {
-    m.X = FlushAgainstWall(m.X, g.PlayerDX);
-    m.Reveal(m.X + 24 * Sign(g.PlayerDX), m.Y);
-    // A wall in the player's own column (the floor under a ladder's foot)
-    // pushes it a cell on; past the right edge no floor would hold it.
-    if (m.X > kMaxX) m.X = kMaxX;
-  }
-  if (g.PlayerDY != 0 && HitsWallY(g, m.X, m.Y, g.PlayerDY) == 1) {
-    m.Y = FlushAgainstWall(m.Y, g.PlayerDY);
-    m.Reveal(m.X, m.Y + 24 * Sign(g.PlayerDY));
   }
 }
 
@@ -167,9 +124,10 @@ void MoveInPlay(Mover& m) {
   g.PlayerDX = 0;
   g.PlayerDY = 0;
   if (!SlideOnRamp(m)) ReadWalkAndJumpKeys(m);
-  const bool landed = m.J != 0 && FollowArc(m);
+  const bool landed =
+      m.J != 0 && FollowArc(g, m.X, m.Y, g.DuoJumpTick[m.i], ArcStart{g.DuoJumpX[m.i], g.DuoJumpY[m.i], g.DuoJumpDX[m.i]});
   ReadLadderKeys(m);
-  if (m.J == 0) WalkOrClimb(m);
+  if (m.J == 0) MoveOnGround(g, m.X, m.Y, [&m](i32 x, i32 y) { m.Reveal(x, y); });
   if (landed) {
     g.PlaySound("landing2.wav");
     m.J = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "play/CharacterMoves.h"
 #include "play/Geometry.h"
 #include "play/PlayerSprite.h"
 #include "play/Uncover.h"
@@ -43,29 +44,6 @@ void SteerAndTakeOff(Game& g) {
   }
 }
 
-// One frame along the jump or fall arc. True when the arc met the ground, a
-// wall or a ceiling.
-bool FollowArc(Game& g) {
-  bool landed = false;
-  g.JumpTick += 1;
-  g.PlayerX = g.JumpX + g.JumpDX * g.JumpTick;
-  g.PlayerDY = FollowArcHeight(g.PlayerY, ArcTarget(g.JumpY, g.JumpTick));
-  if (MustFall(g, g.PlayerX, g.PlayerY) == 0) {
-    g.PlayerY = CellStart(g.PlayerY);
-    landed = true;
-  }
-  if (g.JumpDX != 0 && HitsWallX(g, g.PlayerX, g.PlayerY, g.JumpDX) == 1) {
-    g.PlayerX = FlushAgainstWall(g.PlayerX, g.JumpDX);
-    landed = true;
-  }
-  if (HitsWallY(g, g.PlayerX, g.PlayerY, g.PlayerDY) == 1) {
-    g.PlayerY = FlushAgainstWall(g.PlayerY, g.PlayerDY);
-    landed = true;
-  }
-  g.PlayerDY = 0;
-  return landed;
-}
-
 // Down wins over up; a ladder catches the character out of any arc and holds
 // it while no key is pressed.
 void HoldOnLadder(Game& g) {
@@ -75,24 +53,6 @@ void HoldOnLadder(Game& g) {
   if (IsLadder(g, g.PlayerX, g.PlayerY, d) == 1) {
     g.Jumping = 0;
     g.PlayerDY = d;
-  }
-}
-
-// Walking and climbing; a wall or ceiling bumped into is uncovered.
-void MoveOnGround(Game& g) {
-  g.PlayerX = Trunc4(g.PlayerX + g.PlayerDX);
-  g.PlayerY = Trunc4(g.PlayerY + g.PlayerDY);
-  if (g.PlayerDY != 0) g.PlayerX = NearestCellStart(g.PlayerX);
-  if (g.PlayerDX != 0 && HitsWallX(g, g.PlayerX, g.PlayerY, g.PlayerDX) == 1) {
-    g.PlayerX = FlushAgainstWall(g.PlayerX, g.PlayerDX);
-    UncoverCell(g, g.PlayerX + kCell * Sign(g.PlayerDX), g.PlayerY);
-    // A wall in the character's own column (the floor under a ladder's foot)
-    // pushes it a cell on; past the right edge no floor would hold it.
-    if (g.PlayerX > kMaxX) g.PlayerX = kMaxX;
-  }
-  if (g.PlayerDY != 0 && HitsWallY(g, g.PlayerX, g.PlayerY, g.PlayerDY) == 1) {
-    g.PlayerY = FlushAgainstWall(g.PlayerY, g.PlayerDY);
-    UncoverCell(g, g.PlayerX, g.PlayerY + kCell * Sign(g.PlayerDY));
   }
 }
 
@@ -136,9 +96,10 @@ void PlayStep(Game& g, i32 savedX, i32 savedY) {
   g.PlayerDX = 0;
   g.PlayerDY = 0;
   if (!SlideDownRamp(g)) SteerAndTakeOff(g);
-  const bool landed = g.Jumping == 1 && FollowArc(g);
+  const bool landed =
+      g.Jumping == 1 && FollowArc(g, g.PlayerX, g.PlayerY, g.JumpTick, ArcStart{g.JumpX, g.JumpY, g.JumpDX});
   HoldOnLadder(g);
-  if (g.Jumping == 0) MoveOnGround(g);
+  if (g.Jumping == 0) MoveOnGround(g, g.PlayerX, g.PlayerY, [&g](i32 x, i32 y) { UncoverCell(g, x, y); });
   if (landed) {
     g.PlaySound("landing2.wav");
     g.Jumping = 0;
