@@ -105,6 +105,19 @@ class SdlMusicBackendTest : public ::testing::Test {
     return -1;
   }
 
+  // The loudest sample rendered until the end of the play is announced,
+  // giving a soundfont loading in the background the time it takes.
+  static int PeakUntilTheEnd(SdlMusicBackend& music) {
+    std::vector<std::int16_t> buffer(2 * kChunk);
+    int peak = 0;
+    for (int i = 0; i < 5000 && EndEventsQueued() == 0; ++i) {
+      music.Mix(buffer.data(), kChunk);
+      peak = std::max(peak, PeakOf(buffer));
+      SDL_Delay(1);
+    }
+    return peak;
+  }
+
   static std::unique_ptr<FluidSynthesizer> RealSynthesizer() {
     return FluidSynthesizer::Make(kRate, kDefaultSoundFont);
   }
@@ -221,13 +234,7 @@ TEST_F(SdlMusicBackendTest, TuneOpenedWhileTheSoundfontLoadsSoundsOnceReady) {
   music.StartSynthesizer(kDefaultSoundFont);
   ASSERT_TRUE(music.Open(tune));
   music.Play();
-  std::vector<std::int16_t> buffer(2 * kChunk);
-  int peak = 0;
-  for (int i = 0; i < 5000 && EndEventsQueued() == 0; ++i) {
-    music.Mix(buffer.data(), kChunk);
-    peak = std::max(peak, PeakOf(buffer));
-    SDL_Delay(1);
-  }
+  const int peak = PeakUntilTheEnd(music);
   EXPECT_EQ(EndEventsQueued(), 1);
   EXPECT_GT(peak, 1000) << "the whole tune was heard";
 }
@@ -238,13 +245,7 @@ TEST_F(SdlMusicBackendTest, UnloadableSoundfontLeavesTunesTimedInSilence) {
   music.StartSynthesizer((dir / "none.sf2").string());
   ASSERT_TRUE(music.Open(tune));
   music.Play();
-  std::vector<std::int16_t> buffer(2 * kChunk);
-  int peak = 0;
-  for (int i = 0; i < 5000 && EndEventsQueued() == 0; ++i) {
-    music.Mix(buffer.data(), kChunk);
-    peak = std::max(peak, PeakOf(buffer));
-    SDL_Delay(1);
-  }
+  const int peak = PeakUntilTheEnd(music);
   EXPECT_EQ(EndEventsQueued(), 1);
   EXPECT_EQ(peak, 0);
 }

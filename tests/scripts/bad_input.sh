@@ -6,19 +6,10 @@
 # non-zero status, leaving nothing half-written behind.
 # Usage: bad_input.sh <velmorane> <asset-dir>
 set -uo pipefail
-bin="$1"
-assets="$2"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-if [[ ! -f "$assets/ChrImage.bmp" ]]; then
-  assets="$work/assets"
-  mkdir -p "$assets"
-  python3 "$here/make_sheets.py" "$assets"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
 export SDL_AUDIODRIVER=dummy
 
-fail() { echo "FAIL: $*"; exit 1; }
 # expect STATUS PATTERN ARGS...: the program ends with STATUS and standard
 # error is exactly one line, holding PATTERN.
 expect() {

@@ -8,19 +8,10 @@
 # replays headless to the same state.
 # Usage: menu_window.sh <velmorane> <asset-dir>
 set -euo pipefail
-bin="$1"
-assets="$2"
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
 
-if [[ ! -f "$assets/ChrImage.bmp" ]]; then
-  assets="$work/assets"
-  mkdir -p "$assets"
-  python3 "$here/make_sheets.py" "$assets"
-fi
-
-export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy
+use_virtual_display
 export BIN="$bin" ASSETS="$assets" WORK="$work"
 
 # Runs inside the virtual X server (1600 x 1200: the window opens at scale 2).
@@ -94,7 +85,6 @@ echo "$?" > "$WORK/status.txt"
 SESSION
 timeout 120 xvfb-run -a -s "-screen 0 1600x1200x24" bash "$work/session.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
 [[ -f "$work/status.txt" ]] || fail "the session did not finish"
 status="$(cat "$work/status.txt")"
 [[ "$status" == 0 ]] || { cat "$work/stderr.txt"; fail "the program ended with status $status"; }
