@@ -13,5 +13,5 @@ inline constexpr const char* kInstalledAssetDir = "../share/velmorane/assets";
 std::string FindAssetDir(const std::filesystem::path& programDir);
 
 // The asset folder when none is given: FindAssetDir for the folder this
-// program was started from.
+// program's own file lies in.
 std::string DefaultAssetDir();

@@ -11,7 +11,8 @@
 namespace {
 
 // About 23 ms a buffer: the end of a tune is noticed, and its repeat begins,
-// within a buffer or two, and an effect sounds within half a game tick.
+// within a buffer or two, and an effect sounds within half a frame of the
+// game at its default speed.
 // Halving it costs the audio thread a fifth more CPU.
 constexpr int kFramesPerBuffer = 1024;
 
