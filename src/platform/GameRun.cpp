@@ -148,6 +148,7 @@ int RunWithOptions(Options o) {
   }
   g->Text = text.get();
   if (!LoadSheets(*g, assetDir, error)) {
+    if (o.AssetDir.empty()) error += " (no assets beside the program or in its installed data folder; --assets DIR names them)";
     Complain(error);
     return kFileTrouble;
   }

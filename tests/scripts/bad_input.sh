@@ -39,6 +39,13 @@ for sheet in ChrImage.bmp Chr2Image.bmp TitleImage.bmp; do
   expect 1 "$work/broken/$sheet: " "${headless[@]}" --assets "$work/broken"
 done
 
+# No --assets and none beside the program, installed or in the current
+# folder: the line says where the program looked and how to name a folder.
+mkdir -p "$work/lonely" "$work/elsewhere"
+cp "$bin" "$work/lonely/velmorane"
+(cd "$work/elsewhere" && bin="$work/lonely/velmorane" &&
+  expect 1 "ChrImage.bmp.*no assets beside the program.*--assets DIR" "${headless[@]}") || exit 1
+
 # Replays: missing, a folder, not a replay, a bad line.
 expect 1 "$work/none.replay" --headless --replay "$work/none.replay" --assets "$assets"
 mkdir "$work/folder.replay"
