@@ -17,16 +17,11 @@ export BIN="$bin" ASSETS="$assets" WORK="$work"
 # Runs inside the virtual X server (1600 x 1200: the window opens at scale 2).
 cat > "$work/session.sh" <<'SESSION'
 set -u
+source "$COMMON_SH"
 "$BIN" --assets "$ASSETS" --seed 4321 --record "$WORK/rec.txt" --dump-state \
   > "$WORK/window-dump.txt" 2> "$WORK/stderr.txt" &
 pid=$!
-wid=""
-for _ in $(seq 1 100); do
-  wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
-  [[ -n "$wid" ]] && break
-  sleep 0.1
-done
-[[ -n "$wid" ]] || { echo "no window appeared"; kill -9 "$pid"; exit 1; }
+wid="$(wait_for_window "$pid")" || exit 1
 for _ in $(seq 1 50); do
   sleep 0.2
   xdotool getwindowgeometry --shell "$wid" > "$WORK/geometry.txt"
@@ -83,7 +78,7 @@ choose 25 2
 wait "$pid"
 echo "$?" > "$WORK/status.txt"
 SESSION
-timeout 120 xvfb-run -a -s "-screen 0 1600x1200x24" bash "$work/session.sh"
+VIRTUAL_SCREEN=1600x1200x24 run_in_virtual_display "$work/session.sh"
 
 [[ -f "$work/status.txt" ]] || fail "the session did not finish"
 status="$(cat "$work/status.txt")"

@@ -13,8 +13,8 @@ assets="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+source "$here/lib/common.sh"
 
-fail() { echo "FAIL: $*"; exit 1; }
 
 [[ -f /usr/share/sounds/sf2/TimGM6mb.sf2 ]] || fail "the timgm6mb-soundfont package is not installed"
 
@@ -43,19 +43,15 @@ export BIN="$bin" ASSETS="$assets" WORK="$work"
 # of title; $1 names the run, the rest are extra options.
 cat > "$work/session.sh" <<'SESSION'
 set -u
+source "$COMMON_SH"
 run() {
   local name="$1"
   shift
   SDL_DISKAUDIOFILE="$WORK/$name.raw" "$BIN" --assets "$ASSETS" --seed 7 "$@" \
     > "$WORK/$name.out" 2> "$WORK/$name.err" &
   local pid=$!
-  local wid=""
-  for _ in $(seq 1 100); do
-    wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
-    [[ -n "$wid" ]] && break
-    sleep 0.1
-  done
-  [[ -n "$wid" ]] || { echo "no window appeared" > "$WORK/$name.status"; kill -9 "$pid"; return; }
+  local wid
+  wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/$name.status"; return; }
   sleep 2.5
   kill -TERM "$pid"
   wait "$pid"
@@ -67,13 +63,7 @@ run nofont --soundfont "$WORK/none.sf2"
 SDL_DISKAUDIOFILE="$WORK/jingle.raw" "$BIN" --assets "$ASSETS" --seed 7 --dump-state \
   > "$WORK/jingle.out" 2> "$WORK/jingle.err" &
 pid=$!
-wid=""
-for _ in $(seq 1 100); do
-  wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
-  [[ -n "$wid" ]] && break
-  sleep 0.1
-done
-[[ -n "$wid" ]] || { echo "no window appeared" > "$WORK/jingle.status"; kill -9 "$pid"; exit 0; }
+wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/jingle.status"; exit 0; }
 sleep 1
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 sleep 0.2
@@ -89,7 +79,7 @@ wait "$pid"
 echo "$?" > "$WORK/jingle.status"
 echo $(( ($(date +%s%N) - start) / 1000000 )) > "$WORK/jingle.ms"
 SESSION
-timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh"
+run_in_virtual_display "$work/session.sh"
 
 for name in title nofont jingle; do
   status="$(cat "$work/$name.status" 2>/dev/null || echo missing)"

@@ -25,11 +25,12 @@ use_virtual_display() {
   export SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER="${1:-dummy}"
 }
 
-# Runs a session script inside a virtual X server; the script can source
-# "$COMMON_SH" for the helpers below.
+# Runs a session script inside a virtual X server (screen VIRTUAL_SCREEN,
+# 1280x1024x24 unless set); the script can source "$COMMON_SH" for the
+# helpers below.
 run_in_virtual_display() {
   export COMMON_SH="$common_sh"
-  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$@"
+  timeout 120 xvfb-run -a -s "-screen 0 ${VIRTUAL_SCREEN:-1280x1024x24}" bash "$@"
 }
 
 # Inside a session: prints the id of the game's window once it is there.
