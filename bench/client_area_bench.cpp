@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "shell/ClientArea.h"
-#include "shell/PaletteTags.h"
+#include "drawing/ClientArea.h"
+#include "drawing/PaletteTags.h"
 
 namespace {
 

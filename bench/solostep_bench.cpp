@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "play/SoloStep.h"
-#include "shell/Game.h"
 #include "stages/StartStage.h"
+#include "state/Game.h"
 
 namespace {
 

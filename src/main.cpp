@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
+#include "host/CommandLine.h"
 #include "platform/GameRun.h"
 #include "stages/PrintStage.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Events.h"
+#include "game/Events.h"
 
 // The settings dialogs as the classic form designer laid them out, in client
 // pixels at scale 1.

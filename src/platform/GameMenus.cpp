@@ -5,9 +5,9 @@
 
 #include <imgui.h>
 
+#include "drawing/ClientArea.h"
 #include "platform/MenuCaptions.h"
-#include "shell/ClientArea.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <functional>
 #include <optional>
 
+#include "game/Events.h"
 #include "platform/ClassicWidgets.h"
 #include "platform/DialogLayout.h"
 #include "platform/Letterbox.h"
-#include "shell/Events.h"
 
 struct Game;
 

@@ -7,23 +7,24 @@
 #include <iostream>
 #include <memory>
 
-#include "platform/AssetFolder.h"
-#include "platform/ClockSeed.h"
-#include "platform/CommandLine.h"
-#include "platform/FileBytes.h"
+#include "drawing/ClientArea.h"
+#include "game/StateDump.h"
+#include "host/AssetFolder.h"
+#include "host/ClockSeed.h"
+#include "host/CommandLine.h"
+#include "host/FileBytes.h"
+#include "host/HeadlessRun.h"
+#include "host/ReplayRecorder.h"
+#include "host/Sheets.h"
 #include "platform/GameMenus.h"
-#include "platform/HeadlessRun.h"
 #include "platform/ImGuiOverlay.h"
-#include "platform/ReplayRecorder.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
-#include "platform/Sheets.h"
 #include "platform/TtfText.h"
 #include "platform/WindowRun.h"
 #include "screens/Title.h"
-#include "shell/ClientArea.h"
-#include "shell/Game.h"
-#include "shell/StateDump.h"
+#include "state/Game.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
 }
 
 int RunWithOptions(Options o) {
-  const std::string assetDir = o.AssetDir.empty() ? DefaultAssetDir() : o.AssetDir;
+  const std::string assetDir = o.AssetDir.empty() ? FindAssetDir(ProgramFolder()) : o.AssetDir;
   for (std::string* path : {&o.ReplayFile, &o.RecordFile, &o.ScreenshotFile, &o.SoundFont}) *path = Absolute(*path);
 
   ReplayScript script;

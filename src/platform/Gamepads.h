@@ -5,8 +5,8 @@
 
 #include <SDL.h>
 
+#include "game/Events.h"
 #include "platform/PadKeys.h"
-#include "shell/Events.h"
 
 // The game controllers, opened as they are plugged in and closed as they go;
 // their buttons and sticks come out as the game's key events.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/ClientArea.h"
+#include "drawing/ClientArea.h"
 
 namespace {
 constexpr int kCanvasWidth = kClientWidth;

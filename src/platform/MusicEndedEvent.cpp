@@ -1,6 +1,6 @@
-#include <SDL.h>
+#include "platform/MusicEndedEvent.h"
 
-#include "platform/Hold.h"
+#include <SDL.h>
 
 namespace {
 std::uint32_t gMusicEndedType = 0;

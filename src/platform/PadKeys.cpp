@@ -1,6 +1,6 @@
 #include "platform/PadKeys.h"
 
-#include "shell/Events.h"
+#include "game/Events.h"
 
 namespace pad {
 

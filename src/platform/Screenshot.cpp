@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include "shell/Surface.h"
+#include "state/Surface.h"
 
 bool SavePng(const Surface& picture, const std::string& path, std::string& error) {
   SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(

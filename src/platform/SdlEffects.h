@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "shell/Services.h"
+#include "state/Services.h"
 
 struct Mix_Chunk;
 

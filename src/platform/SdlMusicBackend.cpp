@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "audio/MidiLength.h"
-#include "platform/FileBytes.h"
-#include "platform/Hold.h"
+#include "host/FileBytes.h"
+#include "host/GameHold.h"
+#include "host/MidiLength.h"
+#include "platform/MusicEndedEvent.h"
 
 namespace {
 

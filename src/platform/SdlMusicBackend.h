@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "audio/MusicDevice.h"
 #include "platform/FluidSynthesizer.h"
 #include "platform/FluidTune.h"
+#include "state/MusicDevice.h"
 
 class GameHold;
 

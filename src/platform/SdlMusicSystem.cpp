@@ -1,7 +1,7 @@
 #include "platform/SdlMusicSystem.h"
 
 #include "platform/FluidSynthesizer.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "shell/Services.h"
+#include "state/Services.h"
 
 typedef struct _TTF_Font TTF_Font;
 

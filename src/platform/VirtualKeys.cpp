@@ -1,6 +1,6 @@
 #include "platform/VirtualKeys.h"
 
-#include "shell/Events.h"
+#include "game/Events.h"
 
 int VirtualKeyFor(SDL_Keycode key) {
   switch (key) {

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <climits>
 
-#include "audio/BGMPlayerNotify.h"
-#include "platform/StartupTrace.h"
+#include "drawing/ClientArea.h"
+#include "drawing/PaletteTags.h"
+#include "game/BGMPlayerNotify.h"
+#include "host/StartupTrace.h"
+#include "platform/MusicEndedEvent.h"
 #include "platform/VirtualKeys.h"
-#include "shell/ClientArea.h"
-#include "shell/Game.h"
-#include "shell/PaletteTags.h"
+#include "state/Game.h"
 
 namespace {
 

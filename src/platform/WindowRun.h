@@ -6,15 +6,15 @@
 
 #include <SDL.h>
 
+#include "game/Events.h"
+#include "host/GameHold.h"
+#include "host/Replay.h"
+#include "host/TimerSchedule.h"
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
 #include "platform/Gamepads.h"
-#include "platform/Hold.h"
-#include "platform/TimerSchedule.h"
-#include "shell/Events.h"
-#include "shell/Replay.h"
-#include "shell/Services.h"
-#include "shell/Surface.h"
+#include "state/Services.h"
+#include "state/Surface.h"
 
 struct Game;
 

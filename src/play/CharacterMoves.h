@@ -1,8 +1,8 @@
 #pragma once
 
-#include "play/Geometry.h"
-#include "shell/Game.h"
 #include "stages/MapQueries.h"
+#include "state/Game.h"
+#include "state/Geometry.h"
 
 // The moves the one-player character and both racers make alike. The
 // frame's steps are PlayerDX and PlayerDY in both modes.

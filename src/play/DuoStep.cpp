@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "play/DrawSprite.h"
+#include "drawing/DrawMoji.h"
+#include "drawing/DrawSprite.h"
 #include "play/DuoStepParts.h"
-#include "screens/DrawMoji.h"
 #include "stages/MapQueries.h"
 
 namespace {

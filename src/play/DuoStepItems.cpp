@@ -1,4 +1,4 @@
-#include "play/DrawSprite.h"
+#include "drawing/DrawSprite.h"
 #include "play/DuoStepParts.h"
 #include "play/Touches.h"
 

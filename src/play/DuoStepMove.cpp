@@ -1,10 +1,10 @@
 #include <cstdlib>
 
+#include "drawing/DrawSprite.h"
 #include "play/CharacterMoves.h"
-#include "play/DrawSprite.h"
 #include "play/DuoStepParts.h"
-#include "play/Geometry.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 namespace {
 

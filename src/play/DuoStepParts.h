@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // The pieces of one two-player frame, in the order the frame runs them.
 

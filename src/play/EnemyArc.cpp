@@ -1,7 +1,7 @@
 #include "play/EnemyArc.h"
 
-#include "play/Geometry.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 void StartEnemyJump(Game& g, i32 i, i32 dx) {
   const i32 x = g.EnemyX[i];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // The jump and fall arc of the walking enemies (chaser and wanderer).
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // The five ways an enemy moves, one tick each, drawing it afterwards.
 

@@ -1,8 +1,8 @@
 #include "play/EnemySteps.h"
 
-#include "play/DrawSprite.h"
-#include "play/Geometry.h"
+#include "drawing/DrawSprite.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 i32 RandomStep(Game& g) { return g.Random(2) * 8 - 4; }
 

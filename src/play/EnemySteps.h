@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Pieces shared by the enemy kinds.
 

@@ -1,8 +1,8 @@
 #include "play/Items.h"
 
-#include "play/DrawSprite.h"
+#include "drawing/DrawSprite.h"
 #include "play/Touches.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void CollectAndDrawItems(Game& g) {
   for (i32 i = 0; i < g.ItemCount; ++i) {

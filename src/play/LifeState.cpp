@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "play/DrawSprite.h"
+#include "drawing/DrawSprite.h"
 #include "play/Tunes.h"
-#include "shell/Game.h"
 #include "stages/StartStage.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "play/Lifts.h"
 
-#include "play/DrawSprite.h"
-#include "play/Geometry.h"
-#include "shell/Game.h"
+#include "drawing/DrawSprite.h"
 #include "stages/MapQueries.h"
+#include "state/Game.h"
+#include "state/Geometry.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "drawing/DrawMoji.h"
+#include "drawing/ShowRest.h"
 #include "play/LifeState.h"
-#include "play/ShowRest.h"
-#include "screens/DrawMoji.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

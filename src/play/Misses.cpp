@@ -1,8 +1,8 @@
 #include "play/Misses.h"
 
 #include "play/Touches.h"
-#include "shell/Game.h"
 #include "stages/MapQueries.h"
+#include "state/Game.h"
 
 namespace {
 

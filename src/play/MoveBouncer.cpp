@@ -2,8 +2,8 @@
 
 #include "play/EnemyKinds.h"
 #include "play/EnemySteps.h"
-#include "play/Geometry.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "play/EnemyKinds.h"
 #include "play/EnemySteps.h"
-#include "play/Geometry.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 void MoveClimber(Game& g, i32 i) {
   i32& x = g.EnemyX[i];

@@ -1,7 +1,7 @@
 #include "play/MoveEnemy.h"
 
 #include "play/EnemyKinds.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "play/EnemyArc.h"
 #include "play/EnemyKinds.h"
 #include "play/EnemySteps.h"
-#include "play/Geometry.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 namespace {
 

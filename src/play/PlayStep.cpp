@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "play/CharacterMoves.h"
-#include "play/Geometry.h"
 #include "play/PlayerSprite.h"
 #include "play/Uncover.h"
 #include "stages/MapQueries.h"
+#include "state/Geometry.h"
 
 namespace {
 

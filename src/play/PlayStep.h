@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // One frame of the character in play (PlayerState 0): slopes, steering,
 // jumps and falls, ladders, walls, field edges, the lift lock, uncovering,

@@ -1,8 +1,8 @@
 #include "play/PlayerSprite.h"
 
-#include "play/DrawSprite.h"
-#include "shell/Game.h"
+#include "drawing/DrawSprite.h"
 #include "stages/MapQueries.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "play/Misses.h"
 #include "play/MoveEnemy.h"
 #include "play/PlayStep.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void SoloStep(Game& g) {
   const i32 savedX = g.PlayerX;

@@ -1,7 +1,8 @@
+#include "play/Timer1Timer.h"
+
 #include "play/DuoStep.h"
 #include "play/SoloStep.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
+#include "state/Game.h"
 
 void Timer1Timer(Game& g) {
   if (g.Paused == 1) return;

@@ -1,6 +1,6 @@
 #include "play/Tunes.h"
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void StopMusic(Game& g) {
   g.BGMPlayer.Stop();

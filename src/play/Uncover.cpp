@@ -1,6 +1,6 @@
 #include "play/Uncover.h"
 
-#include "play/Geometry.h"
+#include "state/Geometry.h"
 
 void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h) {
   g.SightImage.Blit(g.BGImage, x, y, w, h, x, y, RasterOp::Copy);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Uncovering copies a piece of the hidden stage (BGImage) into the player's
 // view of it (SightImage).

@@ -1,11 +1,12 @@
+#include "screens/ClearTally.h"
+
 #include <string>
 
-#include "screens/DrawMoji.h"
+#include "drawing/DrawMoji.h"
+#include "drawing/ShowScore.h"
 #include "screens/Ending.h"
-#include "screens/ShowScore.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
 #include "stages/StartStage.h"
+#include "state/Game.h"
 
 namespace {
 

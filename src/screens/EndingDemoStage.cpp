@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/DrawMoji.h"
+#include "drawing/DrawMoji.h"
 #include "stages/PaintStage.h"
 #include "stages/StageBuilders.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Lays out stage `stage` afresh (a clean grid, grounded enemies) and paints
 // it into SightImage fully uncovered, with its caption in the top-left

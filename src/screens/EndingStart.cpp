@@ -1,5 +1,5 @@
 #include "screens/Ending.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void StartEnding(Game& g) {
   g.BuffImage.FillWhole(kBlack);

@@ -1,11 +1,12 @@
+#include "screens/EndingTimerTimer.h"
+
 #include <cstdint>
 
+#include "drawing/DrawMoji.h"
 #include "play/MoveEnemy.h"
-#include "screens/DrawMoji.h"
 #include "screens/EndingDemoStage.h"
 #include "screens/Title.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
+#include "state/Game.h"
 
 namespace {
 

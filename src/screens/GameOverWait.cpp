@@ -1,7 +1,7 @@
+#include "screens/GameOverWait.h"
 #include "screens/Title.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
 #include "stages/StartStage.h"
+#include "state/Game.h"
 
 namespace {
 

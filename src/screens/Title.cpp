@@ -1,6 +1,6 @@
 #include "screens/Title.h"
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void ShowTitle(Game& g) {
   g.Timer1.SetEnabled(false);

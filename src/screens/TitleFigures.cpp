@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

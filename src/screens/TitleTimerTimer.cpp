@@ -1,10 +1,11 @@
+#include "screens/TitleTimerTimer.h"
+
 #include <cstdint>
 
-#include "screens/DrawMoji.h"
+#include "drawing/DrawMoji.h"
 #include "screens/TitleFigures.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
 #include "stages/StartStage.h"
+#include "state/Game.h"
 
 namespace {
 

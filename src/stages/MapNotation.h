@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // One character per tile code: . empty, # wall, H ladder, ^ spikes, * item,
 // / rising slope, \ falling slope, f and g fork slopes, T and B shaft ends,

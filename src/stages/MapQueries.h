@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Questions the movers ask of the stage grid. Positions are the top-left
 // pixel corner of a 24 x 24 box; of a direction only its sign counts

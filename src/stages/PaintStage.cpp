@@ -1,6 +1,6 @@
 #include "stages/PaintStage.h"
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Visits the cells column by column (columns 0 to 22, rows 0 to 20): turns
 // each item cell into an entry of the item list (at most 99 counted; the

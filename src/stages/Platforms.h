@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // The seven platforms of the ladder-and-platform stages (stage 1 and the
 // two-player stage), each joined by a ladder to an earlier one.

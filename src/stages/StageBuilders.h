@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 // Lays out the stage of PlayMode and StageNo: the two-player stage when
 // PlayMode is 1, otherwise stage StageNo (1 to 10; any other number builds

@@ -1,6 +1,6 @@
 #include "stages/StageResets.h"
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 void ResetCharactersForStage(Game& g) {
   g.ItemsLeft = g.ItemCount;

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "play/ShowRest.h"
-#include "screens/DrawMoji.h"
-#include "screens/ShowScore.h"
-#include "shell/Game.h"
+#include "drawing/DrawMoji.h"
+#include "drawing/ShowRest.h"
+#include "drawing/ShowScore.h"
 #include "stages/PaintStage.h"
 #include "stages/StageBuilders.h"
 #include "stages/StageResets.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "assets/AssetFiles.h"
 #include "assets/SheetCells.h"
-#include "shell/BmpDecode.h"
+#include "drawing/BmpDecode.h"
 
 using namespace asset_files;
 using namespace sheet_cells;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/MusicDevice.h"
+#include "state/MusicDevice.h"
 
 // A scripted music backend: records every command, and fails to open the
 // files named in Missing.

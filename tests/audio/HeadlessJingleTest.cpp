@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/MidiLength.h"
+#include "host/MidiLength.h"
 
 namespace fs = std::filesystem;
 

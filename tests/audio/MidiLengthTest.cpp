@@ -1,4 +1,4 @@
-#include "audio/MidiLength.h"
+#include "host/MidiLength.h"
 
 #include <gtest/gtest.h>
 

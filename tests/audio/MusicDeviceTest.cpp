@@ -1,11 +1,11 @@
-#include "audio/MusicDevice.h"
+#include "state/MusicDevice.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "audio/BGMPlayerNotify.h"
 #include "audio/FakeMusicBackend.h"
-#include "shell/Game.h"
+#include "game/BGMPlayerNotify.h"
+#include "state/Game.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -11,10 +11,11 @@
 #include <functional>
 #include <vector>
 
-#include "audio/BGMPlayerNotify.h"
 #include "audio/SmfBytes.h"
-#include "platform/Hold.h"
-#include "shell/Game.h"
+#include "game/BGMPlayerNotify.h"
+#include "host/GameHold.h"
+#include "platform/MusicEndedEvent.h"
+#include "state/Game.h"
 
 namespace fs = std::filesystem;
 

@@ -10,12 +10,13 @@
 #include <iterator>
 #include <vector>
 
-#include "audio/BGMPlayerNotify.h"
 #include "audio/SmfBytes.h"
-#include "platform/Hold.h"
+#include "game/BGMPlayerNotify.h"
+#include "host/GameHold.h"
+#include "platform/MusicEndedEvent.h"
 #include "platform/SdlMusicBackend.h"
 #include "platform/SdlMusicOutput.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace fs = std::filesystem;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/BmpDecode.h"
+#include "drawing/BmpDecode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<unsigned char> bytes(data, data + size);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
+#include "host/CommandLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> args(1);

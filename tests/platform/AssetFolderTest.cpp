@@ -1,4 +1,4 @@
-#include "platform/AssetFolder.h"
+#include "host/AssetFolder.h"
 
 #include <gtest/gtest.h>
 

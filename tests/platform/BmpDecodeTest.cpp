@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/BmpDecode.h"
+#include "drawing/BmpDecode.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "FakeText.h"
-#include "shell/ClientArea.h"
-#include "shell/PaletteTags.h"
+#include "drawing/ClientArea.h"
+#include "drawing/PaletteTags.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/CommandLine.h"
+#include "host/CommandLine.h"
 
 namespace {
 

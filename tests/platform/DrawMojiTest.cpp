@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "FakeText.h"
-#include "screens/DrawMoji.h"
-#include "shell/Game.h"
+#include "drawing/DrawMoji.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/Services.h"
+#include "state/Services.h"
 
 // Stands in for the fonts: every character is a 4-pixel-wide cell with a
 // 2-pixel bar in its middle columns, from row 1 to the second-last row, so

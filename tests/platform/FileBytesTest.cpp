@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/FileBytes.h"
+#include "host/FileBytes.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include "host/Replay.h"
 #include "platform/GameMenus.h"
 #include "platform/MenuStyle.h"
-#include "shell/Game.h"
-#include "shell/Replay.h"
+#include "state/Game.h"
 
 namespace {
 

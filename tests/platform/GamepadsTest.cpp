@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "host/Replay.h"
 #include "platform/Gamepads.h"
 #include "platform/WindowRun.h"
-#include "shell/Game.h"
-#include "shell/Replay.h"
+#include "state/Game.h"
 
 // Pads are plugged in as SDL virtual controllers, so these tests run the real
 // SDL glue: device-added, button, axis and device-removed events.

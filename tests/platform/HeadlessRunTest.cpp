@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/HeadlessRun.h"
-#include "shell/Game.h"
+#include "host/HeadlessRun.h"
+#include "state/Game.h"
 
 namespace {
 

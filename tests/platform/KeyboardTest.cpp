@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "FakeText.h"
-#include "shell/Events.h"
-#include "shell/Game.h"
-#include "shell/Keyboard.h"
+#include "game/Events.h"
+#include "game/Keyboard.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/Events.h"
+#include "game/Events.h"
 
 using pad::Axis;
 using pad::Button;

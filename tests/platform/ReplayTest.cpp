@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Replay.h"
+#include "host/Replay.h"
 
 namespace {
 

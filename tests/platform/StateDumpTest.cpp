@@ -4,8 +4,8 @@
 #include <sstream>
 #include <vector>
 
-#include "shell/Game.h"
-#include "shell/StateDump.h"
+#include "game/StateDump.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Surface.h"
+#include "state/Surface.h"
 
 namespace {
 

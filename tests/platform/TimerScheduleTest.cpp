@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/TimerSchedule.h"
-#include "shell/Game.h"
+#include "host/TimerSchedule.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -4,8 +4,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/MusicEndedEvent.h"
 #include "platform/WindowRun.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "DuoTestKit.h"
+#include "drawing/PaletteTags.h"
+#include "game/Events.h"
 #include "play/DuoStep.h"
-#include "shell/Events.h"
-#include "shell/PaletteTags.h"
 
 namespace {
 

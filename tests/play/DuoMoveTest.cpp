@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "DuoTestKit.h"
+#include "game/Events.h"
 #include "play/DuoStep.h"
-#include "shell/Events.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "PlayFixture.h"
-#include "play/ShowRest.h"
-#include "screens/ShowScore.h"
+#include "drawing/ShowRest.h"
+#include "drawing/ShowScore.h"
 
 using playtest::PlayFixture;
 using playtest::SheetColor;

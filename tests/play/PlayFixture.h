@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/Events.h"
-#include "shell/Game.h"
-#include "shell/Random.h"
+#include "game/Events.h"
 #include "stages/PaintStage.h"
 #include "stages/StageResets.h"
+#include "state/Game.h"
+#include "state/Random.h"
 #include "support/ServiceLogs.h"
 
 namespace playtest {

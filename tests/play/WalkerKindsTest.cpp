@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PlayFixture.h"
-#include "shell/Random.h"
+#include "state/Random.h"
 
 using playtest::PlayFixture;
 using playtest::SheetColor;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ScreenTestKit.h"
-#include "shell/TimerHandlers.h"
+#include "screens/ClearTally.h"
 
 namespace {
 

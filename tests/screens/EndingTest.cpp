@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "ScreenTestKit.h"
+#include "game/Events.h"
 #include "screens/Ending.h"
-#include "shell/Events.h"
-#include "shell/TimerHandlers.h"
+#include "screens/EndingTimerTimer.h"
 
 namespace {
 

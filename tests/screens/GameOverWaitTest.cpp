@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ScreenTestKit.h"
-#include "shell/Events.h"
-#include "shell/TimerHandlers.h"
+#include "game/Events.h"
+#include "screens/GameOverWait.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "shell/Game.h"
+#include "state/Game.h"
 #include "support/ServiceLogs.h"
 
 // A started program (tables filled, timers at their intervals) whose

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "audio/BGMPlayerNotify.h"
 #include "audio/FakeMusicBackend.h"
+#include "game/BGMPlayerNotify.h"
 #include "screens/Title.h"
-#include "shell/Game.h"
-#include "shell/TimerHandlers.h"
+#include "screens/TitleTimerTimer.h"
+#include "state/Game.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

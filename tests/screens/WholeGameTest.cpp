@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ScreenTestKit.h"
-#include "platform/HeadlessRun.h"
+#include "host/HeadlessRun.h"
 #include "screens/Title.h"
 
 namespace {

@@ -18,13 +18,13 @@ command -v clang++ >/dev/null || { echo "FAIL: clang++ is not installed (scripts
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I"$root/src")
 sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 
-# The game's core and the command-line parser, compiled once for all
+# Every layer without SDL (the game and the host), compiled once for all
 # targets; a source is compiled again when it or any header is newer.
 newest_header="$(find "$root/src" -name '*.h' -printf '%T@\n' | sort -n | tail -1)"
 sources=()
 while IFS= read -r f; do sources+=("$f"); done < <(
-  find "$root/src/shell" "$root/src/stages" "$root/src/play" "$root/src/screens" "$root/src/audio" -name '*.cpp'
-  echo "$root/src/platform/CommandLine.cpp")
+  find "$root/src/state" "$root/src/drawing" "$root/src/stages" "$root/src/play" "$root/src/screens" \
+    "$root/src/game" "$root/src/host" -name '*.cpp')
 compile() {
   local src="$1" obj="$out/obj/$(echo "${1#$root/}" | tr / _).o"
   if [[ -f "$obj" && "$obj" -nt "$src" ]] &&

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/HeadlessRun.h"
+#include "host/HeadlessRun.h"
+#include "host/Replay.h"
 #include "play/PlayFixture.h"
-#include "shell/Replay.h"
 
 using playtest::PlayFixture;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/Random.h"
+#include "state/Random.h"
 
 TEST(Random, FollowsTheLinearCongruentialSequence) {
   std::uint32_t seed = 0;

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "shell/Surface.h"
+#include "state/Surface.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

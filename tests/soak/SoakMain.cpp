@@ -19,9 +19,9 @@
 #include "SoakProgress.h"
 #include "SoakServices.h"
 #include "SoakSheets.h"
+#include "game/Events.h"
 #include "screens/Title.h"
-#include "shell/Events.h"
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "SoakPlayer.h"
 
-#include "audio/BGMPlayerNotify.h"
-#include "shell/Events.h"
-#include "shell/Game.h"
+#include "game/BGMPlayerNotify.h"
+#include "game/Events.h"
+#include "state/Game.h"
 
 namespace {
 

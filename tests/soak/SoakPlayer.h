@@ -4,7 +4,7 @@
 #include <optional>
 #include <random>
 
-#include "shell/Timer.h"
+#include "state/Timer.h"
 
 struct Game;
 

@@ -1,6 +1,6 @@
 #include "SoakProgress.h"
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 SoakProgress::Phase SoakProgress::PhaseOf(const Game& g) {
   if (g.TitleTimer.Enabled) return Phase::Title;

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "audio/MusicDevice.h"
-#include "shell/Services.h"
+#include "state/MusicDevice.h"
+#include "state/Services.h"
 
 // A music device with nothing behind it: every tune opens, and a waited-for
 // tune (the start jingle) is over the moment it is played. The soak delivers

@@ -1,8 +1,8 @@
 #include "SoakSheets.h"
 
-#include "platform/Sheets.h"
-#include "shell/BmpDecode.h"
-#include "shell/Game.h"
+#include "drawing/BmpDecode.h"
+#include "host/Sheets.h"
+#include "state/Game.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/Game.h"
+#include "state/Game.h"
 
 namespace stagetest {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "audio/MusicDevice.h"
-#include "shell/Services.h"
+#include "state/MusicDevice.h"
+#include "state/Services.h"
 
 // Stand-ins for the program's services that write down what the game asked
 // of them.

@@ -1,8 +1,8 @@
 #include "GameDriver.h"
 
-#include "platform/Sheets.h"
+#include "host/Replay.h"
+#include "host/Sheets.h"
 #include "screens/Title.h"
-#include "shell/Replay.h"
 
 namespace {
 

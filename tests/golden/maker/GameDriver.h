@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/Events.h"
-#include "shell/Game.h"
+#include "game/Events.h"
+#include "state/Game.h"
 
 // One game driven by the maker: every event it dispatches is written down as
 // the replay line that repeats it.

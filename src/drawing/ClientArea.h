@@ -1,0 +1,35 @@
+#pragma once
+
+#include "state/Game.h"
+
+// The main window's client area below the menu bar: the play field and the
+// side panel, as a classic desktop form draws them.
+constexpr int kClientWidth = 744;
+constexpr int kClientHeight = 520;
+
+// Where the visible parts of the main window lie in the client area.
+constexpr int kCRTImageX = 24, kCRTImageY = 16;
+constexpr int kRestLabelX = 592, kRestLabelY = 56;
+constexpr int kRestImageX = 592, kRestImageY = 80;
+constexpr int kScoreLabelX = 592, kScoreLabelY = 200;
+constexpr int kScoreEditX = 592, kScoreEditY = 216;
+constexpr int kScoreImageX = 640, kScoreImageY = 216;
+constexpr int kHiLabelX = 592, kHiLabelY = 256;
+constexpr int kHiEditX = 592, kHiEditY = 272;
+constexpr int kHiImageX = 640, kHiImageY = 272;
+constexpr int kEditWidth = 41, kEditHeight = 20;
+constexpr int kStageMemoX = 600, kStageMemoY = 336;
+constexpr int kStageMemoWidth = 113, kStageMemoHeight = 73;
+
+// The form's face colour and its window font.
+constexpr Pixel kFaceColour = Rgb(192, 192, 192);
+constexpr const char* kFormFont = "ＭＳ Ｐゴシック";
+constexpr int kFormFontHeight = 12;
+
+// Draws the whole client area into out (resized to kClientWidth x
+// kClientHeight). Pixels keep their palette tags; ResolvePaletteTags turns
+// the result into plain colours.
+void ComposeClientArea(Game& g, Surface& out);
+// The same with the palette tags resolved: the picture as the window shows
+// it and as screenshots save it.
+void ComposeShownClientArea(Game& g, Surface& out);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/Events.h"
+
+// Replay files are text. The first line is "velmorane-replay 1"; then an
+// optional "seed N"; blank lines and lines starting with '#' are ignored.
+// Each further line is one step:
+//   key down NAME | key up NAME        NAME: Left Right Up Down Space Enter, A..Z
+//   tick TIMER                         runs that timer's handler once now
+//   wait MS                            lets MS milliseconds of game time pass
+//   menu restart|pause|exit
+//   slider speed N (0..300) | slider brightness N (0..200)
+//   activate
+struct ReplayStep {
+  enum class Kind { Dispatch, Wait };
+  Kind What = Kind::Dispatch;
+  Event Dispatched;      // for Dispatch
+  std::int64_t Ms = 0;   // for Wait
+  int Line = 0;          // where the step stands in the file
+};
+
+struct ReplayScript {
+  std::optional<std::uint32_t> Seed;
+  std::vector<ReplayStep> Steps;
+};
+
+struct ReplayError {
+  int Line = 0;
+  std::string What;
+};
+
+constexpr const char* kReplayHeader = "velmorane-replay 1";
+
+// Parses a whole replay; on the first malformed line returns false with its
+// line number and what is wrong.
+bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& error);
+
+// The line that replays e (without the line break).
+std::string ReplayLine(const Event& e);
+
+// Reads a number 0..4294967295 written in decimal digits only.
+bool ParseSeed(const std::string& text, std::uint32_t& seed);

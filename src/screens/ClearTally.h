@@ -1,0 +1,6 @@
+#pragma once
+
+struct Game;
+
+// One tick of the bonus tally after a cleared stage, then the next stage or the ending.
+void ClearTimerTimer(Game& g);

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Game;
+
+// One tick of the ending; Enter goes back to the title.
+void EndingTimerTimer(Game& g);

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Game;
+
+// One tick of the wait after a game over or a two-player result: C continues, Enter leaves.
+void Timer2Timer(Game& g);
