@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "game/Events.h"
 #include "state/Game.h"
 
@@ -10,7 +10,7 @@ void PauseToggle(Game& g) {
   g.Paused = 1 - g.Paused;
   if (!g.Timer1.Enabled) g.Paused = 0;
   if (g.Paused == 1) {
-    DrawMoji(g, g.CRTImage, "PAUSE", 2, 2, 250, 250, 25, 0x0000FF, "Arial");
+    DrawTextLine(g, g.CRTImage, "PAUSE", 250, 250, text_style::kBanner.In(text_colour::kRed));
     g.RepaintCRT();
   }
 }

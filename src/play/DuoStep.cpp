@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "drawing/DrawSprite.h"
 #include "play/DuoStepParts.h"
 #include "stages/MapQueries.h"
@@ -55,8 +55,7 @@ void AnnounceWinner(Game& g) {
     if (g.DuoState[i] <= -200) w = g.DuoState[i];
   }
   if (w == 0) return;
-  DrawMoji(g, g.CRTImage, "PLAYER-" + std::to_string(-w - 199) + " Won!", 2, 2, 200, 200, 25,
-           0xFFFFFF, "Arial");
+  DrawTextLine(g, g.CRTImage, "PLAYER-" + std::to_string(-w - 199) + " Won!", 200, 200, text_style::kBanner);
   g.Timer1.SetEnabled(false);
   g.Timer2.SetEnabled(true);
 }

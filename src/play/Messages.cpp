@@ -2,15 +2,13 @@
 
 #include <cmath>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "drawing/ShowRest.h"
 #include "play/LifeState.h"
 #include "state/Game.h"
 
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kRed = 0x0000FF;
 constexpr i32 kClearJumpLaunched = -1;
 
 }  // namespace
@@ -18,12 +16,12 @@ constexpr i32 kClearJumpLaunched = -1;
 void DrawFrameMessages(Game& g) {
   if (g.PlayerState != kFellOut) return;
   if (g.Lives > 0) {
-    DrawMoji(g, g.CRTImage, "MISS!", 2, 2, 200, 200, 25, kWhite, "Arial");
+    DrawTextLine(g, g.CRTImage, "MISS!", 200, 200, text_style::kBanner);
     g.PlayerState = kWaitingShown;
     ShowRest(g);
     g.MissFlag = 1;
   } else {
-    DrawMoji(g, g.CRTImage, "GAME OVER", 2, 2, 230, 200, 25, kRed, "Arial");
+    DrawTextLine(g, g.CRTImage, "GAME OVER", 230, 200, text_style::kBanner.In(text_colour::kRed));
   }
 }
 
@@ -33,7 +31,7 @@ int ClearJumpSpeed(int y) {
 
 void CheckClear(Game& g) {
   if (g.ItemsLeft > 0) return;
-  DrawMoji(g, g.CRTImage, "- CLEAR!! -", 2, 3, 230, 200, 25, kRed, "Arial");
+  DrawTextLine(g, g.CRTImage, "- CLEAR!! -", 230, 200, text_style::kClearBanner);
   if (g.ItemsLeft == 0) {
     g.PlayerState = ClearJumpSpeed(g.PlayerY);
     g.ItemsLeft = kClearJumpLaunched;

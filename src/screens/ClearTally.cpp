@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "drawing/ShowScore.h"
 #include "screens/Ending.h"
 #include "stages/StartStage.h"
@@ -23,21 +23,21 @@ void AddBonus(Game& g, i32 points) {
 void PayBlockBonus(Game& g, i32 k) {
   g.BuffImage.Blit(g.Chr2Image, 32, 0, 24, 24, 24 * g.RevealX[k], 24 * g.RevealY[k]);
   g.CRTImage.Blit(g.BuffImage, 0, 0);
-  DrawMoji(g, g.CRTImage, "BLOCK BONUS=" + std::to_string(10 * k), 2, 2, 200, 300, 20, 0xFFFF00,
-           "Arial");
+  DrawTextLine(g, g.CRTImage, "BLOCK BONUS=" + std::to_string(10 * k), 200, 300,
+               text_style::kLine.In(text_colour::kCyan));
   g.PlaySound("clear1.wav");
   AddBonus(g, 10);
 }
 
 void PayNoMissBonus(Game& g) {
   g.PlaySound("clear1.wav");
-  DrawMoji(g, g.CRTImage, "No-Miss BONUS=1000", 2, 2, 190, 250, 20, 0xC0C0C0, "Arial");
+  DrawTextLine(g, g.CRTImage, "No-Miss BONUS=1000", 190, 250, text_style::kLine.In(text_colour::kSilver));
   AddBonus(g, 1000);
 }
 
 void PayNoContinueBonus(Game& g) {
   g.PlaySound("clear1.wav");
-  DrawMoji(g, g.CRTImage, "No-Continue BONUS=5000", 2, 2, 180, 275, 20, 0xFFFFFF, "Arial");
+  DrawTextLine(g, g.CRTImage, "No-Continue BONUS=5000", 180, 275, text_style::kLine);
   AddBonus(g, 5000);
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "stages/PaintStage.h"
 #include "stages/StageBuilders.h"
 
@@ -20,6 +20,5 @@ void ShowEndingStage(Game& g, i32 stage) {
     for (i32 row = 0; row <= kLastRow; ++row)
       PaintSoloTile(g, g.SightImage, g.MapData[column][row], 24 * column, 24 * row);
   }
-  DrawMoji(g, g.SightImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 2, 2, 0,
-           0, 20, 0xFFFFFF, "Arial");
+  DrawTextLine(g, g.SightImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 0, 0, text_style::kLine);
 }

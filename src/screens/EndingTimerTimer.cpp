@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "play/MoveEnemy.h"
 #include "screens/EndingDemoStage.h"
 #include "screens/Title.h"
@@ -20,10 +20,10 @@ struct EndingLine {
 // The lines come one after another on the black field and stay over the
 // demonstration; the last tells how to leave.
 constexpr EndingLine kLines[] = {
-    {"YOU CLEARED ALL STAGES.", -160, 180, 180, 0x00FF00},
-    {"CONGRATULATIONS!", -120, 210, 230, 0xFFFF00},
-    {"THANK YOU FOR PLAYING", -80, 200, 280, 0xFF00FF},
-    {"PUSH ENTER-KEY TO THE TITLE", -40, 165, 330, 0xFFFFFF},
+    {"YOU CLEARED ALL STAGES.", -160, 180, 180, text_colour::kGreen},
+    {"CONGRATULATIONS!", -120, 210, 230, text_colour::kCyan},
+    {"THANK YOU FOR PLAYING", -80, 200, 280, text_colour::kMagenta},
+    {"PUSH ENTER-KEY TO THE TITLE", -40, 165, 330, text_colour::kWhite},
 };
 
 constexpr i32 kTicksPerStage = 150;
@@ -53,7 +53,7 @@ void EndingTimerTimer(Game& g) {
   g.CRTImage.Blit(g.BuffImage, 0, 0);
   for (const EndingLine& line : kLines) {
     if (t >= line.FromTick) {
-      DrawMoji(g, g.CRTImage, line.Text, 2, 2, line.X, line.Y, 20, line.ColorRef, "Arial");
+      DrawTextLine(g, g.CRTImage, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
     }
   }
   g.RepaintCRT();

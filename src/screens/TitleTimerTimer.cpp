@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "screens/TitleFigures.h"
 #include "stages/StartStage.h"
 #include "state/Game.h"
@@ -15,19 +15,18 @@ struct TitleLine {
   std::uint32_t ColorRef;
 };
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kSilver = 0xC0C0C0;
-
 constexpr TitleLine kLines[5] = {
-    {"PUSH ENTER-KEY ... ", 100, 290, kWhite},
-    {"TO START NORMAL GAME!", 200, 310, kWhite},
-    {"PUSH SPACE-KEY ...", 100, 350, kWhite},
-    {"TO START 2-PLAYERS GAME!", 200, 370, kWhite},
-    {"P: PAUSE   R: RESTART   A/S: SPEED", 100, 420, kSilver},
+    {"PUSH ENTER-KEY ... ", 100, 290, text_colour::kWhite},
+    {"TO START NORMAL GAME!", 200, 310, text_colour::kWhite},
+    {"PUSH SPACE-KEY ...", 100, 350, text_colour::kWhite},
+    {"TO START 2-PLAYERS GAME!", 200, 370, text_colour::kWhite},
+    {"P: PAUSE   R: RESTART   A/S: SPEED", 100, 420, text_colour::kSilver},
 };
 
 void DrawTitleLines(Game& g) {
-  for (const TitleLine& line : kLines) DrawMoji(g, g.CRTImage, line.Text, 2, 2, line.X, line.Y, 20, line.ColorRef, "Arial");
+  for (const TitleLine& line : kLines) {
+    DrawTextLine(g, g.CRTImage, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
+  }
 }
 
 void LeaveTitle(Game& g) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "drawing/ShowRest.h"
 #include "drawing/ShowScore.h"
 #include "stages/PaintStage.h"
@@ -29,8 +29,7 @@ void ShowFirstPicture(Game& g) {
   g.CRTImage.Blit(g.SightImage, 0, 0);
   const std::string& name = StageName(g);
   const int left = 220 - 5 * static_cast<int>(name.size());
-  DrawMoji(g, g.CRTImage, "STAGE " + std::to_string(g.StageNo) + ":" + name, 2, 2, left, 200, 20,
-           0xFFFFFF, "Arial");
+  DrawTextLine(g, g.CRTImage, "STAGE " + std::to_string(g.StageNo) + ":" + name, left, 200, text_style::kLine);
   g.RepaintCRT();
 }
 

@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "FakeText.h"
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 #include "state/Game.h"
 
 namespace {
 
 constexpr Pixel kGround = Rgb(30, 60, 90);
 
-struct DrawMojiTest : ::testing::Test {
+struct TextLineTest : ::testing::Test {
   void SetUp() override {
     g->Text = &text;
     dest = Surface(100, 60, kGround);
@@ -22,8 +22,8 @@ struct DrawMojiTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(DrawMojiTest, ChangesOnlyLetterPixels) {
-  DrawMoji(*g, dest, "AB", 1, 2, 10, 5, 20, 0x0000FF, "Arial");
+TEST_F(TextLineTest, ChangesOnlyLetterPixels) {
+  DrawTextLine(*g, dest, "AB", 10, 5, TextStyle{"Arial", 20, 0x0000FF, 1, 2});
   for (int y = 0; y < dest.Height(); ++y) {
     for (int x = 0; x < dest.Width(); ++x) {
       const bool ink = FakeText::IsInk(x - 10, y - 5, 2, 20);
@@ -32,8 +32,8 @@ TEST_F(DrawMojiTest, ChangesOnlyLetterPixels) {
   }
 }
 
-TEST_F(DrawMojiTest, CountCopiesStepPixelsApart) {
-  DrawMoji(*g, dest, "A", 2, 3, 10, 5, 20, 0xFFFFFF, "Arial");
+TEST_F(TextLineTest, ShadowCopiesStandStepPixelsApart) {
+  DrawTextLine(*g, dest, "A", 10, 5, TextStyle{"Arial", 20, 0xFFFFFF, 2, 3});
   const Pixel white = Rgb(255, 255, 255);
   // The one letter bar of the fake font covers columns 1 and 2 of its cell.
   EXPECT_EQ(dest.At(11, 10), white);
@@ -44,10 +44,10 @@ TEST_F(DrawMojiTest, CountCopiesStepPixelsApart) {
   EXPECT_EQ(dest.At(16, 10), kGround);
 }
 
-TEST_F(DrawMojiTest, TwoHeightsInARowLeaveNoBand) {
-  DrawMoji(*g, dest, "A", 1, 2, 0, 0, 25, 0x00FF00, "Arial");
+TEST_F(TextLineTest, TwoHeightsInARowLeaveNoBand) {
+  DrawTextLine(*g, dest, "A", 0, 0, TextStyle{"Arial", 25, 0x00FF00, 1, 2});
   Surface second(100, 60, kGround);
-  DrawMoji(*g, second, "A", 1, 2, 20, 10, 20, 0x00FF00, "Arial");
+  DrawTextLine(*g, second, "A", 20, 10, TextStyle{"Arial", 20, 0x00FF00, 1, 2});
   for (int y = 0; y < second.Height(); ++y) {
     for (int x = 0; x < second.Width(); ++x) {
       if (!FakeText::IsInk(x - 20, y - 10, 1, 20)) {
@@ -57,19 +57,19 @@ TEST_F(DrawMojiTest, TwoHeightsInARowLeaveNoBand) {
   }
 }
 
-TEST_F(DrawMojiTest, CountZeroDrawsNothingButStillRenders) {
-  DrawMoji(*g, dest, "AB", 0, 2, 10, 5, 20, 0x0000FF, "Arial");
+TEST_F(TextLineTest, NoCopiesDrawNothingButStillRender) {
+  DrawTextLine(*g, dest, "AB", 10, 5, TextStyle{"Arial", 20, 0x0000FF, 0, 2});
   EXPECT_EQ(text.Calls, 1);
   for (Pixel p : dest.Pixels()) ASSERT_EQ(p, kGround);
 }
 
-TEST_F(DrawMojiTest, EmptyTextChangesNothing) {
-  DrawMoji(*g, dest, "", 2, 2, 10, 5, 20, 0x0000FF, "Arial");
+TEST_F(TextLineTest, EmptyTextChangesNothing) {
+  DrawTextLine(*g, dest, "", 10, 5, TextStyle{"Arial", 20, 0x0000FF, 2, 2});
   for (Pixel p : dest.Pixels()) ASSERT_EQ(p, kGround);
 }
 
-TEST_F(DrawMojiTest, LongFontNamesAreCutTo31Characters) {
+TEST_F(TextLineTest, LongFontNamesAreCutTo31Characters) {
   const std::string name(40, 'x');
-  DrawMoji(*g, dest, "A", 1, 2, 0, 0, 20, 0x0000FF, name);
+  DrawTextLine(*g, dest, "A", 0, 0, TextStyle{name.c_str(), 20, 0x0000FF, 1, 2});
   EXPECT_EQ(text.LastFace, std::string(31, 'x'));
 }

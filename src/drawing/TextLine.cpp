@@ -1,4 +1,4 @@
-#include "drawing/DrawMoji.h"
+#include "drawing/TextLine.h"
 
 #include <algorithm>
 
@@ -19,10 +19,9 @@ void WriteStrip(Surface& moji, const TextMask& mask, int top, int height, Pixel 
 
 }  // namespace
 
-void DrawMoji(Game& g, Surface& dest, const std::string& text, int count, int step, int x, int y,
-              int height, std::uint32_t colorRef, const std::string& fontName) {
-  const std::string face = fontName.substr(0, 31);
-  const int h = std::clamp(height, 1, 80);
+void DrawTextLine(Game& g, Surface& dest, const std::string& text, int x, int y, const TextStyle& style) {
+  const std::string face = std::string(style.Face).substr(0, 31);
+  const int h = std::clamp(style.Height, 1, 80);
   Surface& moji = g.MojiImage;
 
   moji.Fill(0, 0, moji.Width(), h, kBlack);
@@ -30,12 +29,12 @@ void DrawMoji(Game& g, Surface& dest, const std::string& text, int count, int st
 
   if (g.Text && !text.empty()) {
     const TextMask mask = g.Text->Render(face, h, text);
-    WriteStrip(moji, mask, 0, h, FromColorRef(colorRef));
+    WriteStrip(moji, mask, 0, h, FromColorRef(style.ColorRef));
     WriteStrip(moji, mask, h, h, kBlack);
   }
 
-  for (int k = count; k >= 1; --k) {
-    const int left = x + (k - 1) * step;
+  for (int k = style.Copies; k >= 1; --k) {
+    const int left = x + (k - 1) * style.ShadowStep;
     dest.Blit(moji, 0, h, moji.Width(), h, left, y, RasterOp::And);
     dest.Blit(moji, 0, 0, moji.Width(), h, left, y, RasterOp::Or);
   }
