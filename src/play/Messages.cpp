@@ -11,7 +11,6 @@ namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kRed = 0x0000FF;
-constexpr i32 kClearJumpLaunched = -1;
 
 }  // namespace
 

@@ -60,7 +60,7 @@ void StartStage(Game& g) {
   ShowCaption(g);
   ListItemsAndPaint(g);
   ResetCharactersForStage(g);
-  if (g.PlayMode == 1) PaintDuoCheckerboard(g);
+  if (g.PlayMode == PlayMode::TwoPlayer) PaintDuoCheckerboard(g);
   ShowFirstPicture(g);
   PlayJingle(g);
   StartStageMusic(g);
