@@ -10,15 +10,15 @@ enum class Tile : std::int32_t {
   Wall = 1,
   Ladder = 2,
   Spikes = 3,
-  RoomCorner = 9,  // stage 7 while its rooms grow: a room corner; a wall once the stage is done
-  Item = 10,       // listed and emptied when the stage is painted
-  RisingSlope = 11,  // a ramp going up to the left
-  FallingSlope = 12,  // a ramp going up to the right
-  DeadEnd = 19,      // stage 7 while its rooms grow: a wall end no wall may start from; then a wall
-  RisingFork = 21,   // a rising ramp cell where a path forks off it
-  FallingFork = 22,  // a falling ramp cell where a path forks off it
-  ShaftTop = 31,     // the upper end of a lift shaft
-  ShaftBottom = 33,  // the lower end of a lift shaft, where its lift starts
+  RoomCorner = 9,     // stage 7 while its rooms grow: a room corner; a wall once the stage is done
+  Item = 10,          // listed and emptied when the stage is painted
+  RisingSlope = 11,   // a ramp going up to the right (/)
+  FallingSlope = 12,  // a ramp going down to the right (\)
+  DeadEnd = 19,       // stage 7 while its rooms grow: a wall end no wall may start from; then a wall
+  RisingFork = 21,    // a rising ramp cell where a path forks off it
+  FallingFork = 22,   // a falling ramp cell where a path forks off it
+  ShaftTop = 31,      // the upper end of a lift shaft
+  ShaftBottom = 33,   // the lower end of a lift shaft, where its lift starts
 };
 
 // The number of a tile, for printing it.

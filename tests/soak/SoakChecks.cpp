@@ -59,7 +59,8 @@ void CheckTimers(const Game& g, Checker& c) {
 
 void CheckProgress(const Game& g, Checker& c) {
   c.Expect(Between(g.StageNo, 0, 11), Named("StageNo", g.StageNo));
-  c.Expect(!g.Timer1.Enabled || g.PlayMode == PlayMode::TwoPlayer || Between(g.StageNo, 1, 10), Named("StageNo in play", g.StageNo));
+  c.Expect(!g.Timer1.Enabled || g.PlayMode == PlayMode::TwoPlayer || Between(g.StageNo, 1, 10),
+           Named("StageNo in play", g.StageNo));
   c.Expect(g.Score >= 0, Named("Score", g.Score));
   c.Expect(g.HiScore >= 0, Named("HiScore", g.HiScore));
   c.Expect(g.ContinueCount >= 0, Named("ContinueCount", g.ContinueCount));

@@ -37,7 +37,9 @@ void SoakPlayer::UseMenusAndDialogs(Game& g) {
 }
 
 void SoakPlayer::HelpToAClear(Game& g) {
-  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::OnePlayer || g.Paused || g.PlayerState != kInPlay || g.ItemsLeft <= 0) return;
+  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::OnePlayer || g.Paused || g.PlayerState != kInPlay ||
+      g.ItemsLeft <= 0)
+    return;
   for (i32 i = 0; i < g.ItemCount; ++i) g.ItemPhase[i] = -1;
   g.ItemX[0] = g.PlayerX;
   g.ItemY[0] = g.PlayerY;
