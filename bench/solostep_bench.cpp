@@ -49,7 +49,7 @@ std::unique_ptr<Game> NewGame() {
   FormCreate(*g, 4711);
   g->TitleTimer.SetEnabled(false);
   FillSheets(*g);
-  g->PlayMode = 0;
+  g->PlayMode = PlayMode::OnePlayer;
   return g;
 }
 

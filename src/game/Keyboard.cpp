@@ -17,9 +17,9 @@ void PauseToggle(Game& g) {
 
 void RequestRestart(Game& g) {
   // Once the clear jump is under way the stage is won: nothing to restart.
-  if (g.ItemsLeft == -1) return;
+  if (g.ItemsLeft == kClearJumpLaunched) return;
   g.Lives = -g.Lives;
-  g.PlayerState = 1;
+  g.PlayerState = kMissDrop;
 }
 
 void SetFrameInterval(Game& g, int ms) {

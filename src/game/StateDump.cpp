@@ -9,7 +9,7 @@ void Line(std::ostream& out, const char* name, long long value) { out << name <<
 
 void DumpProgress(const Game& g, std::ostream& out) {
   Line(out, "RandomSeed", g.RandomSeed);
-  Line(out, "PlayMode", g.PlayMode);
+  Line(out, "PlayMode", PlayModeCode(g.PlayMode));
   Line(out, "StageNo", g.StageNo);
   Line(out, "Lives", g.Lives);
   Line(out, "Score", g.Score);
@@ -55,7 +55,7 @@ int Bounded(int count, int slots) { return count < 0 ? 0 : (count > slots ? slot
 
 void DumpTables(const Game& g, std::ostream& out) {
   for (int i = 0; i < Bounded(g.EnemyCount, kEnemySlots); ++i) {
-    out << "enemy " << i << ' ' << g.EnemyKind[i] << ' ' << g.EnemyX[i] << ' ' << g.EnemyY[i] << ' '
+    out << "enemy " << i << ' ' << EnemyKindCode(g.EnemyKind[i]) << ' ' << g.EnemyX[i] << ' ' << g.EnemyY[i] << ' '
         << g.EnemyDX[i] << ' ' << g.EnemyDY[i] << ' ' << g.EnemyJumping[i] << '\n';
   }
   for (int i = 0; i < Bounded(g.LiftCount, kLiftSlots); ++i) {

@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "drawing/TextLine.h"
 #include "drawing/DrawSprite.h"
+#include "drawing/TextLine.h"
 #include "play/DuoStepParts.h"
 #include "stages/MapQueries.h"
 
 namespace {
 
-bool InPlay(const Game& g, int i) { return g.DuoState[i] == 0; }
+bool InPlay(const Game& g, int i) { return g.DuoState[i] == kInPlay; }
 
 // The walking, jumping or climbing figure of a player in play.
 i32 FigureColumn(const Game& g, int i) {
@@ -42,7 +42,7 @@ void CheckSpikes(Game& g) {
   for (int i = 0; i < 2; ++i) {
     if (InPlay(g, i) && IsOnSpikes(g, g.DuoX[i], g.DuoY[i]) == 1) {
       g.PlaySound("miss1.wav");
-      g.DuoState[i] = -5;
+      g.DuoState[i] = kMissHop;
     }
   }
 }
@@ -52,10 +52,11 @@ void CheckSpikes(Game& g) {
 void AnnounceWinner(Game& g) {
   i32 w = 0;
   for (int i = 0; i < 2; ++i) {
-    if (g.DuoState[i] <= -200) w = g.DuoState[i];
+    if (g.DuoState[i] <= kDuoFirstWins) w = g.DuoState[i];
   }
   if (w == 0) return;
-  DrawTextLine(g, g.CRTImage, "PLAYER-" + std::to_string(-w - 199) + " Won!", 200, 200, text_style::kBanner);
+  // kDuoFirstWins names player 1, kDuoSecondWins player 2.
+  DrawTextLine(g, g.CRTImage, "PLAYER-" + std::to_string(kDuoFirstWins - w + 1) + " Won!", 200, 200, text_style::kBanner);
   g.Timer1.SetEnabled(false);
   g.Timer2.SetEnabled(true);
 }

@@ -29,15 +29,15 @@ struct Mover {
 // Rising after spikes or the win launch, falling after the hop, or gone.
 void MoveOutOfPlay(Mover& m) {
   i32& s = m.g.DuoState[m.i];
-  if (s > -200) {
+  if (s > kDuoFirstWins) {
     m.Y += s;
     s += 1;
-    if (s == 0) s = 1;
+    if (s == kInPlay) s = 1;  // the speed skips 0, which means in play
   }
   if (m.Y < 0) {
-    s = -200 - m.i;
+    s = m.i == 0 ? kDuoFirstWins : kDuoSecondWins;
   } else if (m.Y > kFieldHeight) {
-    s = -201 + m.i;
+    s = m.i == 0 ? kDuoSecondWins : kDuoFirstWins;
   } else {
     const i32 x = s < 0 ? 192 + 32 * (std::abs(s) % 2) : 256 + 32 * (s % 2);
     DrawMasked(m.g.BuffImage, m.g.ChrImage, x, 96, x, 128, m.X, m.Y);
@@ -140,7 +140,7 @@ void MoveInPlay(Mover& m) {
 
 void MoveDuoPlayer(Game& g, int i) {
   Mover m(g, i);
-  if (g.DuoState[i] != 0) {
+  if (g.DuoState[i] != kInPlay) {
     MoveOutOfPlay(m);
   } else {
     MoveInPlay(m);

@@ -4,13 +4,13 @@
 
 // The five ways an enemy moves, one tick each, drawing it afterwards.
 
-// Kind 0 (and any unknown kind): hunts the player, climbing toward its height.
+// EnemyKind::Chaser (and any unknown kind): hunts the player, climbing toward its height.
 void MoveChaser(Game& g, i32 i);
-// Kind 4: walks like the chaser but picks ladders and turns at random.
+// EnemyKind::Wanderer: walks like the chaser but picks ladders and turns at random.
 void MoveWanderer(Game& g, i32 i);
-// Kind 1: walks and climbs at random, turning at walls and edges.
+// EnemyKind::Climber: walks and climbs at random, turning at walls and edges.
 void MoveClimber(Game& g, i32 i);
-// Kind 2: flies diagonally, bouncing off walls and the field border.
+// EnemyKind::Bouncer: flies diagonally, bouncing off walls and the field border.
 void MoveBouncer(Game& g, i32 i);
-// Kind 3: walks floors and ramps, choosing at forks whether to take the ramp.
+// EnemyKind::SlopeWalker: walks floors and ramps, choosing at forks whether to take the ramp.
 void MoveSlopeWalker(Game& g, i32 i);

@@ -59,7 +59,7 @@ void DrawCharacterOutOfPlay(Game& g) {
     DrawOpaque(g.BuffImage, g.ChrImage, 64, 0, x, y);
   }
   g.PlayerState = g.PlayerState == kWaitingShown ? kWaitingHidden : kWaitingShown;
-  if (g.KeyLeft + g.KeyRight + g.KeyUp + g.KeyDown + g.KeySpace > 0) g.PlayerState = 0;
+  if (g.KeyLeft + g.KeyRight + g.KeyUp + g.KeyDown + g.KeySpace > 0) g.PlayerState = kInPlay;
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ void LifeStateStep(Game& g) {
   if (g.PlayerState > kWaitingShown) {
     g.PlayerY += g.PlayerState;
     g.PlayerState += 1;
-    if (g.PlayerState == 0) g.PlayerState = 1;
+    if (g.PlayerState == kInPlay) g.PlayerState = 1;  // the speed skips 0, which means in play
   }
   g.BuffImage.Blit(g.SightImage, 0, 0);
   if (g.PlayerY < 0 && g.PlayerState <= 0) {

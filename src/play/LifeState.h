@@ -2,11 +2,6 @@
 
 struct Game;
 
-// PlayerState values outside play.
-constexpr int kFellOut = -100;
-constexpr int kWaitingShown = -200;
-constexpr int kWaitingHidden = -201;
-
 // One frame of a character out of play (PlayerState not 0): the miss hop and
 // fall, the clear jump out of the top, the fall-out with its lives handling
 // (back to the start, stage rebuilt after a restart, or game over), and the

@@ -7,11 +7,6 @@
 
 namespace {
 
-constexpr i32 kUpperShaftEnd = 31;
-constexpr i32 kLowerShaftEnd = 33;
-
-bool IsShaftEnd(i32 code) { return code >= kUpperShaftEnd && code <= kLowerShaftEnd; }
-
 // Off the lift's exact position, so the character does not board again at
 // once; to the left where the right would leave the field.
 void PushOffLift(Game& g) {
@@ -21,18 +16,18 @@ void PushOffLift(Game& g) {
 
 void MoveLift(Game& g, i32 i) {
   const bool carriesPlayer = g.PlayerX == g.LiftX[i] && g.PlayerY + kCell == g.LiftY[i];
-  if (carriesPlayer && g.PlayerState == 0) {
+  if (carriesPlayer && g.PlayerState == kInPlay) {
     g.LiftMoving[i] = 1;
     g.LiftSeen[i] = 1;
     g.OnLift = 1;
   }
   if (g.LiftMoving[i] == 1) {
     g.LiftY[i] += 4 * g.LiftDir[i];
-    if (carriesPlayer && g.PlayerState == 0) g.PlayerY += 4 * g.LiftDir[i];
-    const i32 code = Cell(g, g.LiftX[i] / kCell, g.LiftY[i] / kCell);
-    if (g.LiftY[i] % kCell == 0 && IsShaftEnd(code)) {
-      if (code == kUpperShaftEnd) g.LiftDir[i] = 1;
-      if (code == kLowerShaftEnd) g.LiftDir[i] = -1;
+    if (carriesPlayer && g.PlayerState == kInPlay) g.PlayerY += 4 * g.LiftDir[i];
+    const Tile tile = Cell(g, g.LiftX[i] / kCell, g.LiftY[i] / kCell);
+    if (g.LiftY[i] % kCell == 0 && IsShaftEndTile(tile)) {
+      if (tile == Tile::ShaftTop) g.LiftDir[i] = 1;
+      if (tile == Tile::ShaftBottom) g.LiftDir[i] = -1;
       g.LiftMoving[i] = 0;
       if (carriesPlayer) PushOffLift(g);
     }

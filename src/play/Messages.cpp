@@ -2,16 +2,10 @@
 
 #include <cmath>
 
-#include "drawing/TextLine.h"
 #include "drawing/ShowRest.h"
+#include "drawing/TextLine.h"
 #include "play/LifeState.h"
 #include "state/Game.h"
-
-namespace {
-
-constexpr i32 kClearJumpLaunched = -1;
-
-}  // namespace
 
 void DrawFrameMessages(Game& g) {
   if (g.PlayerState != kFellOut) return;

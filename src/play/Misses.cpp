@@ -6,15 +6,13 @@
 
 namespace {
 
-constexpr i32 kMissHop = -5;
-constexpr i32 kMissDrop = 1;
 // At or above this height a touch drops the character without a hop.
 constexpr i32 kHopCeiling = 24;
 
 }  // namespace
 
 void DetectMisses(Game& g) {
-  if (g.PlayerState != 0) return;
+  if (g.PlayerState != kInPlay) return;
   if (IsOnSpikes(g, g.PlayerX, g.PlayerY) == 1) {
     g.PlaySound("miss1.wav");
     g.PlayerState = kMissHop;

@@ -13,10 +13,10 @@ constexpr i32 kGoneBelowY = 960;
 void MoveEnemy(Game& g, i32 i) {
   if (g.EnemyY[i] > kGoneBelowY) return;
   switch (g.EnemyKind[i]) {
-    case 1: MoveClimber(g, i); break;
-    case 2: MoveBouncer(g, i); break;
-    case 3: MoveSlopeWalker(g, i); break;
-    case 4: MoveWanderer(g, i); break;
+    case EnemyKind::Climber: MoveClimber(g, i); break;
+    case EnemyKind::Bouncer: MoveBouncer(g, i); break;
+    case EnemyKind::SlopeWalker: MoveSlopeWalker(g, i); break;
+    case EnemyKind::Wanderer: MoveWanderer(g, i); break;
     default: MoveChaser(g, i); break;
   }
 }

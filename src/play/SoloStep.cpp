@@ -12,7 +12,7 @@
 void SoloStep(Game& g) {
   const i32 savedX = g.PlayerX;
   const i32 savedY = g.PlayerY;
-  if (g.PlayerState != 0) {
+  if (g.PlayerState != kInPlay) {
     LifeStateStep(g);
   } else {
     PlayStep(g, savedX, savedY);

@@ -6,7 +6,7 @@
 
 void Timer1Timer(Game& g) {
   if (g.Paused == 1) return;
-  if (g.PlayMode == 1) {
+  if (g.PlayMode == PlayMode::TwoPlayer) {
     DuoStep(g);
   } else {
     SoloStep(g);

@@ -10,7 +10,7 @@ void UncoverCell(Game& g, i32 x, i32 y) { UncoverRect(g, x, y, kCell, kCell); }
 
 void RecordStoodOnWall(Game& g, i32 c, i32 r) {
   if (c < 0 || c >= kGridSize || r < 0 || r >= kGridSize) return;
-  if (g.Revealed[c][r] != 0 || g.MapData[c][r] != 1) return;
+  if (g.Revealed[c][r] != 0 || !IsWallTile(g.MapData[c][r])) return;
   g.Revealed[c][r] = 1;
   if (g.RevealCount >= 0 && g.RevealCount < kRevealSlots) {
     g.RevealX[g.RevealCount] = c;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "drawing/TextLine.h"
 #include "drawing/ShowScore.h"
+#include "drawing/TextLine.h"
 #include "screens/Ending.h"
 #include "stages/StartStage.h"
 #include "state/Game.h"

@@ -5,7 +5,7 @@
 void ShowTitle(Game& g) {
   g.Timer1.SetEnabled(false);
   g.Timer2.SetEnabled(false);
-  g.PlayMode = 0;
+  g.PlayMode = PlayMode::OnePlayer;
   g.Paused = 0;
   g.EndingTick = 0;
   g.CRTImage.FillWhole(kBlack);

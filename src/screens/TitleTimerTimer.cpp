@@ -37,7 +37,7 @@ void LeaveTitle(Game& g) {
 
 void StartSoloGame(Game& g) {
   LeaveTitle(g);
-  g.PlayMode = 0;
+  g.PlayMode = PlayMode::OnePlayer;
   g.ContinueCount = 0;
   g.Score = 0;
   g.Lives = 3;
@@ -49,7 +49,7 @@ void StartSoloGame(Game& g) {
 // Score and ContinueCount are left as they are.
 void StartDuoGame(Game& g) {
   LeaveTitle(g);
-  g.PlayMode = 1;
+  g.PlayMode = PlayMode::TwoPlayer;
   g.Lives = 0;
   g.StageNo = 1;
   StartStage(g);

@@ -7,7 +7,7 @@ namespace {
 bool Crowded(const Game& g, const PlatformDraw& d) {
   for (i32 c = d.First; c <= d.Last; ++c) {
     for (i32 dr : {-2, -1, 1, 2})
-      if (g.MapData[c][d.Row + dr] != 0) return true;
+      if (!IsEmptyTile(g.MapData[c][d.Row + dr])) return true;
   }
   return false;
 }
@@ -25,13 +25,13 @@ PlatformDraw DrawClearPlatform(Game& g, const PlatformLayout& p) {
 void LaySpikedPlatform(Game& g, const PlatformDraw& d) {
   bool lastWasSpikes = false;
   for (i32 c = d.First; c <= d.Last; ++c) {
-    i32& cell = g.MapData[c][d.Row];
-    if (cell == 2) continue;
-    if (g.Random(3) == 0 && !lastWasSpikes && g.MapData[c][d.Row - 1] != 10) {
-      cell = 3;
+    Tile& cell = g.MapData[c][d.Row];
+    if (IsLadderTile(cell)) continue;
+    if (g.Random(3) == 0 && !lastWasSpikes && !IsItemTile(g.MapData[c][d.Row - 1])) {
+      cell = Tile::Spikes;
       lastWasSpikes = true;
     } else {
-      cell = 1;
+      cell = Tile::Wall;
       lastWasSpikes = false;
     }
   }
@@ -41,7 +41,7 @@ void LaySpikedPlatform(Game& g, const PlatformDraw& d) {
 
 void BuildDuoStage(Game& g) {
   ClearStage(g);
-  FillFieldRow(g, kFloorRow, 1);
+  FillFieldRow(g, kFloorRow, Tile::Wall);
   PlatformLayout p;
   LayFirstPlatform(g, p);
   for (i32 i = 1; i < PlatformLayout::kCount; ++i) {
@@ -50,13 +50,13 @@ void BuildDuoStage(Game& g) {
     p.Last[i] = d.Last;
     p.Row[i] = d.Row;
     const i32 itemColumn = d.First + g.Random(d.Last - d.First + 1);
-    if (g.MapData[itemColumn][d.Row - 1] == 0) g.MapData[itemColumn][d.Row - 1] = 10;
+    if (IsEmptyTile(g.MapData[itemColumn][d.Row - 1])) g.MapData[itemColumn][d.Row - 1] = Tile::Item;
     LaySpikedPlatform(g, d);
     JoinPlatform(g, p, i, d, itemColumn);
   }
   g.PlayerX = 264;
   g.PlayerY = 432;
-  AddEnemy(g, 4, 264, 24, 0, 0);
+  AddEnemy(g, EnemyKind::Wanderer, 264, 24, 0, 0);
   AddBouncerAtFreeCell(g);
   AddBouncerAtFreeCell(g);
 }

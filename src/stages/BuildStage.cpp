@@ -1,7 +1,7 @@
 #include "stages/StageBuilders.h"
 
 void BuildStage(Game& g) {
-  if (g.PlayMode == 1) {
+  if (g.PlayMode == PlayMode::TwoPlayer) {
     BuildDuoStage(g);
     return;
   }

@@ -8,7 +8,7 @@ namespace {
 // it is taken.
 bool HasNeighbourRow(const Game& g, const PlatformDraw& d, i32 distance) {
   for (i32 c = d.First; c <= d.Last; ++c)
-    if (g.MapData[c][d.Row - distance] != 0 || g.MapData[c][d.Row + distance] != 0) return true;
+    if (!IsEmptyTile(g.MapData[c][d.Row - distance]) || !IsEmptyTile(g.MapData[c][d.Row + distance])) return true;
   return false;
 }
 
@@ -27,7 +27,7 @@ PlatformDraw DrawRoomyPlatform(Game& g, const PlatformLayout& p) {
 
 void BuildStage1(Game& g) {
   ClearStage(g);
-  FillFieldRow(g, kFloorRow, 1);
+  FillFieldRow(g, kFloorRow, Tile::Wall);
   PlatformLayout p;
   LayFirstPlatform(g, p);
   for (i32 i = 1; i < PlatformLayout::kCount; ++i) {
@@ -36,14 +36,14 @@ void BuildStage1(Game& g) {
     p.Last[i] = d.Last;
     p.Row[i] = d.Row;
     for (i32 c = d.First; c <= d.Last; ++c)
-      if (g.MapData[c][d.Row] != 2) g.MapData[c][d.Row] = 1;
+      if (!IsLadderTile(g.MapData[c][d.Row])) g.MapData[c][d.Row] = Tile::Wall;
     const i32 itemColumn = d.First + g.Random(d.Last - d.First + 1);
-    if (g.MapData[itemColumn][d.Row - 1] == 0) g.MapData[itemColumn][d.Row - 1] = 10;
+    if (IsEmptyTile(g.MapData[itemColumn][d.Row - 1])) g.MapData[itemColumn][d.Row - 1] = Tile::Item;
     JoinPlatform(g, p, i, d, itemColumn);
   }
   g.PlayerX = 264;
   g.PlayerY = 432;
-  AddEnemy(g, 4, 264, 24, 0, 0);
+  AddEnemy(g, EnemyKind::Wanderer, 264, 24, 0, 0);
   AddBouncerAtFreeCell(g);
   AddBouncerAtFreeCell(g);
 }

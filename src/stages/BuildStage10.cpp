@@ -31,11 +31,11 @@ bool Interior(i32 x, i32 y) { return x >= 1 && x <= 21 && y >= 1 && y <= 18; }
 // draw says so), otherwise a climber-walker heading back inward.
 void FillDeadEnd(Game& g, Branch from, i32 x, i32 y, i32 dx, i32 dy) {
   if (from.Vertical == 0 && g.Random(2) == 0) {
-    g.MapData[x - dx][y - dy] = 10;
+    g.MapData[x - dx][y - dy] = Tile::Item;
     return;
   }
   const i32 i = g.EnemyCount;
-  g.EnemyKind[i] = 1;
+  g.EnemyKind[i] = EnemyKind::Climber;
   g.EnemyX[i] = 24 * x;
   g.EnemyY[i] = 24 * y;
   g.EnemyDX[i] = -4 * dx;
@@ -49,7 +49,7 @@ void CarveArm(Game& g, BranchQueue& queue, Branch from, i32 dir) {
   const bool vertical = from.Vertical == 1;
   const i32 dx = vertical ? 0 : dir;
   const i32 dy = vertical ? dir : 0;
-  const i32 fill = vertical ? 2 : 0;
+  const Tile fill = vertical ? Tile::Ladder : Tile::Empty;
   const i32 length = g.Random(5) + 3;
   i32 stop = 0;
   i32 x = from.X;
@@ -62,19 +62,19 @@ void CarveArm(Game& g, BranchQueue& queue, Branch from, i32 dir) {
       y -= dy;
       stop = k == 1 ? 1 : 2;
       FillDeadEnd(g, from, x, y, dx, dy);
-    } else if (g.MapData[x][y] != 1) {
+    } else if (!IsWallTile(g.MapData[x][y])) {
       stop = 1;
-      if (fill == 2) g.MapData[x][y] = 2;
+      if (IsLadderTile(fill)) g.MapData[x][y] = Tile::Ladder;
     } else if (!vertical) {
       g.MapData[x][y] = fill;
-      if (g.Random(10) == 0) g.MapData[x][y] = 10;
-      if (g.MapData[x][y - 1] != 1 || g.MapData[x][y + 1] != 1) {
+      if (g.Random(10) == 0) g.MapData[x][y] = Tile::Item;
+      if (!IsWallTile(g.MapData[x][y - 1]) || !IsWallTile(g.MapData[x][y + 1])) {
         stop = 1;
-        g.MapData[x][y] = 2;
+        g.MapData[x][y] = Tile::Ladder;
       }
     } else {
       g.MapData[x][y] = fill;
-      if (g.MapData[x - 1][y] != 1 || g.MapData[x + 1][y] != 1) stop = 1;
+      if (!IsWallTile(g.MapData[x - 1][y]) || !IsWallTile(g.MapData[x + 1][y])) stop = 1;
     }
   }
   if (stop != 1) queue.Append({x, y, 1 - from.Vertical});
@@ -84,15 +84,15 @@ void CarveArm(Game& g, BranchQueue& queue, Branch from, i32 dir) {
 
 void BuildStage10(Game& g) {
   ClearStage(g);
-  for (i32 c = 0; c <= kLastColumn; ++c) FillColumn(g, c, 0, kFloorRow, 1);
+  for (i32 c = 0; c <= kLastColumn; ++c) FillColumn(g, c, 0, kFloorRow, Tile::Wall);
   BranchQueue queue;
   queue.Append({11, 10, 0});
-  g.MapData[11][10] = 0;
+  g.MapData[11][10] = Tile::Empty;
   g.PlayerX = 264;
   g.PlayerY = 240;
   while (queue.Count > 0) {
     const Branch head = queue.Entries[0];
-    if (head.Vertical == 1) g.MapData[head.X][head.Y] = 2;
+    if (head.Vertical == 1) g.MapData[head.X][head.Y] = Tile::Ladder;
     CarveArm(g, queue, head, -1);
     CarveArm(g, queue, head, 1);
     queue.RemoveHead();

@@ -24,8 +24,8 @@ Span DrawFloor(Game& g) {
 bool Contains(Span s, i32 column) { return s.Lo <= column && column <= s.Hi; }
 
 void LayFloorWithItem(Game& g, i32 left, Span s, i32 row) {
-  FillRow(g, row, left + s.Lo, left + s.Hi, 1);
-  g.MapData[left + s.Lo + g.Random(s.Hi - s.Lo + 1)][row - 1] = 10;
+  FillRow(g, row, left + s.Lo, left + s.Hi, Tile::Wall);
+  g.MapData[left + s.Lo + g.Random(s.Hi - s.Lo + 1)][row - 1] = Tile::Item;
 }
 
 // Four floors; each lower one reaches two columns past an end of the one
@@ -47,9 +47,9 @@ void BuildTower(Game& g, i32 left) {
 
 void BuildStage2(Game& g) {
   ClearStage(g);
-  FillFieldRow(g, kFloorRow, 1);
-  FillFieldRow(g, 1, 2);
-  FillColumn(g, 11, 1, 18, 2);
+  FillFieldRow(g, kFloorRow, Tile::Wall);
+  FillFieldRow(g, 1, Tile::Ladder);
+  FillColumn(g, 11, 1, 18, Tile::Ladder);
   BuildTower(g, 0);
   BuildTower(g, 13);
   g.PlayerX = 192;

@@ -46,16 +46,16 @@ void LayGapWall(Game& g, Marks& marks, i32 gap, i32 row) {
   const i32 first = kLadderColumn[gap] + 1;
   const i32 last = kLadderColumn[gap + 1] - 1;
   const i32 width = last - first + 1;
-  FillRow(g, row, first, last, 1);
-  if (g.Random(5) == 0) g.MapData[first + g.Random(width)][row - 1] = 10;
+  FillRow(g, row, first, last, Tile::Wall);
+  if (g.Random(5) == 0) g.MapData[first + g.Random(width)][row - 1] = Tile::Item;
   const i32 hole = g.Random(4);
   const i32 edge = first + g.Random(width);
   if (hole == 0) {
-    FillRow(g, row, first, edge, 0);
-    FillRow(g, row - 1, first, edge, 0);
+    FillRow(g, row, first, edge, Tile::Empty);
+    FillRow(g, row - 1, first, edge, Tile::Empty);
   } else if (hole == 1) {
-    FillRow(g, row, edge, last, 0);
-    FillRow(g, row - 1, edge, last, 0);
+    FillRow(g, row, edge, last, Tile::Empty);
+    FillRow(g, row - 1, edge, last, Tile::Empty);
   } else {
     marks.Whole[gap][row] = 1;
   }
@@ -68,14 +68,14 @@ void MaybeBreakLadder(Game& g, const Marks& marks, i32 k, i32 w) {
   bool broken = false;
   i32 v = start;
   do {
-    if (g.MapData[kLadderColumn[k]][v] != 2) broken = true;
+    if (!IsLadderTile(g.MapData[kLadderColumn[k]][v])) broken = true;
     ++v;
   } while (marks.Whole[w][v] != 1);
   do {
     --v;
-    if (g.MapData[kLadderColumn[w]][v] != 2) broken = true;
+    if (!IsLadderTile(g.MapData[kLadderColumn[w]][v])) broken = true;
   } while (marks.Whole[w][v] != 1 && v >= 2);
-  if (!broken && v >= 2) g.MapData[kLadderColumn[k]][start] = 0;
+  if (!broken && v >= 2) g.MapData[kLadderColumn[k]][start] = Tile::Empty;
 }
 
 void PlaceItemBesideLadder(Game& g, i32 k) {
@@ -84,7 +84,7 @@ void PlaceItemBesideLadder(Game& g, i32 k) {
   do {
     do {
       row = g.Random(18) + 1;
-    } while (g.MapData[kLadderColumn[k]][row] != 2);
+    } while (!IsLadderTile(g.MapData[kLadderColumn[k]][row]));
     if (k == 0) {
       column = kLadderColumn[k] + 1;
     } else if (k == kLadders - 1) {
@@ -92,16 +92,16 @@ void PlaceItemBesideLadder(Game& g, i32 k) {
     } else {
       column = kLadderColumn[k] - 1 + 2 * g.Random(2);
     }
-  } while (g.MapData[column][row] != 0);
-  g.MapData[column][row] = 10;
+  } while (!IsEmptyTile(g.MapData[column][row]));
+  g.MapData[column][row] = Tile::Item;
 }
 
 }  // namespace
 
 void BuildStage3(Game& g) {
   ClearStage(g);
-  for (i32 column : kLadderColumn) FillColumn(g, column, 1, 18, 2);
-  FillFieldRow(g, kFloorRow, 1);
+  for (i32 column : kLadderColumn) FillColumn(g, column, 1, 18, Tile::Ladder);
+  FillFieldRow(g, kFloorRow, Tile::Wall);
   Marks marks;
   i32 rows[4] = {};
   DrawFirstWallRows(g, rows);
@@ -117,6 +117,6 @@ void BuildStage3(Game& g) {
   }
   g.PlayerX = 240;
   g.PlayerY = 432;
-  AddEnemy(g, 0, 120, 48, 0, 4);
-  AddEnemy(g, 1, 408, 48, 0, 4);
+  AddEnemy(g, EnemyKind::Chaser, 120, 48, 0, 4);
+  AddEnemy(g, EnemyKind::Climber, 408, 48, 0, 4);
 }

@@ -15,9 +15,9 @@ void BuildHills(Game& g, i32 band) {
     const i32 n = g.Random(3) + 2;
     i32 liftColumn = x + g.Random(n - 1);
     if (liftColumn > 21) liftColumn = 21;
-    for (i32 k = 0; k < n && x < 22; ++k, ++x) FillColumn(g, x, ground, bottom, 1);
-    g.MapData[liftColumn][ground] = 33;
-    g.MapData[liftColumn][shaftTop] = 31;
+    for (i32 k = 0; k < n && x < 22; ++k, ++x) FillColumn(g, x, ground, bottom, Tile::Wall);
+    g.MapData[liftColumn][ground] = Tile::ShaftBottom;
+    g.MapData[liftColumn][shaftTop] = Tile::ShaftTop;
     AddLift(g, liftColumn, ground);
 
     i32 height = 0;
@@ -33,8 +33,8 @@ void BuildHills(Game& g, i32 band) {
     while (ground != target && x < 22) {
       lastStep = target - ground;
       ground += Sign(lastStep);
-      FillColumn(g, x, ground + 1, bottom, 1);
-      g.MapData[x][ground] = lastStep < 0 ? 11 : 12;
+      FillColumn(g, x, ground + 1, bottom, Tile::Wall);
+      g.MapData[x][ground] = lastStep < 0 ? Tile::RisingSlope : Tile::FallingSlope;
       ++x;
     }
     if (lastStep > 0) ++ground;
@@ -48,8 +48,8 @@ void PlaceHillItems(Game& g, i32 band) {
     do {
       column = g.Random(19) + 2;
       row = FirstSolidRowBelow(g, column, 9 * band + 5, false);
-    } while (g.MapData[column][row] == 10 || g.MapData[column][row - 1] != 0);
-    g.MapData[column][row - 1] = 10;
+    } while (IsItemTile(g.MapData[column][row]) || !IsEmptyTile(g.MapData[column][row - 1]));
+    g.MapData[column][row - 1] = Tile::Item;
   }
 }
 
@@ -58,7 +58,7 @@ void PlaceHillWalkers(Game& g, i32 band) {
   for (i32 k = 0; k < 2; ++k) {
     const i32 column = 20 * k + 1;
     const i32 row = FirstSolidRowBelow(g, column, 9 * band + 5, false);
-    AddEnemy(g, 3, 24 * column, 24 * (row - 1), 1 - 2 * k, 0);
+    AddEnemy(g, EnemyKind::SlopeWalker, 24 * column, 24 * (row - 1), 1 - 2 * k, 0);
   }
 }
 
@@ -67,13 +67,13 @@ void PlaceHillWalkers(Game& g, i32 band) {
 void BuildStage4(Game& g) {
   ClearStage(g);
   for (i32 c = 0; c <= kLastColumn; ++c) {
-    g.MapData[c][2] = 2;
-    g.MapData[c][10] = 1;
-    g.MapData[c][11] = 2;
-    g.MapData[c][kFloorRow] = 1;
+    g.MapData[c][2] = Tile::Ladder;
+    g.MapData[c][10] = Tile::Wall;
+    g.MapData[c][11] = Tile::Ladder;
+    g.MapData[c][kFloorRow] = Tile::Wall;
   }
-  FillColumn(g, 0, 2, 18, 2);
-  FillColumn(g, kLastColumn, 2, 18, 2);
+  FillColumn(g, 0, 2, 18, Tile::Ladder);
+  FillColumn(g, kLastColumn, 2, 18, Tile::Ladder);
   for (i32 band = 0; band < 2; ++band) {
     BuildHills(g, band);
     PlaceHillItems(g, band);

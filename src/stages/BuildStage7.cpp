@@ -6,11 +6,12 @@
 
 namespace {
 
-constexpr i32 kMarker = 9;      // a room corner, a wall once the stage is done
-constexpr i32 kDeadEnd = 19;    // a wall end that no other wall may start from
 constexpr i32 kQueuedRooms = 4;
 
-bool IsMarker(i32 code) { return code % 10 == 9; }
+// The two temporary cells of the growing maze, both walls once it is done:
+// Tile::RoomCorner, a room corner, and Tile::DeadEnd, a wall end that no
+// other wall may start from.
+bool IsMarker(Tile t) { return t == Tile::RoomCorner || t == Tile::DeadEnd; }
 
 // The grid while the rooms grow. A room at the left edge would reach column
 // -1 and its surroundings column -2; the grid has no such columns, so cells
@@ -18,9 +19,9 @@ bool IsMarker(i32 code) { return code % 10 == 9; }
 class RoomGrid {
  public:
   explicit RoomGrid(Game& g) : g_(g) {}
-  i32 Get(i32 c, i32 r) const { return Cell(g_, c, r); }
-  void Set(i32 c, i32 r, i32 code) {
-    if (c >= 0 && c < kGridSize && r >= 0 && r < kGridSize) g_.MapData[c][r] = code;
+  Tile Get(i32 c, i32 r) const { return Cell(g_, c, r); }
+  void Set(i32 c, i32 r, Tile tile) {
+    if (c >= 0 && c < kGridSize && r >= 0 && r < kGridSize) g_.MapData[c][r] = tile;
   }
 
  private:
@@ -37,19 +38,19 @@ struct Diagonal {
 
 constexpr Diagonal kDiagonals[4] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 
-// Marker corners, a short ladder through the centre, open sides and one item
+// Room-corner markers, a short ladder through the centre, open sides and one item
 // on a corner above the room or beside its centre.
 void BuildRoom(Game& g, RoomGrid& grid, i32 x, i32 y) {
-  grid.Set(x - 1, y - 1, kMarker);
-  grid.Set(x + 1, y - 1, kMarker);
-  grid.Set(x - 1, y + 1, kMarker);
-  grid.Set(x + 1, y + 1, kMarker);
-  for (i32 r = y - 1; r <= y + 1; ++r) grid.Set(x, r, 2);
-  grid.Set(x - 1, y, 0);
-  grid.Set(x + 1, y, 0);
+  grid.Set(x - 1, y - 1, Tile::RoomCorner);
+  grid.Set(x + 1, y - 1, Tile::RoomCorner);
+  grid.Set(x - 1, y + 1, Tile::RoomCorner);
+  grid.Set(x + 1, y + 1, Tile::RoomCorner);
+  for (i32 r = y - 1; r <= y + 1; ++r) grid.Set(x, r, Tile::Ladder);
+  grid.Set(x - 1, y, Tile::Empty);
+  grid.Set(x + 1, y, Tile::Empty);
   const i32 a = g.Random(2);
   const i32 b = g.Random(2);
-  grid.Set(x - 1 + 2 * b, y - 2 + 2 * a, 10);
+  grid.Set(x - 1 + 2 * b, y - 2 + 2 * a, Tile::Item);
 }
 
 // Occupied cells among the 16 at a distance of two around (x, y).
@@ -57,7 +58,7 @@ i32 RingCount(const RoomGrid& grid, i32 x, i32 y) {
   i32 count = 0;
   for (i32 u = -2; u <= 2; ++u)
     for (i32 w = -2; w <= 2; ++w)
-      if ((std::abs(u) == 2 || std::abs(w) == 2) && grid.Get(x + u, y + w) != 0) ++count;
+      if ((std::abs(u) == 2 || std::abs(w) == 2) && !IsEmptyTile(grid.Get(x + u, y + w))) ++count;
   return count;
 }
 
@@ -65,10 +66,10 @@ bool IsBlocked(const RoomGrid& grid, Room head, Diagonal d) {
   const i32 farX = head.X + 5 * d.DX;
   const i32 farY = head.Y + 5 * d.DY;
   if (farX < 0 || farX > kLastColumn || farY < 1 || farY > 18) return true;
-  if (grid.Get(head.X + d.DX, head.Y + d.DY) == kDeadEnd) return true;
-  return grid.Get(head.X + 2 * d.DX, head.Y + 2 * d.DY) != 0 ||
-         grid.Get(head.X + 2 * d.DX, head.Y + d.DY) != 0 ||
-         grid.Get(head.X, head.Y + 2 * d.DY) != 0;
+  if (grid.Get(head.X + d.DX, head.Y + d.DY) == Tile::DeadEnd) return true;
+  return !IsEmptyTile(grid.Get(head.X + 2 * d.DX, head.Y + 2 * d.DY)) ||
+         !IsEmptyTile(grid.Get(head.X + 2 * d.DX, head.Y + d.DY)) ||
+         !IsEmptyTile(grid.Get(head.X, head.Y + 2 * d.DY));
 }
 
 enum WallEnd {
@@ -81,7 +82,7 @@ enum WallEnd {
   kRanOut = 20,          // full length, or the margin of the field reached
 };
 
-bool IsWallOrMarker(i32 code) { return code == 1 || IsMarker(code); }
+bool IsWallOrMarker(Tile t) { return IsWallTile(t) || IsMarker(t); }
 
 struct Walk {
   i32 X = 0, Y = 0;  // the cell that ended the walk
@@ -91,9 +92,9 @@ struct Walk {
 // Lays a diagonal wall from two cells out of the head room.
 Walk LayDiagonalWall(RoomGrid& grid, Room head, Diagonal d, i32 length) {
   Walk w{head.X + 2 * d.DX, head.Y + 2 * d.DY, kRanOut};
-  i32 hit = 0;
+  Tile hit = Tile::Empty;
   for (;;) {
-    if (grid.Get(w.X, w.Y) != 0) {
+    if (!IsEmptyTile(grid.Get(w.X, w.Y))) {
       w.End = kHitAhead;
       hit = grid.Get(w.X, w.Y);
       break;
@@ -108,7 +109,7 @@ Walk LayDiagonalWall(RoomGrid& grid, Room head, Diagonal d, i32 length) {
       hit = grid.Get(w.X + d.DX, w.Y);
       break;
     }
-    grid.Set(w.X, w.Y, 1);
+    grid.Set(w.X, w.Y, Tile::Wall);
     w.X += d.DX;
     w.Y += d.DY;
     --length;
@@ -121,12 +122,12 @@ Walk LayDiagonalWall(RoomGrid& grid, Room head, Diagonal d, i32 length) {
 // Takes the wall back from (x, y) towards its start and seals the cell where
 // it began.
 void ClearWallBack(RoomGrid& grid, i32 x, i32 y, Diagonal d) {
-  while (grid.Get(x, y) == 1) {
-    grid.Set(x, y, 0);
+  while (IsWallTile(grid.Get(x, y))) {
+    grid.Set(x, y, Tile::Empty);
     x -= d.DX;
     y -= d.DY;
   }
-  grid.Set(x, y, kDeadEnd);
+  grid.Set(x, y, Tile::DeadEnd);
 }
 
 struct RoomQueue {
@@ -158,29 +159,29 @@ void FinishWall(Game& g, RoomGrid& grid, RoomQueue& queue, Walk w, Diagonal d) {
       if (RingCount(grid, x + 2 * d.DX, y + d.DY) < 4) {
         BuildRoom(g, grid, x + 2 * d.DX, y + d.DY);
       } else {
-        grid.Set(x, y, kDeadEnd);
+        grid.Set(x, y, Tile::DeadEnd);
       }
       break;
     case kMarkerAhead:
-      if (grid.Get(x - d.DX, y) == 2) {
+      if (IsLadderTile(grid.Get(x - d.DX, y))) {
         if (d.DY < 0) {
-          grid.Set(x - d.DX, y - d.DY, 0);
-          grid.Set(x - d.DX, y - 2 * d.DY, 1);
+          grid.Set(x - d.DX, y - d.DY, Tile::Empty);
+          grid.Set(x - d.DX, y - 2 * d.DY, Tile::Wall);
         } else {
-          grid.Set(x - d.DX, y - d.DY, 2);
-          grid.Set(x - d.DX, y - 2 * d.DY, 2);
+          grid.Set(x - d.DX, y - d.DY, Tile::Ladder);
+          grid.Set(x - d.DX, y - 2 * d.DY, Tile::Ladder);
         }
       }
       break;
     case kMarkerAboveBelow:
-      grid.Set(x, y, 1);
-      if (grid.Get(x + d.DX, y + d.DY) == 2) grid.Set(x, y + d.DY, 0);
+      grid.Set(x, y, Tile::Wall);
+      if (IsLadderTile(grid.Get(x + d.DX, y + d.DY))) grid.Set(x, y + d.DY, Tile::Empty);
       break;
     case kMarkerBeside:
-      grid.Set(x, y, 1);
-      if (grid.Get(x, y + d.DY) != 0) {
-        grid.Set(x, y + d.DY, 2);
-        grid.Set(x, y + 2 * d.DY, 2);
+      grid.Set(x, y, Tile::Wall);
+      if (!IsEmptyTile(grid.Get(x, y + d.DY))) {
+        grid.Set(x, y + d.DY, Tile::Ladder);
+        grid.Set(x, y + 2 * d.DY, Tile::Ladder);
       }
       break;
     default: {
@@ -236,27 +237,27 @@ void AddDistantBouncer(Game& g) {
     do {
       c = g.Random(21) + 1;
       r = g.Random(17) + 1;
-    } while (g.MapData[c][r] != 0);
+    } while (!IsEmptyTile(g.MapData[c][r]));
   } while (std::abs(c - 11) + std::abs(r - 9) < 7);
   const i32 dx = UnitDirection(g);
   const i32 dy = UnitDirection(g);
-  AddEnemy(g, 2, 24 * c, 24 * r, dx, dy);
+  AddEnemy(g, EnemyKind::Bouncer, 24 * c, 24 * r, dx, dy);
 }
 
 }  // namespace
 
 void BuildStage7(Game& g) {
   ClearStage(g);
-  FillFieldRow(g, kFloorRow, 3);
+  FillFieldRow(g, kFloorRow, Tile::Spikes);
   RoomGrid grid(g);
   const Room lowest = GrowRooms(g, grid);
   for (i32 c = 0; c <= kLastColumn; ++c)
     for (i32 r = 0; r <= kFloorRow; ++r)
-      if (IsMarker(g.MapData[c][r])) g.MapData[c][r] = 1;
-  FillColumn(g, lowest.X, lowest.Y + 2, 18, 2);
+      if (IsMarker(g.MapData[c][r])) g.MapData[c][r] = Tile::Wall;
+  FillColumn(g, lowest.X, lowest.Y + 2, 18, Tile::Ladder);
   g.PlayerX = 264;
   g.PlayerY = 216;
-  AddEnemy(g, 0, 24, 432, 4, 0);
+  AddEnemy(g, EnemyKind::Chaser, 24, 432, 4, 0);
   AddDistantBouncer(g);
   AddDistantBouncer(g);
 }

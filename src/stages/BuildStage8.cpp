@@ -26,15 +26,15 @@ void LayRamp(Game& g, const Band& band, i32& ground, i32 target, i32 start, i32&
   while (ground != target && x <= kLastColumn) {
     lastStep = target - ground;
     ground += Sign(lastStep);
-    const i32 base = g.MapData[x][band.Base];
+    const Tile base = g.MapData[x][band.Base];
     FillColumn(g, x, ground + 1, band.Base - 1, base);
-    if (base == 2) {
-      if (lastStep > 0) g.MapData[x][ground] = 2;
+    if (IsLadderTile(base)) {
+      if (lastStep > 0) g.MapData[x][ground] = Tile::Ladder;
       ground -= Sign(lastStep);
     } else if (lastStep < 0) {
-      g.MapData[x][ground] = ground == start - 1 ? 21 : 11;
+      g.MapData[x][ground] = ground == start - 1 ? Tile::RisingFork : Tile::RisingSlope;
     } else {
-      g.MapData[x][ground] = ground == target ? 22 : 12;
+      g.MapData[x][ground] = ground == target ? Tile::FallingFork : Tile::FallingSlope;
     }
     ++x;
   }
@@ -49,8 +49,8 @@ void BuildHillBand(Game& g, const Band& band) {
     const i32 itemColumn = std::min(x + g.Random(n - 1), kLastColumn);
     const i32 ladderColumn = std::min(x + g.Random(n - 1), kLastColumn);
     LayFlatRun(g, band, ground, n, x);
-    g.MapData[itemColumn][ground - 1] = 10;
-    FillColumn(g, ladderColumn, band.Highest - 2, ground - 1, 2);
+    g.MapData[itemColumn][ground - 1] = Tile::Item;
+    FillColumn(g, ladderColumn, band.Highest - 2, ground - 1, Tile::Ladder);
     i32 target = 0;
     do {
       target = std::min(g.Random(band.HeightChoices) + band.Highest, band.Base);
@@ -72,9 +72,9 @@ void PlaceBandWalkers(Game& g, const Band& band) {
     i32 column = 0;
     do {
       column = g.Random(23);
-    } while (g.MapData[column][band.Highest - 1] == 2);
+    } while (IsLadderTile(g.MapData[column][band.Highest - 1]));
     const i32 row = FirstSolidRowBelow(g, column, band.Highest - 1, true);
-    AddEnemy(g, 3, 24 * column, 24 * (row - 1), 1 - 2 * k, 0);
+    AddEnemy(g, EnemyKind::SlopeWalker, 24 * column, 24 * (row - 1), 1 - 2 * k, 0);
   }
 }
 
@@ -82,7 +82,7 @@ void PlaceBandWalkers(Game& g, const Band& band) {
 
 void BuildStage8(Game& g) {
   ClearStage(g);
-  for (i32 row : {2, 7, 13, kFloorRow}) FillFieldRow(g, row, 1);
+  for (i32 row : {2, 7, 13, kFloorRow}) FillFieldRow(g, row, Tile::Wall);
   const Band bands[3] = {{19, 15, 6}, {13, 9, 6}, {7, 4, 5}};
   for (const Band& band : bands) {
     BuildHillBand(g, band);

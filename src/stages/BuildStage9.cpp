@@ -27,9 +27,9 @@ bool Contains(Span s, i32 column) { return s.Lo <= column && column <= s.Hi; }
 
 // Lays the platform and perhaps an item on it; returns the item's offset draw.
 i32 LayPlatform(Game& g, i32 left, Span s, i32 row) {
-  FillRow(g, row, left + s.Lo, left + s.Hi, 1);
+  FillRow(g, row, left + s.Lo, left + s.Hi, Tile::Wall);
   const i32 offset = g.Random(s.Hi - s.Lo + 1);
-  if (g.Random(2) == 0) g.MapData[left + s.Lo + offset][row - 1] = 10;
+  if (g.Random(2) == 0) g.MapData[left + s.Lo + offset][row - 1] = Tile::Item;
   return offset;
 }
 
@@ -52,14 +52,14 @@ void BuildThird(Game& g, i32 third) {
     if (nextRow >= 18) break;
     row = nextRow;
   }
-  g.MapData[left + above.Lo + offset][row - 1] = 0;
-  g.MapData[left + above.Lo + g.Random(above.Hi - above.Lo + 1)][row - 1] = 10;
+  g.MapData[left + above.Lo + offset][row - 1] = Tile::Empty;
+  g.MapData[left + above.Lo + g.Random(above.Hi - above.Lo + 1)][row - 1] = Tile::Item;
   i32 liftColumn = 0;
   do {
     liftColumn = left + above.Lo + g.Random(above.Hi - above.Lo + 1);
-  } while (g.MapData[liftColumn][row - 1] == 10);
-  g.MapData[liftColumn][row] = 33;
-  g.MapData[liftColumn][2] = 31;
+  } while (IsItemTile(g.MapData[liftColumn][row - 1]));
+  g.MapData[liftColumn][row] = Tile::ShaftBottom;
+  g.MapData[liftColumn][2] = Tile::ShaftTop;
   AddLift(g, liftColumn, row);
 }
 
@@ -67,8 +67,8 @@ void BuildThird(Game& g, i32 third) {
 
 void BuildStage9(Game& g) {
   ClearStage(g);
-  FillFieldRow(g, 1, 2);
-  FillFieldRow(g, kFloorRow, 3);
+  FillFieldRow(g, 1, Tile::Ladder);
+  FillFieldRow(g, kFloorRow, Tile::Spikes);
   for (i32 third = 0; third < 3; ++third) BuildThird(g, third);
   g.PlayerX = 264;
   g.PlayerY = 24;
@@ -77,6 +77,6 @@ void BuildStage9(Game& g) {
     const i32 y = 24 * (g.Random(10) + 7);
     const i32 dx = UnitDirection(g);
     const i32 dy = UnitDirection(g);
-    AddEnemy(g, 2, x, y, dx, dy);
+    AddEnemy(g, EnemyKind::Bouncer, x, y, dx, dy);
   }
 }

@@ -2,7 +2,7 @@
 
 void ClearStage(Game& g) {
   for (auto& column : g.MapData)
-    for (i32& cell : column) cell = 0;
+    for (Tile& cell : column) cell = Tile::Empty;
   g.EnemyCount = 0;
   g.LiftCount = 0;
   for (i32 i = 0; i < kEnemySlots; ++i) {
@@ -14,19 +14,19 @@ void ClearStage(Game& g) {
   }
 }
 
-void FillColumn(Game& g, i32 column, i32 firstRow, i32 lastRow, i32 code) {
-  for (i32 r = firstRow; r <= lastRow; ++r) g.MapData[column][r] = code;
+void FillColumn(Game& g, i32 column, i32 firstRow, i32 lastRow, Tile tile) {
+  for (i32 r = firstRow; r <= lastRow; ++r) g.MapData[column][r] = tile;
 }
 
-void FillRow(Game& g, i32 row, i32 firstColumn, i32 lastColumn, i32 code) {
-  for (i32 c = firstColumn; c <= lastColumn; ++c) g.MapData[c][row] = code;
+void FillRow(Game& g, i32 row, i32 firstColumn, i32 lastColumn, Tile tile) {
+  for (i32 c = firstColumn; c <= lastColumn; ++c) g.MapData[c][row] = tile;
 }
 
-void FillFieldRow(Game& g, i32 row, i32 code) { FillRow(g, row, 0, kLastColumn, code); }
+void FillFieldRow(Game& g, i32 row, Tile tile) { FillRow(g, row, 0, kLastColumn, tile); }
 
 i32 UnitDirection(Game& g) { return 2 * g.Random(2) - 1; }
 
-void AddEnemy(Game& g, i32 kind, i32 x, i32 y, i32 dx, i32 dy) {
+void AddEnemy(Game& g, EnemyKind kind, i32 x, i32 y, i32 dx, i32 dy) {
   const i32 i = g.EnemyCount;
   g.EnemyKind[i] = kind;
   g.EnemyX[i] = x;
@@ -42,14 +42,14 @@ void PlaceAtRandomFreeCell(Game& g, i32 i) {
   do {
     column = g.Random(21) + 1;
     row = g.Random(10) + 1;
-  } while (g.MapData[column][row] != 0);
+  } while (!IsEmptyTile(g.MapData[column][row]));
   g.EnemyX[i] = 24 * column;
   g.EnemyY[i] = 24 * row;
 }
 
 void AddBouncerAtFreeCell(Game& g) {
   const i32 i = g.EnemyCount;
-  g.EnemyKind[i] = 2;
+  g.EnemyKind[i] = EnemyKind::Bouncer;
   PlaceAtRandomFreeCell(g, i);
   g.EnemyDX[i] = UnitDirection(g);
   g.EnemyDY[i] = UnitDirection(g);
@@ -68,6 +68,6 @@ void AddLift(Game& g, i32 column, i32 row) {
 
 i32 FirstSolidRowBelow(const Game& g, i32 c, i32 from, bool skipItems) {
   i32 r = from;
-  while (r <= kFloorRow && (g.MapData[c][r] == 0 || (skipItems && g.MapData[c][r] == 10))) ++r;
+  while (r <= kFloorRow && (IsEmptyTile(g.MapData[c][r]) || (skipItems && IsItemTile(g.MapData[c][r])))) ++r;
   return r;
 }

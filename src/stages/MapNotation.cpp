@@ -1,18 +1,18 @@
 #include "stages/MapNotation.h"
 
-char TileSymbol(i32 code) {
-  switch (code) {
-    case 0: return '.';
-    case 1: return '#';
-    case 2: return 'H';
-    case 3: return '^';
-    case 10: return '*';
-    case 11: return '/';
-    case 12: return '\\';
-    case 21: return 'f';
-    case 22: return 'g';
-    case 31: return 'T';
-    case 33: return 'B';
+char TileSymbol(Tile tile) {
+  switch (tile) {
+    case Tile::Empty: return '.';
+    case Tile::Wall: return '#';
+    case Tile::Ladder: return 'H';
+    case Tile::Spikes: return '^';
+    case Tile::Item: return '*';
+    case Tile::RisingSlope: return '/';
+    case Tile::FallingSlope: return '\\';
+    case Tile::RisingFork: return 'f';
+    case Tile::FallingFork: return 'g';
+    case Tile::ShaftTop: return 'T';
+    case Tile::ShaftBottom: return 'B';
     default: return '?';
   }
 }

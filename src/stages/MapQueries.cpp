@@ -2,12 +2,9 @@
 
 namespace {
 
-bool IsRising(i32 code) { return code == 11 || code == 21; }
-bool IsFalling(i32 code) { return code == 12 || code == 22; }
-
 // Walls among two cells: 1 both, -1 exactly one, 0 neither.
-i32 WallPair(i32 a, i32 b) {
-  const i32 walls = (a == 1) + (b == 1);
+i32 WallPair(Tile a, Tile b) {
+  const i32 walls = IsWallTile(a) + IsWallTile(b);
   return walls == 2 ? 1 : (walls == 1 ? -1 : 0);
 }
 
@@ -21,16 +18,16 @@ i32 LeadingRow(i32 y, i32 dirY) { return dirY > 0 ? BottomRow(y) : TopRow(y); }
 
 }  // namespace
 
-i32 Cell(const Game& g, i32 column, i32 row) {
-  if (column < 0 || column >= kGridSize || row < 0 || row >= kGridSize) return 0;
+Tile Cell(const Game& g, i32 column, i32 row) {
+  if (column < 0 || column >= kGridSize || row < 0 || row >= kGridSize) return Tile::Empty;
   return g.MapData[column][row];
 }
 
 i32 IsLadder(const Game& g, i32 x, i32 y, i32 dirY) {
   const i32 c = CentreColumn(x);
   const i32 t = TopRow(y);
-  if (Cell(g, c, t) == 2 || Cell(g, c, BottomRow(y)) == 2) return 1;
-  if (dirY > 0 && y % 24 == 0 && Cell(g, c, t + 1) == 2) return 1;
+  if (IsLadderTile(Cell(g, c, t)) || IsLadderTile(Cell(g, c, BottomRow(y)))) return 1;
+  if (dirY > 0 && y % 24 == 0 && IsLadderTile(Cell(g, c, t + 1))) return 1;
   return 0;
 }
 
@@ -42,13 +39,13 @@ i32 MustFall(const Game& g, i32 x, i32 y) {
   const i32 mirrored = (24 - m) % 24;
   const i32 a = (y - mirrored + 24) / 24 + 1;
   const i32 d = (y - m + 24) / 24 + 1;
-  const bool leftEmpty = Cell(g, l, n) == 0;
-  const bool rightEmpty = Cell(g, r, n) == 0;
+  const bool leftEmpty = IsEmptyTile(Cell(g, l, n));
+  const bool rightEmpty = IsEmptyTile(Cell(g, r, n));
   if (leftEmpty && rightEmpty) return 1;
-  if ((leftEmpty || IsRising(Cell(g, l, a))) && IsRising(Cell(g, r, a))) return 1;
-  if (!IsFalling(Cell(g, l, d))) return 0;
+  if ((leftEmpty || IsRisingTile(Cell(g, l, a))) && IsRisingTile(Cell(g, r, a))) return 1;
+  if (!IsFallingTile(Cell(g, l, d))) return 0;
   if (rightEmpty) return 1;
-  return IsFalling(Cell(g, r, d)) ? 1 : 0;
+  return IsFallingTile(Cell(g, r, d)) ? 1 : 0;
 }
 
 i32 SlopeAt(const Game& g, i32 x, i32 y) {
@@ -56,33 +53,33 @@ i32 SlopeAt(const Game& g, i32 x, i32 y) {
   const i32 mirrored = (24 - m) % 24;
   const i32 risingRow = (y - mirrored + 24) / 24;
   const i32 fallingRow = (y - m + 24) / 24;
-  const i32 underRight = Cell(g, RightColumn(x), risingRow);
-  const i32 underLeft = Cell(g, LeftColumn(x), fallingRow);
+  const Tile underRight = Cell(g, RightColumn(x), risingRow);
+  const Tile underLeft = Cell(g, LeftColumn(x), fallingRow);
   i32 result = 0;
-  if (underRight == 11) result = risingRow + 100;
-  if (underLeft == 12) result = fallingRow + 200;
-  if (underRight == 21) result = -(risingRow + 100);
-  if (underLeft == 22) result = -(fallingRow + 200);
+  if (underRight == Tile::RisingSlope) result = risingRow + 100;
+  if (underLeft == Tile::FallingSlope) result = fallingRow + 200;
+  if (underRight == Tile::RisingFork) result = -(risingRow + 100);
+  if (underLeft == Tile::FallingFork) result = -(fallingRow + 200);
   return result;
 }
 
 i32 IsOnSpikes(const Game& g, i32 x, i32 y) {
-  return Cell(g, CentreColumn(x), TopRow(y) + 1) == 3 ? 1 : 0;
+  return IsSpikesTile(Cell(g, CentreColumn(x), TopRow(y) + 1)) ? 1 : 0;
 }
 
 i32 HitsWallX(const Game& g, i32 x, i32 y, i32 dirX) {
   const i32 k = LeadingColumn(x, dirX);
-  return (Cell(g, k, TopRow(y)) == 1 || Cell(g, k, BottomRow(y)) == 1) ? 1 : 0;
+  return (IsWallTile(Cell(g, k, TopRow(y))) || IsWallTile(Cell(g, k, BottomRow(y)))) ? 1 : 0;
 }
 
 i32 HitsWallY(const Game& g, i32 x, i32 y, i32 dirY) {
   const i32 q = LeadingRow(y, dirY);
-  return (Cell(g, LeftColumn(x), q) == 1 || Cell(g, RightColumn(x), q) == 1) ? 1 : 0;
+  return (IsWallTile(Cell(g, LeftColumn(x), q)) || IsWallTile(Cell(g, RightColumn(x), q))) ? 1 : 0;
 }
 
 i32 IsOpenX(const Game& g, i32 x, i32 y, i32 dirX) {
   const i32 k = LeadingColumn(x, dirX);
-  return (Cell(g, k, TopRow(y)) == 0 && Cell(g, k, BottomRow(y)) == 0) ? 1 : 0;
+  return (IsEmptyTile(Cell(g, k, TopRow(y))) && IsEmptyTile(Cell(g, k, BottomRow(y)))) ? 1 : 0;
 }
 
 i32 BounceCheck(const Game& g, i32 x, i32 y, i32 dirX, i32 dirY) {

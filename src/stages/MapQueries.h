@@ -6,8 +6,8 @@
 // pixel corner of a 24 x 24 box; of a direction only its sign counts
 // (> 0 right or down). A cell outside the 41 x 41 grid reads as empty.
 
-// The code of one cell, 0 outside the grid.
-i32 Cell(const Game& g, i32 column, i32 row);
+// One cell, empty outside the grid.
+Tile Cell(const Game& g, i32 column, i32 row);
 
 // 1 on a ladder, or (going down, on a row boundary) standing on top of one.
 i32 IsLadder(const Game& g, i32 x, i32 y, i32 dirY);

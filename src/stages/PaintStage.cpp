@@ -7,41 +7,38 @@ namespace {
 constexpr i32 kCellPixels = 24;
 constexpr i32 kLastColumn = 22;
 constexpr i32 kLastPaintedRow = 20;
-constexpr i32 kItemCode = 10;
 
 struct SheetCell {
   const Surface* sheet;
   i32 x, y;
 };
 
-bool IsShaftEnd(i32 code) { return code >= 31 && code <= 33; }
-
-// The one-player tile of a cell code; shaft ends come from the two-player sheet.
-SheetCell SoloTile(const Game& g, i32 code) {
-  switch (code) {
-    case 1: return {&g.ChrImage, 32, 0};
-    case 2: return {&g.ChrImage, 0, 0};
-    case 3: return {&g.ChrImage, 160, 160};
-    case 11:
-    case 21: return {&g.ChrImage, 224, 160};
-    case 12:
-    case 22: return {&g.ChrImage, 256, 160};
+// The one-player picture of a tile; shaft ends come from the two-player sheet.
+SheetCell SoloTile(const Game& g, Tile tile) {
+  switch (tile) {
+    case Tile::Wall: return {&g.ChrImage, 32, 0};
+    case Tile::Ladder: return {&g.ChrImage, 0, 0};
+    case Tile::Spikes: return {&g.ChrImage, 160, 160};
+    case Tile::RisingSlope:
+    case Tile::RisingFork: return {&g.ChrImage, 224, 160};
+    case Tile::FallingSlope:
+    case Tile::FallingFork: return {&g.ChrImage, 256, 160};
     default: break;
   }
-  if (IsShaftEnd(code)) return {&g.Chr2Image, 224, 0};
+  if (IsShaftEndTile(tile)) return {&g.Chr2Image, 224, 0};
   return {&g.ChrImage, 64, 0};
 }
 
 // The blue-tinted two-player tile; the red one lies 32 pixels lower.
-SheetCell DuoTile(const Game& g, i32 code) {
-  switch (code) {
-    case 1: return {&g.Chr2Image, 32, 0};
-    case 2: return {&g.Chr2Image, 0, 0};
-    case 3: return {&g.Chr2Image, 0, 96};
-    case 11:
-    case 21: return {&g.Chr2Image, 160, 0};
-    case 12:
-    case 22: return {&g.Chr2Image, 192, 0};
+SheetCell DuoTile(const Game& g, Tile tile) {
+  switch (tile) {
+    case Tile::Wall: return {&g.Chr2Image, 32, 0};
+    case Tile::Ladder: return {&g.Chr2Image, 0, 0};
+    case Tile::Spikes: return {&g.Chr2Image, 0, 96};
+    case Tile::RisingSlope:
+    case Tile::RisingFork: return {&g.Chr2Image, 160, 0};
+    case Tile::FallingSlope:
+    case Tile::FallingFork: return {&g.Chr2Image, 192, 0};
     default: return {&g.Chr2Image, 64, 0};
   }
 }
@@ -52,8 +49,8 @@ void CopyCell(Surface& dest, SheetCell tile, i32 x, i32 y) {
 
 }  // namespace
 
-void PaintSoloTile(Game& g, Surface& dest, i32 code, i32 x, i32 y) {
-  CopyCell(dest, SoloTile(g, code), x, y);
+void PaintSoloTile(Game& g, Surface& dest, Tile tile, i32 x, i32 y) {
+  CopyCell(dest, SoloTile(g, tile), x, y);
 }
 
 namespace {
@@ -69,21 +66,21 @@ void ListItem(Game& g, i32 column, i32 row) {
   g.ItemY[g.ItemCount] = kCellPixels * row;
   g.ItemPhase[g.ItemCount] = 4 * g.Random(2);
   if (g.ItemCount < kItemLimit) g.ItemCount += 1;
-  g.MapData[column][row] = 0;
+  g.MapData[column][row] = Tile::Empty;
 }
 
-void PaintCell(Game& g, i32 code, i32 x, i32 y) {
+void PaintCell(Game& g, Tile tile, i32 x, i32 y) {
   const SheetCell black{&g.ChrImage, 288, 0};
-  if (g.PlayMode != 1) {
-    const SheetCell tile = SoloTile(g, code);
-    CopyCell(g.BGImage, tile, x, y);
-    CopyCell(g.SightImage, code == 3 ? tile : black, x, y);
+  if (g.PlayMode != PlayMode::TwoPlayer) {
+    const SheetCell picture = SoloTile(g, tile);
+    CopyCell(g.BGImage, picture, x, y);
+    CopyCell(g.SightImage, IsSpikesTile(tile) ? picture : black, x, y);
     return;
   }
   for (i32 k = 0; k < 2; ++k) {
-    SheetCell tile = DuoTile(g, code);
-    tile.y += 32 * k;
-    CopyCell(DuoBackground(g, k), tile, x, y);
+    SheetCell picture = DuoTile(g, tile);
+    picture.y += 32 * k;
+    CopyCell(DuoBackground(g, k), picture, x, y);
     CopyCell(g.SightImage, black, x, y);
   }
 }
@@ -94,9 +91,9 @@ void ListItemsAndPaint(Game& g) {
   g.ItemCount = 0;
   for (i32 column = 0; column <= kLastColumn; ++column) {
     for (i32 row = 0; row <= kLastPaintedRow; ++row) {
-      const i32 code = g.MapData[column][row];
-      if (code == kItemCode) ListItem(g, column, row);
-      PaintCell(g, code, kCellPixels * column, kCellPixels * row);
+      const Tile tile = g.MapData[column][row];
+      if (IsItemTile(tile)) ListItem(g, column, row);
+      PaintCell(g, tile, kCellPixels * column, kCellPixels * row);
     }
   }
 }

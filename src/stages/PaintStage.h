@@ -14,7 +14,7 @@ void ListItemsAndPaint(Game& g);
 // alternately from the two tinted backgrounds.
 void PaintDuoCheckerboard(Game& g);
 
-// Copies the one-player tile of a cell code to dest at (x, y): shaft ends
-// come from the two-player sheet, codes without a tile (items included) are
+// Copies the one-player picture of a tile to dest at (x, y): shaft ends come
+// from the two-player sheet, tiles without a picture (items included) are
 // painted as the empty background.
-void PaintSoloTile(Game& g, Surface& dest, i32 code, i32 x, i32 y);
+void PaintSoloTile(Game& g, Surface& dest, Tile tile, i32 x, i32 y);

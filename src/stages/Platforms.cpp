@@ -14,8 +14,8 @@ void LayFirstPlatform(Game& g, PlatformLayout& p) {
   p.Last[0] = p.Hi;
   const i32 ladderOffset = g.Random(p.Hi - p.Lo + 1);
   p.Row[0] = g.Random(14) + 3;
-  FillRow(g, p.Row[0], p.Lo, p.Hi, 1);
-  FillColumn(g, p.Lo + ladderOffset, p.Row[0], kFloorRow - 1, 2);
+  FillRow(g, p.Row[0], p.Lo, p.Hi, Tile::Wall);
+  FillColumn(g, p.Lo + ladderOffset, p.Row[0], kFloorRow - 1, Tile::Ladder);
 }
 
 PlatformDraw DrawPlatform(Game& g, const PlatformLayout& p) {
@@ -38,7 +38,7 @@ void JoinPlatform(Game& g, PlatformLayout& p, i32 i, const PlatformDraw& d, i32 
   i32 j = i - 1;
   while (j >= 1 && !(p.First[j] <= itemColumn && itemColumn <= p.Last[j])) --j;
   if (j < 1) j = 0;
-  FillColumn(g, ladderColumn, std::min(d.Row, p.Row[j]), std::max(d.Row, p.Row[j]) - 1, 2);
+  FillColumn(g, ladderColumn, std::min(d.Row, p.Row[j]), std::max(d.Row, p.Row[j]) - 1, Tile::Ladder);
   p.Lo = std::min(p.Lo, d.X2);
   p.Hi = std::max(p.Hi, d.X2);
 }

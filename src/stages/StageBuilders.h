@@ -3,7 +3,7 @@
 #include "state/Game.h"
 
 // Lays out the stage of PlayMode and StageNo: the two-player stage when
-// PlayMode is 1, otherwise stage StageNo (1 to 10; any other number builds
+// PlayMode is TwoPlayer, otherwise stage StageNo (1 to 10; any other number builds
 // nothing). Every build starts from a fully cleared grid and empty enemy and
 // lift tables.
 void BuildStage(Game& g);

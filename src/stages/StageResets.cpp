@@ -4,7 +4,7 @@
 
 void ResetCharactersForStage(Game& g) {
   g.ItemsLeft = g.ItemCount;
-  g.PlayerState = 0;
+  g.PlayerState = kInPlay;
   g.OnLift = 0;
   g.Jumping = 0;
   g.StartX = g.PlayerX;
@@ -15,7 +15,7 @@ void ResetCharactersForStage(Game& g) {
   g.DuoY[1] = 432;
   for (i32 k = 0; k < 2; ++k) {
     g.DuoItemsLeft[k] = g.ItemsLeft;
-    g.DuoState[k] = 0;
+    g.DuoState[k] = kInPlay;
     g.DuoOnLift[k] = 0;
     g.DuoJumping[k] = 0;
   }

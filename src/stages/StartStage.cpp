@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "drawing/TextLine.h"
 #include "drawing/ShowRest.h"
 #include "drawing/ShowScore.h"
+#include "drawing/TextLine.h"
 #include "stages/PaintStage.h"
 #include "stages/StageBuilders.h"
 #include "stages/StageResets.h"
@@ -59,7 +59,7 @@ void StartStage(Game& g) {
   ShowCaption(g);
   ListItemsAndPaint(g);
   ResetCharactersForStage(g);
-  if (g.PlayMode == 1) PaintDuoCheckerboard(g);
+  if (g.PlayMode == PlayMode::TwoPlayer) PaintDuoCheckerboard(g);
   ShowFirstPicture(g);
   PlayJingle(g);
   StartStageMusic(g);

@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "state/EnemyKind.h"
+#include "state/LifeStates.h"
 #include "state/MusicDevice.h"
+#include "state/PlayMode.h"
 #include "state/Random.h"
 #include "state/Services.h"
 #include "state/SliderDialog.h"
 #include "state/Surface.h"
+#include "state/Tile.h"
 #include "state/Timer.h"
 
 using i32 = std::int32_t;
@@ -31,7 +35,7 @@ struct PaletteEntry {
 // design, under the same names. Everything starts at 0.
 struct Game {
   // Game progress
-  i32 PlayMode = 0;
+  ::PlayMode PlayMode = PlayMode::OnePlayer;
   i32 StageNo = 0;
   i32 Lives = 0;
   i32 Score = 0;
@@ -46,7 +50,7 @@ struct Game {
   i32 LeftKeys[2] = {}, RightKeys[2] = {}, UpKeys[2] = {}, DownKeys[2] = {}, JumpKeys[2] = {};
 
   // Stage grid, [column][row], and what the player has uncovered
-  i32 MapData[kGridSize][kGridSize] = {};
+  Tile MapData[kGridSize][kGridSize] = {};
   i32 Revealed[kGridSize][kGridSize] = {};
   i32 RevealCount = 0;
   i32 RevealX[kRevealSlots] = {}, RevealY[kRevealSlots] = {};
@@ -57,7 +61,7 @@ struct Game {
   i32 PlayerDX = 0, PlayerDY = 0;
   i32 Jumping = 0, JumpTick = 0, JumpDX = 0, JumpX = 0, JumpY = 0;
   i32 OnLift = 0;
-  i32 PlayerState = 0;
+  i32 PlayerState = kInPlay;  // see state/LifeStates.h
 
   // Items
   i32 ItemCount = 0;
@@ -71,7 +75,7 @@ struct Game {
 
   // Enemies
   i32 EnemyCount = 0;
-  i32 EnemyKind[kEnemySlots] = {};
+  ::EnemyKind EnemyKind[kEnemySlots] = {};
   i32 EnemyX[kEnemySlots] = {}, EnemyY[kEnemySlots] = {};
   i32 EnemyDX[kEnemySlots] = {}, EnemyDY[kEnemySlots] = {};
   i32 EnemyJumping[kEnemySlots] = {}, EnemyJumpTick[kEnemySlots] = {}, EnemyJumpDX[kEnemySlots] = {};
@@ -82,7 +86,7 @@ struct Game {
   i32 DuoDX[2] = {}, DuoDY[2] = {};
   i32 DuoOnLift[2] = {};
   i32 DuoJumping[2] = {}, DuoJumpTick[2] = {}, DuoJumpDX[2] = {}, DuoJumpX[2] = {}, DuoJumpY[2] = {};
-  i32 DuoState[2] = {};
+  i32 DuoState[2] = {};  // see state/LifeStates.h
   i32 DuoItemsLeft[2] = {};
 
   // Presentation tables

@@ -58,13 +58,13 @@ TEST(StateDump, ListsTimersAndVirtualTime) {
 TEST(StateDump, OneLinePerEnemyLiftAndItemInUse) {
   auto g = std::make_unique<Game>();
   g->EnemyCount = 2;
-  g->EnemyKind[1] = 3;
+  g->EnemyKind[1] = EnemyKind::SlopeWalker;
   g->EnemyX[1] = 48;
   g->EnemyY[1] = 72;
   g->EnemyDX[1] = -4;
   g->EnemyDY[1] = 0;
   g->EnemyJumping[1] = 1;
-  g->EnemyKind[2] = 9;  // beyond EnemyCount: not listed
+  g->EnemyKind[2] = EnemyKind::Wanderer;  // beyond EnemyCount: not listed
   g->LiftCount = 1;
   g->LiftX[0] = 24;
   g->LiftY[0] = 96;
@@ -97,10 +97,10 @@ TEST(StateDump, CountsBeyondTheTablesAreClipped) {
 
 TEST(StateDump, EndsWithTheMusicAndTwentyMapRows) {
   auto g = std::make_unique<Game>();
-  g->MapData[0][0] = 1;
-  g->MapData[22][19] = 2;
-  g->MapData[5][3] = 10;
-  g->MapData[23][0] = 1;  // column 23 is not shown
+  g->MapData[0][0] = Tile::Wall;
+  g->MapData[22][19] = Tile::Ladder;
+  g->MapData[5][3] = Tile::Item;
+  g->MapData[23][0] = Tile::Wall;  // column 23 is not shown
   g->BGMPlayer.SetFileName("BGM3.mid");
   const auto lines = DumpLines(*g);
   ASSERT_GE(lines.size(), 22u);

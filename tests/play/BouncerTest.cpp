@@ -7,7 +7,7 @@ using playtest::SheetColor;
 
 TEST(Bouncer, FliesDiagonallyAndBouncesOffTheFieldBorder) {
   PlayFixture f;
-  f.PlaceEnemy(2, 524, 240, 1, 1);
+  f.PlaceEnemy(EnemyKind::Bouncer, 524, 240, 1, 1);
   f.Begin(24, 24);
   f->OnLift = 1;  // keep the character where it is
   f.Tick();
@@ -24,8 +24,8 @@ TEST(Bouncer, FliesDiagonallyAndBouncesOffTheFieldBorder) {
 
 TEST(Bouncer, TurnsAtAWallColumn) {
   PlayFixture f;
-  for (int r = 0; r <= 19; ++r) f->MapData[5][r] = 1;
-  f.PlaceEnemy(2, 96, 96, 1, 1);
+  for (int r = 0; r <= 19; ++r) f->MapData[5][r] = Tile::Wall;
+  f.PlaceEnemy(EnemyKind::Bouncer, 96, 96, 1, 1);
   f.Begin(480, 24);
   f->OnLift = 1;
   f.Tick();
@@ -43,9 +43,9 @@ TEST(Bouncer, StuckThreeTicksItReversesThenJitters) {
   PlayFixture f;
   // One empty cell, (5, 10), walled in on every side.
   for (int c = 4; c <= 6; ++c)
-    for (int r = 9; r <= 11; ++r) f->MapData[c][r] = 1;
-  f->MapData[5][10] = 0;
-  f.PlaceEnemy(2, 120, 240, 1, 1);
+    for (int r = 9; r <= 11; ++r) f->MapData[c][r] = Tile::Wall;
+  f->MapData[5][10] = Tile::Empty;
+  f.PlaceEnemy(EnemyKind::Bouncer, 120, 240, 1, 1);
   f.Begin(480, 24);
   f->OnLift = 1;
   f.Tick();

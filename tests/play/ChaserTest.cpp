@@ -12,7 +12,7 @@ namespace {
 struct Chaser : ::testing::Test {
   void SetUp() override {
     f.Floor();
-    f->MapData[5][19] = 0;
+    f->MapData[5][19] = Tile::Empty;
   }
   PlayFixture f;
 };
@@ -20,7 +20,7 @@ struct Chaser : ::testing::Test {
 }  // namespace
 
 TEST_F(Chaser, JumpsAOneCellGapInTwelveTicksAndWalksOnAsItLands) {
-  f.PlaceEnemy(0, 96, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 96, 432, 4, 0);
   f.Begin(480, 432);
   const int heights[] = {424, 418, 414, 410, 408, 408, 408, 410, 414, 418, 424};
   for (int tick = 1; tick <= 11; ++tick) {
@@ -38,8 +38,8 @@ TEST_F(Chaser, JumpsAOneCellGapInTwelveTicksAndWalksOnAsItLands) {
 }
 
 TEST_F(Chaser, AWallAboveItsHeadMakesItWalkOffInstead) {
-  f->MapData[4][17] = 1;
-  f.PlaceEnemy(0, 96, 432, 4, 0);
+  f->MapData[4][17] = Tile::Wall;
+  f.PlaceEnemy(EnemyKind::Chaser, 96, 432, 4, 0);
   f.Begin(480, 432);
   f.Tick(5);
   EXPECT_EQ(f->EnemyX[0], 116);
@@ -54,7 +54,7 @@ TEST_F(Chaser, AWallAboveItsHeadMakesItWalkOffInstead) {
 }
 
 TEST_F(Chaser, StandingStillItTurnsTowardThePlayerButMovesOnlyNextTick) {
-  f.PlaceEnemy(0, 240, 432, 0, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 240, 432, 0, 0);
   f.Begin(24, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 240);
@@ -64,9 +64,9 @@ TEST_F(Chaser, StandingStillItTurnsTowardThePlayerButMovesOnlyNextTick) {
 }
 
 TEST_F(Chaser, ClimbsALadderTowardThePlayersHeight) {
-  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = 2;
-  f->MapData[2][10] = 1;
-  f.PlaceEnemy(0, 240, 432, 4, 0);
+  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f->MapData[2][10] = Tile::Wall;
+  f.PlaceEnemy(EnemyKind::Chaser, 240, 432, 4, 0);
   f.Begin(48, 216);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 240);
@@ -77,8 +77,8 @@ TEST_F(Chaser, ClimbsALadderTowardThePlayersHeight) {
 }
 
 TEST_F(Chaser, OnALadderAtThePlayersHeightItWalksTowardThePlayer) {
-  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = 2;
-  f.PlaceEnemy(0, 240, 432, 0, 0);
+  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f.PlaceEnemy(EnemyKind::Chaser, 240, 432, 0, 0);
   f.Begin(480, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 244);
@@ -86,8 +86,8 @@ TEST_F(Chaser, OnALadderAtThePlayersHeightItWalksTowardThePlayer) {
 }
 
 TEST_F(Chaser, TurnsAtAWallFlushAgainstIt) {
-  f->MapData[8][18] = 1;
-  f.PlaceEnemy(0, 164, 432, 4, 0);
+  f->MapData[8][18] = Tile::Wall;
+  f.PlaceEnemy(EnemyKind::Chaser, 164, 432, 4, 0);
   f.Begin(480, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 168);
@@ -97,7 +97,7 @@ TEST_F(Chaser, TurnsAtAWallFlushAgainstIt) {
 }
 
 TEST_F(Chaser, IsKeptInsideTheFieldAndTurnedBack) {
-  f.PlaceEnemy(0, 528, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 528, 432, 4, 0);
   f.Begin(24, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 528);
@@ -105,8 +105,8 @@ TEST_F(Chaser, IsKeptInsideTheFieldAndTurnedBack) {
 }
 
 TEST_F(Chaser, FallingOutThroughTheBottomItIsGoneForGood) {
-  f->MapData[5][19] = 0;
-  f.PlaceEnemy(0, 120, 432, 0, 0);
+  f->MapData[5][19] = Tile::Empty;
+  f.PlaceEnemy(EnemyKind::Chaser, 120, 432, 0, 0);
   f.Begin(480, 432);
   int previous = f->EnemyY[0];
   for (int n = 0; n < 60; ++n) {
@@ -124,8 +124,8 @@ TEST_F(Chaser, FallingOutThroughTheBottomItIsGoneForGood) {
 }
 
 TEST_F(Chaser, BelowTheFieldItStillMovesAt960AndIsGoneJustBelow) {
-  f.PlaceEnemy(0, 96, 960, 4, 0);
-  f.PlaceEnemy(0, 288, 961, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 96, 960, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 288, 961, 4, 0);
   f.Begin(480, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 100);
@@ -138,8 +138,8 @@ TEST_F(Chaser, BelowTheFieldItStillMovesAt960AndIsGoneJustBelow) {
 TEST(Overlap, TwoWalkersTurnAwayFromEachOther) {
   PlayFixture f;
   f.Floor();
-  f.PlaceEnemy(0, 96, 432, 4, 0);
-  f.PlaceEnemy(0, 112, 432, -4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 96, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 112, 432, -4, 0);
   f.Begin(480, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 92);
@@ -151,9 +151,9 @@ TEST(Overlap, TwoWalkersTurnAwayFromEachOther) {
 TEST(Overlap, AWalkerLeftWithoutAStepTakesARandomOne) {
   PlayFixture f;
   f.Floor();
-  f.PlaceEnemy(0, 96, 432, 0, 0);
-  f.PlaceEnemy(1, 300, 432, 4, 0);
-  f.PlaceEnemy(0, 104, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 96, 432, 0, 0);
+  f.PlaceEnemy(EnemyKind::Climber, 300, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 104, 432, 4, 0);
   f.Begin(480, 432);
   const i32 d = f.NextDraws({2})[0] * 8 - 4;
   f.Tick();

@@ -29,12 +29,12 @@ TEST(ClearJump, FromTheFloorTheStageEndsTwentyOneFramesLater) {
   PlayFixture f;
   f.spareItem = false;
   f.Floor();
-  f->MapData[3][18] = 10;
+  f->MapData[3][18] = Tile::Item;
   f.Begin(48, 432);
   f.music.Calls.clear();
   f.Press(vk::Right);
   f.Tick(2);
-  EXPECT_EQ(f->ItemsLeft, -1);
+  EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
   EXPECT_EQ(f->PlayerState, -31);
   EXPECT_EQ(f->Score, 0);
   EXPECT_EQ(TimesDrawn(f, "- CLEAR!! -"), 1);
@@ -56,7 +56,7 @@ TEST(ClearJump, FromTheTopRowTheStageEndsOnTheNextFrame) {
   PlayFixture f;
   f.spareItem = false;
   f.Floor(1);
-  f->MapData[3][0] = 10;
+  f->MapData[3][0] = Tile::Item;
   f.Begin(56, 0);
   f.Tick();
   EXPECT_EQ(f->PlayerState, -2);
@@ -71,15 +71,15 @@ TEST(ClearJump, OverridesTheMissHop) {
   PlayFixture f;
   f.spareItem = false;
   f.Floor();
-  f->MapData[2][19] = 3;
-  f->MapData[2][17] = 10;
+  f->MapData[2][19] = Tile::Spikes;
+  f->MapData[2][17] = Tile::Item;
   f.Begin(48, 432);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, -5);
+  EXPECT_EQ(f->PlayerState, kMissHop);
   EXPECT_EQ(f->ItemsLeft, 1);
   f.Tick();  // the hop lifts the character within reach of the item above
   EXPECT_EQ(f->PlayerY, 427);
-  EXPECT_EQ(f->ItemsLeft, -1);
+  EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
   EXPECT_EQ(f->PlayerState, -31);
   for (int n = 0; n < 40 && f->Timer1.Enabled; ++n) f.Tick();
   EXPECT_TRUE(f->ClearTimer.Enabled);

@@ -49,7 +49,7 @@ TEST(DuoMove, LeftAndRightTogetherWalkRight) {
 TEST(DuoMove, UpAndDownTogetherClimbDown) {
   DuoMatch m;
   AddFarItem(m);
-  for (int r = 15; r <= 18; ++r) m->MapData[3][r] = 2;
+  for (int r = 15; r <= 18; ++r) m->MapData[3][r] = Tile::Ladder;
   m->DuoY[0] = 384;
   Dispatch(*m, Event::KeyDown(vk::Up));
   Dispatch(*m, Event::KeyDown(vk::Down));
@@ -64,7 +64,7 @@ TEST(DuoMove, UpAndDownTogetherClimbDown) {
 TEST(DuoMove, AWallRunIntoShowsInThePlayersColour) {
   DuoMatch m;
   AddFarItem(m);
-  m->MapData[5][18] = 1;
+  m->MapData[5][18] = Tile::Wall;
   Dispatch(*m, Event::KeyDown(vk::Right));
   for (int i = 0; i < 6; ++i) DuoStep(*m);
   EXPECT_EQ(m->DuoX[0], 96);
@@ -109,7 +109,7 @@ TEST(DuoMove, AJumpRisesOneCellAndLandsTwelveFramesLater) {
 TEST(DuoMove, OnARampThePlayerSlidesDownAndCannotJump) {
   DuoMatch m;
   AddFarItem(m);
-  m->MapData[5][18] = 11;
+  m->MapData[5][18] = Tile::RisingSlope;
   m->DuoX[0] = 108;
   m->DuoY[0] = 420;
   Dispatch(*m, Event::KeyDown(vk::Space));
@@ -131,15 +131,15 @@ TEST(DuoMove, OnARampThePlayerSlidesDownAndCannotJump) {
 TEST(DuoMove, WalkingOffALedgeFallsAFullCellInTheFirstFrame) {
   DuoMatch m;
   AddFarItem(m);
-  m->MapData[4][19] = 0;
-  m->MapData[4][20] = 1;
+  m->MapData[4][19] = Tile::Empty;
+  m->MapData[4][20] = Tile::Wall;
   m->DuoX[0] = 76;
   Dispatch(*m, Event::KeyDown(vk::Right));
   DuoStep(*m);
   Dispatch(*m, Event::KeyUp(vk::Right));
   EXPECT_EQ(m->DuoX[0], 80);
   EXPECT_EQ(m->DuoJumping[0], 0);
-  m->MapData[3][19] = 0;
+  m->MapData[3][19] = Tile::Empty;
   DuoStep(*m);
   EXPECT_EQ(m->DuoJumping[0], 1);
   DuoStep(*m);

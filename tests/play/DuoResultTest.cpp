@@ -19,15 +19,15 @@ int RunUntilDecided(DuoMatch& m) {
 TEST(DuoResult, SpikesStartAHopAndTheOtherPlayerWins) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->MapData[19][19] = 3;
+  m->MapData[19][19] = Tile::Spikes;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[1], -5);
+  EXPECT_EQ(m->DuoState[1], kMissHop);
   EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
   DuoStep(*m);
   EXPECT_EQ(m->DuoY[1], 427);
   EXPECT_EQ(m->DuoState[1], -4);
   RunUntilDecided(m);
-  EXPECT_EQ(m->DuoState[1], -200);
+  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
   EXPECT_GT(m->DuoY[1], 481);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
   EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
@@ -51,9 +51,9 @@ TEST(DuoResult, SpikesWithinFifteenPixelsOfTheTopCountAsAWin) {
   m.AddItem(24, 240);
   m->DuoX[1] = 240;
   m->DuoY[1] = 0;
-  m->MapData[10][1] = 3;
+  m->MapData[10][1] = Tile::Spikes;
   EXPECT_EQ(RunUntilDecided(m), 2);
-  EXPECT_EQ(m->DuoState[1], -201);
+  EXPECT_EQ(m->DuoState[1], kDuoSecondWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-2 Won!"});
 }
 
@@ -61,7 +61,7 @@ TEST(DuoResult, AHopFromFifteenPixelsBelowTheTopJustStaysInside) {
   DuoMatch m;
   m.AddItem(24, 240);
   m->DuoY[0] = 15;
-  m->DuoState[0] = -5;
+  m->DuoState[0] = kMissHop;
   for (int i = 0; i < 5; ++i) DuoStep(*m);
   EXPECT_EQ(m->DuoY[0], 0);
   EXPECT_EQ(m->DuoState[0], 1);
@@ -79,8 +79,8 @@ TEST(DuoResult, BothOutInOneFramePlayerTwosStateDecides) {
   m->DuoY[1] = 480;
   m->DuoState[1] = 3;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[0], -200);
-  EXPECT_EQ(m->DuoState[1], -200);
+  EXPECT_EQ(m->DuoState[0], kDuoFirstWins);
+  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
 }
 
@@ -90,8 +90,8 @@ TEST(DuoResult, BothDroppingOutInOneFrameNamesPlayerOne) {
   m->DuoY[0] = m->DuoY[1] = 478;
   m->DuoState[0] = m->DuoState[1] = 6;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[0], -201);
-  EXPECT_EQ(m->DuoState[1], -200);
+  EXPECT_EQ(m->DuoState[0], kDuoSecondWins);
+  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
 }
 

@@ -10,7 +10,7 @@
 TEST(DuoRightEdgeLadder, ClimbingDownWithLeftHeldNeverSinksThroughTheFloor) {
   DuoMatch m;
   m.AddItem(264, 24);
-  for (int r = 10; r <= 18; ++r) m->MapData[22][r] = 2;
+  for (int r = 10; r <= 18; ++r) m->MapData[22][r] = Tile::Ladder;
   m->DuoX[1] = 528;
   m->DuoY[1] = 384;
   Dispatch(*m, Event::KeyDown('V'));
@@ -22,5 +22,5 @@ TEST(DuoRightEdgeLadder, ClimbingDownWithLeftHeldNeverSinksThroughTheFloor) {
   }
   EXPECT_EQ(m->DuoX[1], 528);
   EXPECT_EQ(m->DuoY[1], 432);
-  EXPECT_EQ(m->DuoState[1], 0);
+  EXPECT_EQ(m->DuoState[1], kInPlay);
 }

@@ -19,7 +19,7 @@ constexpr Pixel kRedTile = (Pixel{25} << 24) | Rgb(35, 0, 0);
 struct DuoMatch : TestGame {
   DuoMatch() {
     Game& m = *g;
-    m.PlayMode = 1;
+    m.PlayMode = PlayMode::TwoPlayer;
     m.StageNo = 1;
     m.ChrImage = Surface(320, 256);
     m.Chr2Image = Surface(320, 256);
@@ -34,7 +34,7 @@ struct DuoMatch : TestGame {
     m.BG1Image.Fill(0, 0, kFieldWidth, kFieldHeight, kBlueTile);
     m.BG2Image.Fill(0, 0, kFieldWidth, kFieldHeight, kRedTile);
     m.SightImage.FillWhole(kBlack);
-    for (int c = 0; c <= 22; ++c) m.MapData[c][19] = 1;
+    for (int c = 0; c <= 22; ++c) m.MapData[c][19] = Tile::Wall;
     m.DuoX[0] = 72;
     m.DuoX[1] = 456;
     m.DuoY[0] = m.DuoY[1] = 432;

@@ -17,14 +17,14 @@ TEST(Touches, NeedsLessThanTwentyPixelsOnBothAxes) {
 TEST(Items, AreListedColumnByColumnAndCollectedCloserThanTwentyPixels) {
   PlayFixture f;
   f.Floor();
-  f->MapData[3][18] = 10;
-  f->MapData[15][18] = 10;
+  f->MapData[3][18] = Tile::Item;
+  f->MapData[15][18] = Tile::Item;
   f.Begin(48, 432);
   ASSERT_EQ(f->ItemCount, 3);
   EXPECT_EQ(f->ItemsLeft, 3);
   EXPECT_EQ(f->ItemX[0], 72);
   EXPECT_EQ(f->ItemY[0], 432);
-  EXPECT_EQ(f->MapData[3][18], 0);
+  EXPECT_EQ(f->MapData[3][18], Tile::Empty);
 
   f.Press(vk::Right);
   f.Tick();
@@ -44,7 +44,7 @@ TEST(Items, AreListedColumnByColumnAndCollectedCloserThanTwentyPixels) {
 TEST(Items, BlinkBetweenTwoFramesFourTicksEach) {
   PlayFixture f;
   f.Floor();
-  f->MapData[10][18] = 10;
+  f->MapData[10][18] = Tile::Item;
   f.Begin(48, 432);
   f->ItemPhase[0] = 0;
   const int frames[] = {0, 0, 0, 0, 1, 1, 1, 1, 0};
@@ -58,7 +58,7 @@ TEST(Items, BlinkBetweenTwoFramesFourTicksEach) {
 TEST(Items, ACollectedItemIsNoLongerDrawn) {
   PlayFixture f;
   f.Floor();
-  f->MapData[2][18] = 10;
+  f->MapData[2][18] = Tile::Item;
   f.Begin(48, 432);
   f.Tick();
   EXPECT_EQ(f->ItemPhase[0], -1);

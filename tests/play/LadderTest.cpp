@@ -11,7 +11,7 @@ namespace {
 struct Ladder : ::testing::Test {
   void SetUp() override {
     f.Floor();
-    for (int r = 10; r <= 18; ++r) f->MapData[4][r] = 2;
+    for (int r = 10; r <= 18; ++r) f->MapData[4][r] = Tile::Ladder;
   }
   PlayFixture f;
 };
@@ -68,7 +68,7 @@ TEST_F(Ladder, CatchingTheLadderCentresTheCharacterOnIt) {
 }
 
 TEST_F(Ladder, ClimbingIntoACeilingUncoversIt) {
-  f->MapData[4][9] = 1;
+  f->MapData[4][9] = Tile::Wall;
   f.Begin(96, 264);
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 96, 216), kBlack);
   f.Press(vk::Up);

@@ -13,9 +13,9 @@ namespace {
 struct Lift : ::testing::Test {
   void Build(int column) {
     f.Floor();
-    for (int c = 0; c <= 22; ++c) f->MapData[c][18] = 1;
-    f->MapData[column][10] = 31;
-    f->MapData[column][18] = 33;
+    for (int c = 0; c <= 22; ++c) f->MapData[c][18] = Tile::Wall;
+    f->MapData[column][10] = Tile::ShaftTop;
+    f->MapData[column][18] = Tile::ShaftBottom;
     f.PlaceLift(24 * column, 432, -1);
   }
   PlayFixture f;
@@ -98,8 +98,8 @@ TEST_F(Lift, AnotherLiftStoppingLeavesTheRiderAlone) {
   Build(5);
   // A second shaft in column 9 whose lift is already on its way up and
   // reaches its upper end after a few frames.
-  f->MapData[9][14] = 31;
-  f->MapData[9][18] = 33;
+  f->MapData[9][14] = Tile::ShaftTop;
+  f->MapData[9][18] = Tile::ShaftBottom;
   f.PlaceLift(216, 368, -1);
   f->LiftMoving[1] = 1;
   f.Begin(96, 408);
@@ -128,7 +128,7 @@ TEST_F(Lift, AMissOnTheLiftEndsTheRideAtTheStart) {
   f.Press('R');
   f.Press('R');  // two requests: an ordinary miss
   f.Tick(60);
-  EXPECT_TRUE(f->PlayerState == -200 || f->PlayerState == -201) << f->PlayerState;
+  EXPECT_TRUE(f->PlayerState == kWaitingShown || f->PlayerState == kWaitingHidden) << f->PlayerState;
   EXPECT_EQ(f->Lives, 2);
   EXPECT_EQ(f->PlayerX, 96);
   EXPECT_EQ(f->PlayerY, 408);

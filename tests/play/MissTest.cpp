@@ -13,8 +13,8 @@ const Pixel kLifeIcon = SheetColor(1, 192, 128);
 struct Spikes : ::testing::Test {
   void SetUp() override {
     f.Floor();
-    f->MapData[5][19] = 3;
-    f->MapData[4][18] = 10;  // collected in the first frame
+    f->MapData[5][19] = Tile::Spikes;
+    f->MapData[4][18] = Tile::Item;  // collected in the first frame
     f.Begin(96, 432);
   }
   void WalkOntoSpikes() {
@@ -25,7 +25,7 @@ struct Spikes : ::testing::Test {
   // Frames until the character has fallen out and is back at its start.
   int FramesUntilBack() {
     int frames = 0;
-    while (f->PlayerState > -200 && f->Timer1.Enabled && frames < 200) {
+    while (f->PlayerState > kWaitingShown && f->Timer1.Enabled && frames < 200) {
       f.Tick();
       ++frames;
     }
@@ -39,7 +39,7 @@ struct Spikes : ::testing::Test {
 TEST_F(Spikes, StandingOnThemStartsTheMissHop) {
   WalkOntoSpikes();
   EXPECT_EQ(f->PlayerX, 108);
-  EXPECT_EQ(f->PlayerState, -5);
+  EXPECT_EQ(f->PlayerState, kMissHop);
   EXPECT_EQ(f.sounds.Count("miss1.wav"), 1);
   const int heights[] = {427, 423, 420, 418, 417, 418, 420, 423, 427};
   for (int y : heights) {
@@ -68,7 +68,7 @@ TEST_F(Spikes, WithThreeLivesTheMissPutsTheCharacterBackAndShowsMiss) {
   EXPECT_EQ(f->PlayerX, 96);
   EXPECT_EQ(f->PlayerY, 432);
   EXPECT_EQ(f->MissFlag, 1);
-  EXPECT_EQ(f->PlayerState, -200);
+  EXPECT_EQ(f->PlayerState, kWaitingShown);
   EXPECT_TRUE(f.text.Drew("MISS!"));
   EXPECT_EQ(f->ItemPhase[0], -1);
   EXPECT_EQ(f->ItemsLeft, 1);
@@ -84,16 +84,16 @@ TEST_F(Spikes, TheCharacterBlinksAtItsStartUntilAMovementKey) {
   FramesUntilBack();
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 432), SheetColor(1, 32, 64));
-  EXPECT_EQ(f->PlayerState, -201);
+  EXPECT_EQ(f->PlayerState, kWaitingHidden);
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 432), kBlack);
-  EXPECT_EQ(f->PlayerState, -200);
+  EXPECT_EQ(f->PlayerState, kWaitingShown);
   f.Press(vk::Enter);
   f.Tick(2);
-  EXPECT_LE(f->PlayerState, -200);
+  EXPECT_LE(f->PlayerState, kWaitingShown);
   f.Press(vk::Space);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, 0);
+  EXPECT_EQ(f->PlayerState, kInPlay);
 }
 
 TEST_F(Spikes, WithOneLifeTheMissEndsTheGame) {
@@ -101,7 +101,7 @@ TEST_F(Spikes, WithOneLifeTheMissEndsTheGame) {
   WalkOntoSpikes();
   FramesUntilBack();
   EXPECT_EQ(f->Lives, 0);
-  EXPECT_EQ(f->PlayerState, -100);
+  EXPECT_EQ(f->PlayerState, kFellOut);
   EXPECT_FALSE(f->Timer1.Enabled);
   EXPECT_TRUE(f->Timer2.Enabled);
   EXPECT_TRUE(f.text.Drew("GAME OVER"));
@@ -118,8 +118,8 @@ namespace {
 int StateAfterEnemyTouchAt(int y, bool onSpikes) {
   PlayFixture f;
   f.Floor(2);
-  if (onSpikes) f->MapData[2][2] = 3;
-  f.PlaceEnemy(0, 60, 24, 0, 0);
+  if (onSpikes) f->MapData[2][2] = Tile::Spikes;
+  f.PlaceEnemy(EnemyKind::Chaser, 60, 24, 0, 0);
   f.Begin(48, y);
   f->OnLift = 1;
   f.Tick();
@@ -144,9 +144,9 @@ TEST(EnemyTouch, NearTheTopItOverridesTheSpikesHop) {
 TEST(EnemyTouch, NoMissWhileAlreadyOutOfPlay) {
   PlayFixture f;
   f.Floor();
-  f.PlaceEnemy(0, 60, 432, 0, 0);
+  f.PlaceEnemy(EnemyKind::Chaser, 60, 432, 0, 0);
   f.Begin(48, 432);
-  f->PlayerState = -200;
+  f->PlayerState = kWaitingShown;
   f.Tick();
   EXPECT_EQ(f.sounds.Count("miss1.wav"), 0);
 }

@@ -42,19 +42,19 @@ inline void PaintSyntheticSheets(Game& g) {
   }
 }
 
-inline i32 CodeOf(char symbol) {
+inline Tile TileOf(char symbol) {
   switch (symbol) {
-    case '#': return 1;
-    case 'H': return 2;
-    case '^': return 3;
-    case '*': return 10;
-    case '/': return 11;
-    case '\\': return 12;
-    case 'f': return 21;
-    case 'g': return 22;
-    case 'T': return 31;
-    case 'B': return 33;
-    default: return 0;
+    case '#': return Tile::Wall;
+    case 'H': return Tile::Ladder;
+    case '^': return Tile::Spikes;
+    case '*': return Tile::Item;
+    case '/': return Tile::RisingSlope;
+    case '\\': return Tile::FallingSlope;
+    case 'f': return Tile::RisingFork;
+    case 'g': return Tile::FallingFork;
+    case 'T': return Tile::ShaftTop;
+    case 'B': return Tile::ShaftBottom;
+    default: return Tile::Empty;
   }
 }
 
@@ -70,7 +70,7 @@ struct PlayFixture {
     g.Text = &text;
     g.Screen = &repaints;
     PaintSyntheticSheets(g);
-    g.PlayMode = 0;
+    g.PlayMode = PlayMode::OnePlayer;
     g.StageNo = 1;
     g.Lives = 3;
   }
@@ -82,13 +82,13 @@ struct PlayFixture {
   void Draw(int firstRow, const std::vector<std::string>& rows) {
     for (std::size_t r = 0; r < rows.size(); ++r) {
       for (std::size_t c = 0; c < rows[r].size() && c <= 22; ++c) {
-        game->MapData[c][firstRow + static_cast<int>(r)] = CodeOf(rows[r][c]);
+        game->MapData[c][firstRow + static_cast<int>(r)] = TileOf(rows[r][c]);
       }
     }
   }
   void Floor(int row = 19) { Draw(row, {std::string(23, '#')}); }
 
-  void PlaceEnemy(i32 kind, i32 x, i32 y, i32 dx, i32 dy) {
+  void PlaceEnemy(EnemyKind kind, i32 x, i32 y, i32 dx, i32 dy) {
     Game& g = *game;
     const i32 i = g.EnemyCount++;
     g.EnemyKind[i] = kind;
@@ -110,7 +110,7 @@ struct PlayFixture {
   // keeps the stage from being cleared.
   void Begin(i32 playerX, i32 playerY) {
     Game& g = *game;
-    if (spareItem) g.MapData[22][0] = 10;
+    if (spareItem) g.MapData[22][0] = Tile::Item;
     g.PlayerX = playerX;
     g.PlayerY = playerY;
     ListItemsAndPaint(g);

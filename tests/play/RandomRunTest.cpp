@@ -17,18 +17,18 @@ void ExpectInRange(const Game& g, int stage, int frame) {
   ASSERT_GE(g.ItemCount, 0);
   ASSERT_LE(g.ItemCount, kItemLimit);
   ASSERT_LE(g.ItemsLeft, g.ItemCount);
-  ASSERT_GE(g.ItemsLeft, -1);
+  ASSERT_GE(g.ItemsLeft, kClearJumpLaunched);
   ASSERT_GE(g.RevealCount, 0);
   ASSERT_LE(g.RevealCount, kRevealSlots);
   ASSERT_LE(g.EnemyCount, kEnemySlots - 1);
   ASSERT_LE(g.LiftCount, kLiftSlots);
-  if (g.PlayerState == 0) {
+  if (g.PlayerState == kInPlay) {
     ASSERT_GE(g.PlayerX, 0);
     ASSERT_LE(g.PlayerX, 528);
   }
   for (int i = 0; i < g.EnemyCount; ++i) {
     if (g.EnemyY[i] > 960) continue;
-    const int slack = g.EnemyKind[i] == 2 ? 4 : 0;  // a stuck bouncer jitters
+    const int slack = g.EnemyKind[i] == EnemyKind::Bouncer ? 4 : 0;  // a stuck bouncer jitters
     ASSERT_GE(g.EnemyX[i], -slack) << "enemy " << i;
     ASSERT_LE(g.EnemyX[i], 528 + slack) << "enemy " << i;
   }

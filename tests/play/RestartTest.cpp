@@ -23,7 +23,7 @@ struct Restart : ::testing::Test {
   bool StageRebuilt() const { return f.game->EnemyCount == 3 && f.game->StartX == 264; }
   // Frames until the fall-out has been dealt with.
   void FallOut() {
-    for (int n = 0; n < 100 && f->PlayerState > 0; ++n) f.Tick();
+    for (int n = 0; n < 100 && f->PlayerState > kInPlay; ++n) f.Tick();
   }
   PlayFixture f;
 };
@@ -33,7 +33,7 @@ struct Restart : ::testing::Test {
 TEST_F(Restart, TheKeyNegatesLivesAndDropsTheCharacter) {
   f.Press('R');
   EXPECT_EQ(f->Lives, -3);
-  EXPECT_EQ(f->PlayerState, 1);
+  EXPECT_EQ(f->PlayerState, kMissDrop);
   f.Tick();
   EXPECT_EQ(f->PlayerY, 433);
   EXPECT_EQ(f->PlayerState, 2);
@@ -43,7 +43,7 @@ TEST_F(Restart, WithThreeLivesTheFallOutCostsALifeAndBuildsTheStageAnew) {
   f.Press('R');
   FallOut();
   EXPECT_EQ(f->Lives, 2);
-  EXPECT_EQ(f->PlayerState, 0);
+  EXPECT_EQ(f->PlayerState, kInPlay);
   EXPECT_EQ(f->MissFlag, 1);
   EXPECT_TRUE(StageRebuilt());
   EXPECT_EQ(f->PlayerX, f->StartX);
@@ -86,7 +86,7 @@ TEST_F(Restart, TwoRequestsBeforeTheFallOutMakeAnOrdinaryMiss) {
   EXPECT_EQ(f->Lives, 2);
   EXPECT_FALSE(StageRebuilt());
   EXPECT_TRUE(f.text.Drew("MISS!"));
-  EXPECT_EQ(f->PlayerState, -200);
+  EXPECT_EQ(f->PlayerState, kWaitingShown);
   EXPECT_EQ(f->PlayerX, 96);
   EXPECT_EQ(f->PlayerY, 432);
 }
@@ -95,7 +95,7 @@ TEST_F(Restart, IsIgnoredOnceTheClearJumpIsLaunched) {
   f->ItemPhase[0] = -1;
   f->ItemsLeft = 0;
   f.Tick();
-  EXPECT_EQ(f->ItemsLeft, -1);
+  EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
   const i32 rising = f->PlayerState;
   EXPECT_LT(rising, 0);
   f.Press('R');

@@ -10,7 +10,7 @@ namespace {
 struct RightEdgeLadder : ::testing::Test {
   void SetUp() override {
     f.Floor();
-    for (int r = 10; r <= 18; ++r) f->MapData[22][r] = 2;
+    for (int r = 10; r <= 18; ++r) f->MapData[22][r] = Tile::Ladder;
   }
   PlayFixture f;
 };
@@ -31,5 +31,5 @@ TEST_F(RightEdgeLadder, ClimbingDownWithLeftHeldNeverSinksThroughTheFloor) {
   }
   EXPECT_EQ(f->PlayerX, 528);
   EXPECT_EQ(f->PlayerY, 432);
-  EXPECT_EQ(f->PlayerState, 0);
+  EXPECT_EQ(f->PlayerState, kInPlay);
 }

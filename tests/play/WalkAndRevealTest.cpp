@@ -109,10 +109,10 @@ TEST_F(Walking, BumpingIntoAWallUncoversIt) {
 TEST(Reveal, SpikesUnderFootAreNotRecorded) {
   PlayFixture f;
   f.Floor();
-  f->MapData[2][19] = 3;
+  f->MapData[2][19] = Tile::Spikes;
   f.Begin(48, 432);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, -5);
+  EXPECT_EQ(f->PlayerState, kMissHop);
   EXPECT_EQ(f->RevealCount, 0);
   EXPECT_EQ(f->Revealed[2][19], 0);
 }
@@ -120,7 +120,7 @@ TEST(Reveal, SpikesUnderFootAreNotRecorded) {
 TEST(RevealList, StopsRecordingWhenItsEntriesAreFull) {
   PlayFixture f;
   for (int c = 0; c < kGridSize; ++c)
-    for (int r = 0; r < kGridSize; ++r) f->MapData[c][r] = 1;
+    for (int r = 0; r < kGridSize; ++r) f->MapData[c][r] = Tile::Wall;
   for (int c = 0; c < kGridSize; ++c)
     for (int r = 0; r < kGridSize; ++r) RecordStoodOnWall(*f, c, r);
   EXPECT_EQ(f->RevealCount, kRevealSlots);

@@ -27,8 +27,8 @@ std::uint32_t SeedGiving(const std::vector<i32>& ranges, const std::vector<i32>&
 struct SlopeWalker : ::testing::Test {
   void Start(i32 dx, std::uint32_t seed) {
     f.Floor();
-    f->MapData[6][18] = 21;
-    f.PlaceEnemy(3, 124, 432, dx, 0);
+    f->MapData[6][18] = Tile::RisingFork;
+    f.PlaceEnemy(EnemyKind::SlopeWalker, 124, 432, dx, 0);
     f.Begin(24, 24);
     f->OnLift = 1;
     f->RandomSeed = seed;
@@ -83,9 +83,9 @@ TEST_F(SlopeWalker, HeadingDownAtTheRampsRowItWalksPastWhateverTheDraw) {
 TEST(SlopeWalkerEdge, TurnsAtAnEdgeButNotAtAWall) {
   PlayFixture f;
   f.Draw(19, {"######"});
-  f->MapData[2][18] = 1;
-  f.PlaceEnemy(3, 116, 432, 1, 0);
-  f.PlaceEnemy(3, 76, 432, -1, 0);
+  f->MapData[2][18] = Tile::Wall;
+  f.PlaceEnemy(EnemyKind::SlopeWalker, 116, 432, 1, 0);
+  f.PlaceEnemy(EnemyKind::SlopeWalker, 76, 432, -1, 0);
   f.Begin(480, 24);
   f->OnLift = 1;
   f.Tick(2);
@@ -99,7 +99,7 @@ TEST(SlopeWalkerEdge, TurnsAtAnEdgeButNotAtAWall) {
 TEST(Climber, TurnsAtTheEdgeOfItsPlatform) {
   PlayFixture f;
   f.Draw(19, {"######"});
-  f.PlaceEnemy(1, 96, 432, 4, 0);
+  f.PlaceEnemy(EnemyKind::Climber, 96, 432, 4, 0);
   f.Begin(480, 24);
   f->OnLift = 1;
   f.Tick(6);
@@ -116,8 +116,8 @@ TEST(Climber, TurnsAtTheEdgeOfItsPlatform) {
 TEST(Climber, AtALadderFootItDrawsWhichWayToGo) {
   PlayFixture f;
   f.Floor();
-  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = 2;
-  f.PlaceEnemy(1, 240, 432, 4, 0);
+  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f.PlaceEnemy(EnemyKind::Climber, 240, 432, 4, 0);
   f.Begin(24, 24);
   f->OnLift = 1;
   f->RandomSeed = SeedGiving({3}, {0});
@@ -133,8 +133,8 @@ TEST(Climber, AtALadderFootItDrawsWhichWayToGo) {
 TEST(Wanderer, KeepsClimbingWithoutDrawingBetweenRows) {
   PlayFixture f;
   f.Floor();
-  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = 2;
-  f.PlaceEnemy(4, 240, 400, 0, -4);
+  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f.PlaceEnemy(EnemyKind::Wanderer, 240, 400, 0, -4);
   f.Begin(24, 432);
   const std::uint32_t before = f->RandomSeed;
   f.Tick();
@@ -146,8 +146,8 @@ TEST(Wanderer, KeepsClimbingWithoutDrawingBetweenRows) {
 TEST(Wanderer, StepsOffALadderOntoTheFloorBeside) {
   PlayFixture f;
   f.Floor();
-  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = 2;
-  f.PlaceEnemy(4, 240, 432, 0, 0);
+  for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f.PlaceEnemy(EnemyKind::Wanderer, 240, 432, 0, 0);
   f.Begin(24, 24);
   f->OnLift = 1;
   // Look-down draw, stay-or-step draw 0 (step), then the side.
@@ -162,7 +162,7 @@ TEST(Wanderer, StepsOffALadderOntoTheFloorBeside) {
 TEST(Wanderer, OffALadderItPicksARandomDirectionWhenStanding) {
   PlayFixture f;
   f.Floor();
-  f.PlaceEnemy(4, 240, 432, 0, 0);
+  f.PlaceEnemy(EnemyKind::Wanderer, 240, 432, 0, 0);
   f.Begin(24, 24);
   f->OnLift = 1;
   const std::vector<i32> draws = f.NextDraws({2, 2});
@@ -174,9 +174,9 @@ TEST(Wanderer, OffALadderItPicksARandomDirectionWhenStanding) {
 TEST(Wanderer, ClimbingIntoAnotherEnemyLevelWithItStepsAsideAndForgetsTheClimb) {
   PlayFixture f;
   f.Floor();
-  for (int r = 5; r <= 18; ++r) f->MapData[10][r] = 2;
-  f.PlaceEnemy(4, 240, 244, 0, 4);
-  f.PlaceEnemy(0, 240, 244, 0, 0);
+  for (int r = 5; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
+  f.PlaceEnemy(EnemyKind::Wanderer, 240, 244, 0, 4);
+  f.PlaceEnemy(EnemyKind::Chaser, 240, 244, 0, 0);
   f.Begin(24, 24);
   f->OnLift = 1;
   // Level with the other enemy the climb is turned into no vertical step,
@@ -191,8 +191,8 @@ TEST(Wanderer, ClimbingIntoAnotherEnemyLevelWithItStepsAsideAndForgetsTheClimb) 
 TEST(EnemyKind, UnknownKindsMoveAsTheChaser) {
   PlayFixture f;
   f.Floor();
-  f.PlaceEnemy(7, 240, 432, 0, 0);
-  f.PlaceEnemy(-1, 480, 432, 0, 0);
+  f.PlaceEnemy(static_cast<EnemyKind>(7), 240, 432, 0, 0);  // codes no kind has
+  f.PlaceEnemy(static_cast<EnemyKind>(-1), 480, 432, 0, 0);
   f.Begin(24, 432);
   f.Tick();
   EXPECT_EQ(f->EnemyDX[0], -4);

@@ -12,7 +12,7 @@ constexpr Pixel kDarkWall = 0x00102030;
 // The moment the clear jump has left the field: clear tune playing once,
 // ClearTimer on, n uncovered wall cells listed.
 void ClearStage(Game& g, i32 stage, i32 uncovered) {
-  g.PlayMode = 0;
+  g.PlayMode = PlayMode::OnePlayer;
   g.StageNo = stage;
   g.Lives = 2;
   g.Score = 500;

@@ -16,7 +16,7 @@ constexpr Pixel kEmptyTile = 0x00000030;
 // and empty tiles have colours of their own.
 void StartTheEnding(TestGame& t) {
   Game& g = *t;
-  g.PlayMode = 0;
+  g.PlayMode = PlayMode::OnePlayer;
   g.StageNo = 11;
   g.ChrImage = Surface(320, 256);
   g.ChrImage.Fill(32, 0, 56, 24, kWallTile);
@@ -41,7 +41,7 @@ std::vector<std::string> LinesOfTick(TestGame& t) {
 bool FindWall(const Game& g, int& x, int& y) {
   for (int c = 0; c <= 22; ++c) {
     for (int r = 1; r <= 19; ++r) {
-      if (g.MapData[c][r] == 1) {
+      if (g.MapData[c][r] == Tile::Wall) {
         x = 24 * c + 12;
         y = 24 * r + 12;
         return true;
@@ -104,7 +104,7 @@ TEST(Ending, ItemCellsStayInTheGridAndShowAsBackground) {
   int items = 0;
   for (int c = 0; c <= 22; ++c) {
     for (int r = 0; r <= 20; ++r) {
-      if (t->MapData[c][r] != 10) continue;
+      if (t->MapData[c][r] != Tile::Item) continue;
       ++items;
       EXPECT_EQ(t->SightImage.At(24 * c + 20, 24 * r + 20), kEmptyTile);
     }
@@ -127,7 +127,7 @@ TEST(Ending, EachStageStaysFor150TicksAndStageOneComesBackAt1501) {
   t->EndingTick = 1350;
   Tick(t);
   EXPECT_EQ(t->StageNo, 10);
-  i32 before[23][21];
+  Tile before[23][21];
   for (int c = 0; c <= 22; ++c) std::copy(t->MapData[c], t->MapData[c] + 21, before[c]);
   t->EndingTick = 1500;
   Tick(t);
@@ -140,13 +140,13 @@ TEST(Ending, EachStageStaysFor150TicksAndStageOneComesBackAt1501) {
 TEST(Ending, EveryDemonstrationStartsFromACleanGridWithGroundedEnemies) {
   TestGame t;
   StartTheEnding(t);
-  t->MapData[40][40] = 1;
-  t->MapData[30][5] = 2;
+  t->MapData[40][40] = Tile::Wall;
+  t->MapData[30][5] = Tile::Ladder;
   for (int i = 0; i < kEnemySlots; ++i) t->EnemyJumping[i] = 1;
   t->EndingTick = 0;
   Tick(t);
-  EXPECT_EQ(t->MapData[40][40], 0);
-  EXPECT_EQ(t->MapData[30][5], 0);
+  EXPECT_EQ(t->MapData[40][40], Tile::Empty);
+  EXPECT_EQ(t->MapData[30][5], Tile::Empty);
   // The slots of this stage's enemies have moved once already; the others
   // show what the build left.
   for (int i = t->EnemyCount; i < kEnemySlots; ++i)

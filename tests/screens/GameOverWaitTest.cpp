@@ -8,7 +8,7 @@ namespace {
 
 // The wait as the one-player game over leaves it: over.mid playing once.
 void EnterGameOverWait(Game& g, i32 lives) {
-  g.PlayMode = 0;
+  g.PlayMode = PlayMode::OnePlayer;
   g.StageNo = 4;
   g.Lives = lives;
   g.Score = 2350;
@@ -55,7 +55,7 @@ TEST(GameOverWait, EnterWithoutLivesLeavesForTheTitle) {
 TEST(GameOverWait, EnterWithLivesReplaysTheStage) {
   TestGame t;
   EnterGameOverWait(*t, 3);
-  t->PlayMode = 1;
+  t->PlayMode = PlayMode::TwoPlayer;
   t->StageNo = 1;
   Dispatch(*t, Event::KeyDown(vk::Enter));
   Timer2Timer(*t);
@@ -63,7 +63,7 @@ TEST(GameOverWait, EnterWithLivesReplaysTheStage) {
   EXPECT_TRUE(t->Timer1.Enabled);
   EXPECT_EQ(t->Lives, 3);
   EXPECT_EQ(t->ContinueCount, 0);
-  EXPECT_EQ(t->PlayMode, 1);
+  EXPECT_EQ(t->PlayMode, PlayMode::TwoPlayer);
 }
 
 TEST(GameOverWait, CContinuesWithAFreshScoreAndThreeLives) {
@@ -77,7 +77,7 @@ TEST(GameOverWait, CContinuesWithAFreshScoreAndThreeLives) {
   EXPECT_EQ(t->Lives, 3);
   EXPECT_EQ(t->ContinueCount, 1);
   EXPECT_EQ(t->StageNo, 4);
-  EXPECT_EQ(t->PlayMode, 0);
+  EXPECT_EQ(t->PlayMode, PlayMode::OnePlayer);
   EXPECT_EQ(t->StageMemo.front(), "STAGE 4");
   EXPECT_FALSE(t->TitleTimer.Enabled);
   ExpectOverTuneStoppedAndClosed(t.music);
@@ -100,7 +100,7 @@ TEST(GameOverWait, EnterAndCTogetherContinueOnly) {
 TEST(GameOverWait, TwoPlayerMatchEndingWithCHeldStartsANewMatch) {
   TestGame t;
   Game& g = *t;
-  g.PlayMode = 1;
+  g.PlayMode = PlayMode::TwoPlayer;
   g.StageNo = 1;
   g.Lives = 0;
   g.Score = 0;
@@ -115,5 +115,5 @@ TEST(GameOverWait, TwoPlayerMatchEndingWithCHeldStartsANewMatch) {
   EXPECT_TRUE(g.Timer1.Enabled);
   EXPECT_EQ(g.ContinueCount, 1);
   EXPECT_EQ(g.Lives, 3);
-  EXPECT_EQ(g.PlayMode, 1);
+  EXPECT_EQ(g.PlayMode, PlayMode::TwoPlayer);
 }

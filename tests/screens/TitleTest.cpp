@@ -91,7 +91,7 @@ class TitleTest : public ::testing::Test {
 TEST_F(TitleTest, ShowTitleStopsThePlayTimersAndStartsTheTitle) {
   g.Timer1.SetEnabled(true);
   g.Timer2.SetEnabled(true);
-  g.PlayMode = 1;
+  g.PlayMode = PlayMode::TwoPlayer;
   g.Paused = 1;
   g.EndingTick = 77;
   g.TitleCount = 140;
@@ -100,7 +100,7 @@ TEST_F(TitleTest, ShowTitleStopsThePlayTimersAndStartsTheTitle) {
   EXPECT_FALSE(g.Timer1.Enabled);
   EXPECT_FALSE(g.Timer2.Enabled);
   EXPECT_TRUE(g.TitleTimer.Enabled);
-  EXPECT_EQ(g.PlayMode, 0);
+  EXPECT_EQ(g.PlayMode, PlayMode::OnePlayer);
   EXPECT_EQ(g.Paused, 0);
   EXPECT_EQ(g.EndingTick, 0);
   EXPECT_EQ(g.TitleCount, 0);
@@ -227,7 +227,7 @@ TEST_F(TitleTest, EnterStartsAOnePlayerGameAtThePracticeStage) {
   TitleTimerTimer(g);
   EXPECT_FALSE(g.TitleTimer.Enabled);
   EXPECT_TRUE(g.Timer1.Enabled);
-  EXPECT_EQ(g.PlayMode, 0);
+  EXPECT_EQ(g.PlayMode, PlayMode::OnePlayer);
   EXPECT_EQ(g.ContinueCount, 0);
   EXPECT_EQ(g.Score, 0);
   EXPECT_EQ(g.Lives, 3);
@@ -248,7 +248,7 @@ TEST_F(TitleTest, SpaceStartsATwoPlayerGameKeepingScoreAndContinues) {
   TitleTimerTimer(g);
   EXPECT_FALSE(g.TitleTimer.Enabled);
   EXPECT_TRUE(g.Timer1.Enabled);
-  EXPECT_EQ(g.PlayMode, 1);
+  EXPECT_EQ(g.PlayMode, PlayMode::TwoPlayer);
   EXPECT_EQ(g.Lives, 0);
   EXPECT_EQ(g.StageNo, 1);
   EXPECT_EQ(g.Score, 700);
@@ -262,7 +262,7 @@ TEST_F(TitleTest, EnterAndSpaceInOneTickEndInATwoPlayerGameFromZero) {
   g.KeyEnter = 1;
   g.KeySpace = 1;
   TitleTimerTimer(g);
-  EXPECT_EQ(g.PlayMode, 1);
+  EXPECT_EQ(g.PlayMode, PlayMode::TwoPlayer);
   EXPECT_EQ(g.Lives, 0);
   EXPECT_EQ(g.StageNo, 1);
   EXPECT_EQ(g.Score, 0);

@@ -174,7 +174,7 @@ TEST_F(Dialogs, MenuItemsAndSlidersInAReplayFileActAsWhenChosen) {
   FramesIn("menu pause\nmenu restart\n", 0);
   EXPECT_EQ(f->Paused, 0);
   EXPECT_EQ(f->Lives, -3);
-  EXPECT_EQ(f->PlayerState, 1);
+  EXPECT_EQ(f->PlayerState, kMissDrop);
 }
 
 TEST_F(Dialogs, ARestartChosenWithOneLifeLeftEndsTheGameAfterTheFall) {

@@ -49,16 +49,18 @@ void CheckTimers(const Game& g, Checker& c) {
   c.Expect(g.ClearTimer.Interval == 50, Named("ClearTimer.Interval", g.ClearTimer.Interval));
   c.Expect(g.EndingTimer.Interval == 50, Named("EndingTimer.Interval", g.EndingTimer.Interval));
   c.Expect(g.Timer1.Interval >= 0, Named("Timer1.Interval", g.Timer1.Interval));
-  c.Expect(Between(g.PlayMode, 0, 1), Named("PlayMode", g.PlayMode));
-  c.Expect(!g.ClearTimer.Enabled || g.PlayMode == 0, "ClearTimer runs in a two-player game");
-  c.Expect(!g.EndingTimer.Enabled || g.PlayMode == 0, "EndingTimer runs in a two-player game");
+  c.Expect(g.PlayMode == PlayMode::OnePlayer || g.PlayMode == PlayMode::TwoPlayer,
+           Named("PlayMode", PlayModeCode(g.PlayMode)));
+  c.Expect(!g.ClearTimer.Enabled || g.PlayMode == PlayMode::OnePlayer, "ClearTimer runs in a two-player game");
+  c.Expect(!g.EndingTimer.Enabled || g.PlayMode == PlayMode::OnePlayer, "EndingTimer runs in a two-player game");
   c.Expect(Between(g.Paused, 0, 1), Named("Paused", g.Paused));
   c.Expect(!g.Paused || g.Timer1.Enabled, "paused while no frame timer runs");
 }
 
 void CheckProgress(const Game& g, Checker& c) {
   c.Expect(Between(g.StageNo, 0, 11), Named("StageNo", g.StageNo));
-  c.Expect(!g.Timer1.Enabled || g.PlayMode == 1 || Between(g.StageNo, 1, 10), Named("StageNo in play", g.StageNo));
+  c.Expect(!g.Timer1.Enabled || g.PlayMode == PlayMode::TwoPlayer || Between(g.StageNo, 1, 10),
+           Named("StageNo in play", g.StageNo));
   c.Expect(g.Score >= 0, Named("Score", g.Score));
   c.Expect(g.HiScore >= 0, Named("HiScore", g.HiScore));
   c.Expect(g.ContinueCount >= 0, Named("ContinueCount", g.ContinueCount));
@@ -67,11 +69,11 @@ void CheckProgress(const Game& g, Checker& c) {
 
 void CheckCounts(const Game& g, Checker& c) {
   c.Expect(Between(g.ItemCount, 0, kItemLimit), Named("ItemCount", g.ItemCount));
-  c.Expect(Between(g.ItemsLeft, -1, g.ItemCount), Named("ItemsLeft", g.ItemsLeft));
+  c.Expect(Between(g.ItemsLeft, kClearJumpLaunched, g.ItemCount), Named("ItemsLeft", g.ItemsLeft));
   // The clear tally counts RevealCount on below 0 to time its last steps;
   // the count stays there until the next stage starts.
   c.Expect(Between(g.RevealCount, kTallyEnd, kRevealSlots), Named("RevealCount", g.RevealCount));
-  const bool soloInPlay = g.Timer1.Enabled && g.PlayMode == 0;
+  const bool soloInPlay = g.Timer1.Enabled && g.PlayMode == PlayMode::OnePlayer;
   c.Expect(!soloInPlay || g.RevealCount >= 0, Named("RevealCount in play", g.RevealCount));
   c.Expect(Between(g.EnemyCount, 0, kEnemySlots - 1), Named("EnemyCount", g.EnemyCount));
   c.Expect(Between(g.LiftCount, 0, kLiftSlots), Named("LiftCount", g.LiftCount));
@@ -80,9 +82,11 @@ void CheckCounts(const Game& g, Checker& c) {
   }
 }
 
-bool KnownTile(int code) {
-  switch (code) {
-    case 0: case 1: case 2: case 3: case 10: case 11: case 12: case 21: case 22: case 31: case 33:
+bool KnownTile(Tile tile) {
+  switch (tile) {
+    case Tile::Empty: case Tile::Wall: case Tile::Ladder: case Tile::Spikes: case Tile::Item:
+    case Tile::RisingSlope: case Tile::FallingSlope: case Tile::RisingFork: case Tile::FallingFork:
+    case Tile::ShaftTop: case Tile::ShaftBottom:
       return true;
     default:
       return false;
@@ -94,7 +98,7 @@ void CheckGrid(const Game& g, Checker& c) {
     for (int y = 0; y < kGridSize; ++y) {
       if (!KnownTile(g.MapData[x][y])) {
         c.Expect(false, "MapData[" + std::to_string(x) + "][" + std::to_string(y) +
-                            "] = " + std::to_string(g.MapData[x][y]));
+                            "] = " + std::to_string(TileCode(g.MapData[x][y])));
         break;
       }
     }
@@ -103,14 +107,14 @@ void CheckGrid(const Game& g, Checker& c) {
 
 // Only what moves on the field in play is held to the field.
 void CheckPositions(const Game& g, Checker& c) {
-  const bool soloInPlay = g.Timer1.Enabled && g.PlayMode == 0;
-  if (soloInPlay && g.PlayerState == 0) {
+  const bool soloInPlay = g.Timer1.Enabled && g.PlayMode == PlayMode::OnePlayer;
+  if (soloInPlay && g.PlayerState == kInPlay) {
     c.Expect(Between(g.PlayerX, 0, kRightmostX), Named("PlayerX", g.PlayerX));
     c.Expect(Between(g.PlayerY, kHighestY, kLowestY), Named("PlayerY", g.PlayerY));
   }
-  if (g.Timer1.Enabled && g.PlayMode == 1) {
+  if (g.Timer1.Enabled && g.PlayMode == PlayMode::TwoPlayer) {
     for (int i = 0; i < 2; ++i) {
-      if (g.DuoState[i] != 0) continue;
+      if (g.DuoState[i] != kInPlay) continue;
       c.Expect(Between(g.DuoX[i], 0, kRightmostX), Named("DuoX", i, g.DuoX[i]));
       c.Expect(Between(g.DuoY[i], kHighestY, kLowestY), Named("DuoY", i, g.DuoY[i]));
     }
@@ -118,7 +122,7 @@ void CheckPositions(const Game& g, Checker& c) {
   if (!soloInPlay) return;
   for (int i = 0; i < g.EnemyCount; ++i) {
     if (g.EnemyY[i] > kGoneBelow) continue;
-    const int slack = g.EnemyKind[i] == 2 ? 4 : 0;  // a bouncer wedged in a gap jitters by a step
+    const int slack = g.EnemyKind[i] == EnemyKind::Bouncer ? 4 : 0;  // a bouncer wedged in a gap jitters by a step
     c.Expect(Between(g.EnemyX[i], -slack, kRightmostX + slack), Named("EnemyX", i, g.EnemyX[i]));
   }
   for (int i = 0; i < g.LiftCount; ++i) {

@@ -144,8 +144,8 @@ int main(int argc, char** argv) {
             << " after the first fifth, " << Kib(heap.ResidentEnd) << " at the end\n";
   if (!broken.empty()) {
     const Game& g = *program->g;
-    std::cout << "FAIL at frame " << frame << ": " << broken << " (PlayMode " << g.PlayMode << ", StageNo "
-              << g.StageNo << ", PlayerState " << g.PlayerState << ")\n";
+    std::cout << "FAIL at frame " << frame << ": " << broken << " (PlayMode " << PlayModeCode(g.PlayMode)
+              << ", StageNo " << g.StageNo << ", PlayerState " << g.PlayerState << ")\n";
     return 1;
   }
   if (frame >= kCoverageFrames) {

@@ -37,7 +37,9 @@ void SoakPlayer::UseMenusAndDialogs(Game& g) {
 }
 
 void SoakPlayer::HelpToAClear(Game& g) {
-  if (!g.Timer1.Enabled || g.PlayMode != 0 || g.Paused || g.PlayerState != 0 || g.ItemsLeft <= 0) return;
+  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::OnePlayer || g.Paused || g.PlayerState != kInPlay ||
+      g.ItemsLeft <= 0)
+    return;
   for (i32 i = 0; i < g.ItemCount; ++i) g.ItemPhase[i] = -1;
   g.ItemX[0] = g.PlayerX;
   g.ItemY[0] = g.PlayerY;
@@ -47,7 +49,7 @@ void SoakPlayer::HelpToAClear(Game& g) {
 
 void SoakPlayer::HelpToADuoWin(Game& g) {
   const int j = Below(2);
-  if (!g.Timer1.Enabled || g.PlayMode != 1 || g.Paused || g.DuoState[j] != 0) return;
+  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::TwoPlayer || g.Paused || g.DuoState[j] != kInPlay) return;
   // Item groups: 1 or 2 once that player touched it; touched by both, gone.
   const i32 mine = j + 1;
   i32 last = -1;
@@ -69,7 +71,7 @@ void SoakPlayer::HelpToADuoWin(Game& g) {
 void SoakPlayer::Act(Game& g) {
   if (OneIn(4)) PressOrRelease(g);
   UseMenusAndDialogs(g);
-  if (onTitle_ && g.Timer1.Enabled && g.PlayMode == 0) nextStage_ = nextStage_ % 10 + 1;
+  if (onTitle_ && g.Timer1.Enabled && g.PlayMode == PlayMode::OnePlayer) nextStage_ = nextStage_ % 10 + 1;
   if (g.TitleTimer.Enabled) g.PracticeStage = nextStage_;
   onTitle_ = g.TitleTimer.Enabled;
   if (g.Timer2.Enabled && OneIn(12)) Dispatch(g, Event::KeyDown(vk::Enter));

@@ -6,8 +6,8 @@ SoakProgress::Phase SoakProgress::PhaseOf(const Game& g) {
   if (g.TitleTimer.Enabled) return Phase::Title;
   if (g.ClearTimer.Enabled) return Phase::Clear;
   if (g.EndingTimer.Enabled) return Phase::Ending;
-  if (g.Timer1.Enabled) return g.PlayMode == 1 ? Phase::DuoPlay : Phase::SoloPlay;
-  if (g.Timer2.Enabled) return g.PlayMode == 1 ? Phase::DuoResult : Phase::GameOverWait;
+  if (g.Timer1.Enabled) return g.PlayMode == PlayMode::TwoPlayer ? Phase::DuoPlay : Phase::SoloPlay;
+  if (g.Timer2.Enabled) return g.PlayMode == PlayMode::TwoPlayer ? Phase::DuoResult : Phase::GameOverWait;
   return Phase::None;
 }
 

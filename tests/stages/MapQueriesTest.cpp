@@ -11,49 +11,49 @@ class MapQueries : public testing::Test {
  protected:
   std::unique_ptr<Game> game = std::make_unique<Game>();
   Game& g = *game;
-  void Put(i32 c, i32 r, i32 code) { g.MapData[c][r] = code; }
+  void Put(i32 c, i32 r, Tile tile) { g.MapData[c][r] = tile; }
 };
 
 TEST_F(MapQueries, CellOutsideTheGridReadsEmpty) {
-  Put(0, 0, 1);
-  Put(40, 40, 1);
-  EXPECT_EQ(Cell(g, 0, 0), 1);
-  EXPECT_EQ(Cell(g, 40, 40), 1);
-  EXPECT_EQ(Cell(g, -1, 0), 0);
-  EXPECT_EQ(Cell(g, 0, -1), 0);
-  EXPECT_EQ(Cell(g, 41, 0), 0);
-  EXPECT_EQ(Cell(g, 0, 41), 0);
+  Put(0, 0, Tile::Wall);
+  Put(40, 40, Tile::Wall);
+  EXPECT_EQ(Cell(g, 0, 0), Tile::Wall);
+  EXPECT_EQ(Cell(g, 40, 40), Tile::Wall);
+  EXPECT_EQ(Cell(g, -1, 0), Tile::Empty);
+  EXPECT_EQ(Cell(g, 0, -1), Tile::Empty);
+  EXPECT_EQ(Cell(g, 41, 0), Tile::Empty);
+  EXPECT_EQ(Cell(g, 0, 41), Tile::Empty);
 }
 
 TEST_F(MapQueries, SpikesAreLookedForUnderTheFeetOfAnAlignedBox) {
-  Put(2, 4, 3);
+  Put(2, 4, Tile::Spikes);
   EXPECT_EQ(IsOnSpikes(g, 48, 96), 0);
-  Put(2, 5, 3);
+  Put(2, 5, Tile::Spikes);
   EXPECT_EQ(IsOnSpikes(g, 48, 96), 1);
   EXPECT_EQ(IsOnSpikes(g, 59, 96), 1);  // centre still in column 2
   EXPECT_EQ(IsOnSpikes(g, 60, 96), 0);  // centre now in column 3
 }
 
 TEST_F(MapQueries, HitsWallXTestsTheLeadingColumn) {
-  Put(3, 4, 1);
+  Put(3, 4, Tile::Wall);
   EXPECT_EQ(HitsWallX(g, 50, 96, 1), 1);
   EXPECT_EQ(HitsWallX(g, 50, 96, 0), 0);
   EXPECT_EQ(HitsWallX(g, 50, 96, -1), 0);
-  Put(2, 5, 1);
+  Put(2, 5, Tile::Wall);
   EXPECT_EQ(HitsWallX(g, 50, 96, -4), 0);  // aligned row: only row 4 counts
   EXPECT_EQ(HitsWallX(g, 50, 100, -4), 1); // bottom edge reaches row 5
 }
 
 TEST_F(MapQueries, OnlyCode1IsAWall) {
-  for (i32 code : {2, 3, 10, 11, 31, 33}) {
-    Put(3, 4, code);
-    EXPECT_EQ(HitsWallX(g, 50, 96, 1), 0) << code;
-    EXPECT_EQ(HitsWallY(g, 72, 72, 1), 0) << code;
+  for (Tile tile : {Tile::Ladder, Tile::Spikes, Tile::Item, Tile::RisingSlope, Tile::ShaftTop, Tile::ShaftBottom}) {
+    Put(3, 4, tile);
+    EXPECT_EQ(HitsWallX(g, 50, 96, 1), 0) << TileCode(tile);
+    EXPECT_EQ(HitsWallY(g, 72, 72, 1), 0) << TileCode(tile);
   }
 }
 
 TEST_F(MapQueries, HitsWallYTestsTheLeadingRowUnderBothEdges) {
-  Put(3, 5, 1);
+  Put(3, 5, Tile::Wall);
   EXPECT_EQ(HitsWallY(g, 50, 100, 1), 1);   // bottom row 5, right column 3
   EXPECT_EQ(HitsWallY(g, 50, 100, -1), 0);  // top row 4
   EXPECT_EQ(HitsWallY(g, 48, 100, 1), 0);   // aligned: column 2 only
@@ -61,72 +61,72 @@ TEST_F(MapQueries, HitsWallYTestsTheLeadingRowUnderBothEdges) {
 
 TEST_F(MapQueries, IsOpenXNeedsBothCellsEmpty) {
   EXPECT_EQ(IsOpenX(g, 50, 100, 1), 1);
-  Put(3, 5, 3);
+  Put(3, 5, Tile::Spikes);
   EXPECT_EQ(IsOpenX(g, 50, 100, 1), 0);  // spikes are not open
   EXPECT_EQ(IsOpenX(g, 50, 100, -1), 1);
-  Put(2, 4, 10);
+  Put(2, 4, Tile::Item);
   EXPECT_EQ(IsOpenX(g, 50, 100, -1), 0);  // an item cell is occupied
 }
 
 TEST_F(MapQueries, LadderBelowCountsOnlyWhenGoingDownFromARowBoundary) {
-  Put(2, 5, 2);
+  Put(2, 5, Tile::Ladder);
   EXPECT_EQ(IsLadder(g, 48, 96, 1), 1);
   EXPECT_EQ(IsLadder(g, 48, 96, 0), 0);
   EXPECT_EQ(IsLadder(g, 48, 96, -1), 0);
-  Put(2, 4, 2);
+  Put(2, 4, Tile::Ladder);
   EXPECT_EQ(IsLadder(g, 48, 96, -1), 1);
 }
 
 TEST_F(MapQueries, LadderIsFoundUnderTheCentreColumn) {
-  Put(3, 4, 2);
+  Put(3, 4, Tile::Ladder);
   EXPECT_EQ(IsLadder(g, 59, 96, 0), 0);
   EXPECT_EQ(IsLadder(g, 60, 96, 0), 1);
 }
 
 TEST_F(MapQueries, SlopeAtLaterRulesOverrideEarlierOnes) {
-  Put(3, 4, 11);
+  Put(3, 4, Tile::RisingSlope);
   EXPECT_EQ(SlopeAt(g, 60, 96), 104);
-  Put(2, 4, 22);
+  Put(2, 4, Tile::FallingFork);
   EXPECT_EQ(SlopeAt(g, 60, 96), -204);
-  Put(2, 4, 12);
+  Put(2, 4, Tile::FallingSlope);
   EXPECT_EQ(SlopeAt(g, 60, 96), 204);
-  Put(2, 4, 0);
-  Put(3, 4, 21);
+  Put(2, 4, Tile::Empty);
+  Put(3, 4, Tile::RisingFork);
   EXPECT_EQ(SlopeAt(g, 60, 96), -104);
-  Put(3, 4, 0);
+  Put(3, 4, Tile::Empty);
   EXPECT_EQ(SlopeAt(g, 60, 96), 0);
 }
 
 TEST_F(MapQueries, MustFallOverEmptyCellsOnly) {
   EXPECT_EQ(MustFall(g, 48, 96), 1);
-  Put(2, 5, 1);
+  Put(2, 5, Tile::Wall);
   EXPECT_EQ(MustFall(g, 48, 96), 0);
-  Put(2, 5, 10);  // an item left in the grid carries like a floor
+  Put(2, 5, Tile::Item);  // an item left in the grid carries like a floor
   EXPECT_EQ(MustFall(g, 48, 96), 0);
-  Put(2, 5, 0);
-  Put(3, 5, 3);
+  Put(2, 5, Tile::Empty);
+  Put(3, 5, Tile::Spikes);
   EXPECT_EQ(MustFall(g, 50, 96), 0);  // half over spikes
 }
 
 TEST_F(MapQueries, MustFallOntoARisingRampBelow) {
-  Put(3, 5, 11);
+  Put(3, 5, Tile::RisingSlope);
   EXPECT_EQ(MustFall(g, 60, 96), 1);  // left cell empty, ramp surface below
-  Put(2, 5, 1);
+  Put(2, 5, Tile::Wall);
   EXPECT_EQ(MustFall(g, 60, 96), 0);  // solid ground under the left edge
 }
 
 TEST_F(MapQueries, MustFallAlongAFallingRamp) {
-  Put(2, 5, 12);
+  Put(2, 5, Tile::FallingSlope);
   EXPECT_EQ(MustFall(g, 60, 96), 1);  // nothing under the right edge
-  Put(3, 5, 1);
+  Put(3, 5, Tile::Wall);
   EXPECT_EQ(MustFall(g, 60, 96), 0);
-  Put(3, 5, 22);
+  Put(3, 5, Tile::FallingFork);
   EXPECT_EQ(MustFall(g, 60, 96), 1);
 }
 
 TEST_F(MapQueries, BelowTheGridEverythingIsEmpty) {
   for (i32 c = 0; c < kGridSize; ++c)
-    for (i32 r = 0; r < kGridSize; ++r) Put(c, r, 1);
+    for (i32 r = 0; r < kGridSize; ++r) Put(c, r, Tile::Wall);
   const i32 below = 24 * kGridSize + 100;
   EXPECT_EQ(MustFall(g, 48, below), 1);
   EXPECT_EQ(HitsWallY(g, 48, below, 1), 0);
@@ -143,24 +143,24 @@ TEST_F(MapQueries, BelowTheGridEverythingIsEmpty) {
 
 TEST_F(MapQueries, BounceCheckCornerHitReversesBoth) {
   // Box at (50, 100): columns 2..3, rows 4..5, heading right and down.
-  Put(3, 4, 1);  // one wall in the leading column
+  Put(3, 4, Tile::Wall);  // one wall in the leading column
   EXPECT_EQ(BounceCheck(g, 50, 100, 1, 1), 0);
-  Put(2, 5, 1);  // one wall in the leading row as well
+  Put(2, 5, Tile::Wall);  // one wall in the leading row as well
   EXPECT_EQ(BounceCheck(g, 50, 100, 1, 1), 3);
 }
 
 TEST_F(MapQueries, BounceCheckFullSides) {
-  Put(3, 4, 1);
-  Put(3, 5, 1);
+  Put(3, 4, Tile::Wall);
+  Put(3, 5, Tile::Wall);
   EXPECT_EQ(BounceCheck(g, 50, 100, 1, 1), 2);   // leading row 5: one wall only
   EXPECT_EQ(BounceCheck(g, 50, 100, 1, -1), 2);  // leading row 4: one wall only
-  Put(2, 5, 1);
+  Put(2, 5, Tile::Wall);
   EXPECT_EQ(BounceCheck(g, 50, 100, 1, 1), 3);   // both sides full
-  Put(2, 5, 0);
-  Put(3, 4, 0);
-  Put(3, 5, 0);
-  Put(2, 5, 1);
-  Put(3, 5, 1);
+  Put(2, 5, Tile::Empty);
+  Put(3, 4, Tile::Empty);
+  Put(3, 5, Tile::Empty);
+  Put(2, 5, Tile::Wall);
+  Put(3, 5, Tile::Wall);
   EXPECT_EQ(BounceCheck(g, 50, 100, -1, 1), 1);  // column 2: one wall; row 5: both
 }
 

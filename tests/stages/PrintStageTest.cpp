@@ -96,18 +96,20 @@ TEST(PrintStage, RejectsSeedsOutsideTheGeneratorState) {
 }
 
 TEST(MapNotation, SymbolsForEveryCode) {
-  const std::pair<i32, char> table[] = {{0, '.'}, {1, '#'}, {2, 'H'}, {3, '^'}, {10, '*'},
-                                        {11, '/'}, {12, '\\'}, {21, 'f'}, {22, 'g'}, {31, 'T'},
-                                        {33, 'B'}, {32, '?'}, {9, '?'}, {-1, '?'}};
-  for (const auto& [code, symbol] : table) EXPECT_EQ(TileSymbol(code), symbol) << code;
+  const std::pair<Tile, char> table[] = {
+      {Tile::Empty, '.'},       {Tile::Wall, '#'},        {Tile::Ladder, 'H'},       {Tile::Spikes, '^'},
+      {Tile::Item, '*'},        {Tile::RisingSlope, '/'}, {Tile::FallingSlope, '\\'}, {Tile::RisingFork, 'f'},
+      {Tile::FallingFork, 'g'}, {Tile::ShaftTop, 'T'},    {Tile::ShaftBottom, 'B'},  {Tile::RoomCorner, '?'},
+      {Tile::DeadEnd, '?'},     {static_cast<Tile>(32), '?'}, {static_cast<Tile>(-1), '?'}};  // codes no tile has
+  for (const auto& [tile, symbol] : table) EXPECT_EQ(TileSymbol(tile), symbol) << TileCode(tile);
 }
 
 TEST(MapNotation, RowsAreTopFirstAndColumnsLeftFirst) {
   auto g = std::make_unique<Game>();
-  g->MapData[22][0] = 1;
-  g->MapData[0][19] = 2;
-  g->MapData[0][20] = 1;   // row 20 is not printed
-  g->MapData[23][5] = 1;   // nor column 23
+  g->MapData[22][0] = Tile::Wall;
+  g->MapData[0][19] = Tile::Ladder;
+  g->MapData[0][20] = Tile::Wall;   // row 20 is not printed
+  g->MapData[23][5] = Tile::Wall;   // nor column 23
   const std::string rows = MapRows(*g);
   EXPECT_EQ(LineCount(rows), 20);
   EXPECT_EQ(Line(rows, 0), "......................#");

@@ -13,16 +13,16 @@ constexpr int kSeedsPerBuilder = 1000;
 // Spread-out generator states for property runs.
 inline std::uint32_t SeedNo(int k) { return 0x9E3779B9u * static_cast<std::uint32_t>(k) + 12345u; }
 
-inline int CountCells(const Game& g, i32 code) {
+inline int CountCells(const Game& g, Tile tile) {
   int n = 0;
   for (int c = 0; c <= 22; ++c)
-    for (int r = 0; r <= 19; ++r) n += g.MapData[c][r] == code;
+    for (int r = 0; r <= 19; ++r) n += g.MapData[c][r] == tile;
   return n;
 }
 
-inline bool RowIs(const Game& g, int row, i32 code) {
+inline bool RowIs(const Game& g, int row, Tile tile) {
   for (int c = 0; c <= 22; ++c)
-    if (g.MapData[c][row] != code) return false;
+    if (g.MapData[c][row] != tile) return false;
   return true;
 }
 

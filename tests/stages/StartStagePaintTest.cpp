@@ -17,9 +17,9 @@ Pixel CellColor(const Surface& s, int column, int row) { return s.At(24 * column
 
 TEST(ItemPass, ListsItemsColumnByColumnUpperFirstWithRandomPhases) {
   PlayFixture f;
-  f->MapData[1][5] = 10;
-  f->MapData[1][2] = 10;
-  f->MapData[0][10] = 10;
+  f->MapData[1][5] = Tile::Item;
+  f->MapData[1][2] = Tile::Item;
+  f->MapData[0][10] = Tile::Item;
   const std::vector<i32> phases = f.NextDraws({2, 2, 2});
   ListItemsAndPaint(*f);
   ASSERT_EQ(f->ItemCount, 3);
@@ -30,29 +30,30 @@ TEST(ItemPass, ListsItemsColumnByColumnUpperFirstWithRandomPhases) {
     EXPECT_EQ(f->ItemY[k], ys[k]);
     EXPECT_EQ(f->ItemPhase[k], 4 * phases[k]);
   }
-  EXPECT_EQ(f->MapData[1][5], 0);
-  EXPECT_EQ(f->MapData[1][2], 0);
-  EXPECT_EQ(f->MapData[0][10], 0);
+  EXPECT_EQ(f->MapData[1][5], Tile::Empty);
+  EXPECT_EQ(f->MapData[1][2], Tile::Empty);
+  EXPECT_EQ(f->MapData[0][10], Tile::Empty);
 }
 
 TEST(ItemPass, CountsAtMost99ItemsAndClearsEveryItemCell) {
   PlayFixture f;
   for (int c = 0; c <= 22; ++c)
-    for (int r = 0; r < 5; ++r) f->MapData[c][r] = 10;  // 115 item cells
+    for (int r = 0; r < 5; ++r) f->MapData[c][r] = Tile::Item;  // 115 item cells
   ListItemsAndPaint(*f);
   EXPECT_EQ(f->ItemCount, 99);
   EXPECT_EQ(f->ItemX[99], 22 * 24);  // the last item cell overwrote the spare slot
   EXPECT_EQ(f->ItemY[99], 4 * 24);
   EXPECT_EQ(f->ItemX[100], 0);
   for (int c = 0; c <= 22; ++c)
-    for (int r = 0; r < 5; ++r) EXPECT_EQ(f->MapData[c][r], 0);
+    for (int r = 0; r < 5; ++r) EXPECT_EQ(f->MapData[c][r], Tile::Empty);
 }
 
 TEST(Painting, OnePlayerHasTheWholeStageHiddenAndOnlyTheSpikesInSight) {
   PlayFixture f;
   f.Draw(0, {"#H^*/\\fgTB."});
-  f->MapData[11][0] = 5;
-  f->MapData[3][20] = 1;
+  constexpr Tile kNoSuchTile = static_cast<Tile>(5);  // a code no tile has
+  f->MapData[11][0] = kNoSuchTile;
+  f->MapData[3][20] = Tile::Wall;
   f.text.Lines.clear();
   ListItemsAndPaint(*f);
   const Pixel hidden[] = {Solo(32, 0),    Solo(0, 0),     Solo(160, 160), kBlack,
@@ -67,7 +68,7 @@ TEST(Painting, OnePlayerHasTheWholeStageHiddenAndOnlyTheSpikesInSight) {
 
 TEST(Painting, TwoPlayersGetABlueAndARedStageAndABlackView) {
   PlayFixture f;
-  f->PlayMode = 1;
+  f->PlayMode = PlayMode::TwoPlayer;
   f.Draw(0, {"#H^*/\\T"});
   f->SightImage.FillWhole(Rgb(1, 2, 3));
   ListItemsAndPaint(*f);
@@ -83,7 +84,7 @@ TEST(Painting, TwoPlayersGetABlueAndARedStageAndABlackView) {
 
 TEST(Painting, TheTwoPlayerFirstViewIsACheckerboardOfFiveCellSquares) {
   PlayFixture f;
-  f->PlayMode = 1;
+  f->PlayMode = PlayMode::TwoPlayer;
   f->BG1Image.FillWhole(Rgb(0, 0, 60));
   f->BG2Image.FillWhole(Rgb(35, 0, 0));
   PaintDuoCheckerboard(*f);

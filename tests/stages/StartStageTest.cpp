@@ -56,7 +56,7 @@ TEST_F(StageStart, ShowsTheBlackViewWithOnlyTheSpikes) {
 }
 
 TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
-  f->PlayerState = -200;
+  f->PlayerState = kWaitingShown;
   f->OnLift = 1;
   f->Jumping = 1;
   f->MissFlag = 1;
@@ -64,7 +64,7 @@ TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
   f->Revealed[3][19] = 1;
   f->DuoState[1] = 5;
   Start(2);
-  EXPECT_EQ(f->PlayerState, 0);
+  EXPECT_EQ(f->PlayerState, kInPlay);
   EXPECT_EQ(f->OnLift, 0);
   EXPECT_EQ(f->Jumping, 0);
   EXPECT_EQ(f->MissFlag, 0);
@@ -76,12 +76,12 @@ TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
   EXPECT_EQ(f->ItemsLeft, 8);
   EXPECT_EQ(f->DuoItemsLeft[0], 8);
   EXPECT_EQ(f->DuoItemsLeft[1], 8);
-  EXPECT_EQ(f->DuoState[1], 0);
+  EXPECT_EQ(f->DuoState[1], kInPlay);
   EXPECT_EQ(f->DuoX[0], 72);
   EXPECT_EQ(f->DuoX[1], 456);
   EXPECT_EQ(f->DuoY[1], 432);
   for (int c = 0; c <= 22; ++c)
-    for (int r = 0; r <= 20; ++r) EXPECT_NE(f->MapData[c][r], 10);
+    for (int r = 0; r <= 20; ++r) EXPECT_NE(f->MapData[c][r], Tile::Item);
 }
 
 TEST_F(StageStart, DrawsTheLivesAndScoreDisplaysAndLeavesTheTimersAlone) {
@@ -97,8 +97,8 @@ TEST_F(StageStart, DrawsTheLivesAndScoreDisplaysAndLeavesTheTimersAlone) {
 }
 
 TEST_F(StageStart, StartsFromAClearedGridWithEveryEnemyOnTheGround) {
-  f->MapData[30][30] = 5;
-  f->MapData[22][20] = 1;
+  f->MapData[30][30] = Tile::RoomCorner;
+  f->MapData[22][20] = Tile::Wall;
   for (int i = 0; i < kEnemySlots; ++i) {
     f->EnemyJumping[i] = 1;
     f->EnemyJumpTick[i] = 9;
@@ -107,8 +107,8 @@ TEST_F(StageStart, StartsFromAClearedGridWithEveryEnemyOnTheGround) {
     f->EnemyJumpY[i] = 8;
   }
   Start(2);
-  EXPECT_EQ(f->MapData[30][30], 0);
-  EXPECT_EQ(f->MapData[22][20], 0);
+  EXPECT_EQ(f->MapData[30][30], Tile::Empty);
+  EXPECT_EQ(f->MapData[22][20], Tile::Empty);
   for (int i = 0; i < kEnemySlots; ++i) {
     EXPECT_EQ(f->EnemyJumping[i] + f->EnemyJumpTick[i] + f->EnemyJumpDX[i], 0) << "enemy " << i;
     EXPECT_EQ(f->EnemyJumpX[i] + f->EnemyJumpY[i], 0) << "enemy " << i;
@@ -124,7 +124,7 @@ TEST_F(StageStart, TwiceOnTheSameStageBuildsANewLayout) {
 }
 
 TEST_F(StageStart, TheTwoPlayerGameShowsStageOneAndTheCheckerboard) {
-  f->PlayMode = 1;
+  f->PlayMode = PlayMode::TwoPlayer;
   f->Lives = 0;
   f->StageNo = 1;
   StartStage(*f);

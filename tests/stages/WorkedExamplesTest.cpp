@@ -275,10 +275,10 @@ Builder BuilderFor(const std::string& stage) {
   return kBuilders[std::stoi(stage) - 1];
 }
 
-int CountCells(const Game& g, i32 code) {
+int CountCells(const Game& g, Tile tile) {
   int n = 0;
   for (int c = 0; c <= 22; ++c)
-    for (int r = 0; r <= 19; ++r) n += g.MapData[c][r] == code;
+    for (int r = 0; r <= 19; ++r) n += g.MapData[c][r] == tile;
   return n;
 }
 
@@ -290,7 +290,7 @@ TEST_P(WorkedExample, ReproducesTheLayoutAndCounts) {
   g->RandomSeed = kExampleSeed;
   BuilderFor(e.Stage)(*g);
   EXPECT_EQ(MapRows(*g), e.Rows);
-  EXPECT_EQ(CountCells(*g, 10), e.Items);
+  EXPECT_EQ(CountCells(*g, Tile::Item), e.Items);
   EXPECT_EQ(g->EnemyCount, e.Enemies);
   EXPECT_EQ(g->LiftCount, e.Lifts);
 }
