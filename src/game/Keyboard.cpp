@@ -19,7 +19,7 @@ void RequestRestart(Game& g) {
   // Once the clear jump is under way the stage is won: nothing to restart.
   if (g.ItemsLeft == kClearJumpLaunched) return;
   g.Lives = -g.Lives;
-  g.PlayerState = kMissDrop;
+  g.Player.State = kMissDrop;
 }
 
 void SetFrameInterval(Game& g, int ms) {

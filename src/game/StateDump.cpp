@@ -17,11 +17,11 @@ void DumpProgress(const Game& g, std::ostream& out) {
   Line(out, "ContinueCount", g.ContinueCount);
   Line(out, "MissFlag", g.MissFlag);
   Line(out, "Paused", g.Paused);
-  Line(out, "PlayerX", g.PlayerX);
-  Line(out, "PlayerY", g.PlayerY);
-  Line(out, "PlayerState", g.PlayerState);
-  Line(out, "Jumping", g.Jumping);
-  Line(out, "OnLift", g.OnLift);
+  Line(out, "PlayerX", g.Player.X);
+  Line(out, "PlayerY", g.Player.Y);
+  Line(out, "PlayerState", g.Player.State);
+  Line(out, "Jumping", g.Player.Jumping);
+  Line(out, "OnLift", g.Player.OnLift);
   Line(out, "StartX", g.StartX);
   Line(out, "StartY", g.StartY);
   Line(out, "ItemCount", g.ItemCount);
@@ -36,9 +36,9 @@ void DumpProgress(const Game& g, std::ostream& out) {
 void DumpDuo(const Game& g, std::ostream& out) {
   for (int k = 0; k < 2; ++k) {
     const std::string n = std::to_string(k);
-    out << "DuoX" << n << ' ' << g.DuoX[k] << '\n';
-    out << "DuoY" << n << ' ' << g.DuoY[k] << '\n';
-    out << "DuoState" << n << ' ' << g.DuoState[k] << '\n';
+    out << "DuoX" << n << ' ' << g.Duo[k].X << '\n';
+    out << "DuoY" << n << ' ' << g.Duo[k].Y << '\n';
+    out << "DuoState" << n << ' ' << g.Duo[k].State << '\n';
     out << "DuoItemsLeft" << n << ' ' << g.DuoItemsLeft[k] << '\n';
   }
 }

@@ -1,22 +1,22 @@
 #include "play/CharacterMoves.h"
 
-bool FollowArc(Game& g, i32& x, i32& y, i32& tick, const ArcStart& start) {
-  tick += 1;
-  x = start.X + start.DX * tick;
-  g.PlayerDY = FollowArcHeight(y, ArcTarget(start.Y, tick));
+bool FollowArc(const Game& g, Character& c) {
+  c.JumpTick += 1;
+  c.X = c.JumpX + c.JumpDX * c.JumpTick;
+  c.DY = FollowArcHeight(c.Y, ArcTarget(c.JumpY, c.JumpTick));
   bool landed = false;
-  if (MustFall(g, x, y) == 0) {
-    y = CellStart(y);
+  if (MustFall(g, c.X, c.Y) == 0) {
+    c.Y = CellStart(c.Y);
     landed = true;
   }
-  if (start.DX != 0 && HitsWallX(g, x, y, start.DX) == 1) {
-    x = FlushAgainstWall(x, start.DX);
+  if (c.JumpDX != 0 && HitsWallX(g, c.X, c.Y, c.JumpDX) == 1) {
+    c.X = FlushAgainstWall(c.X, c.JumpDX);
     landed = true;
   }
-  if (HitsWallY(g, x, y, g.PlayerDY) == 1) {
-    y = FlushAgainstWall(y, g.PlayerDY);
+  if (HitsWallY(g, c.X, c.Y, c.DY) == 1) {
+    c.Y = FlushAgainstWall(c.Y, c.DY);
     landed = true;
   }
-  g.PlayerDY = 0;
+  c.DY = 0;
   return landed;
 }

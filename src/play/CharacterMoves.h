@@ -4,34 +4,29 @@
 #include "state/Game.h"
 #include "state/Geometry.h"
 
-// The moves the one-player character and both racers make alike. The
-// frame's steps are PlayerDX and PlayerDY in both modes.
+// The two moves under every character step: along an arc, and on the ground
+// or a ladder. The arc's shape is the one the walking enemies follow too.
 
-// Where a jump or fall began and its sideways step a frame.
-struct ArcStart {
-  i32 X, Y, DX;
-};
+// One frame along the character's arc; true when it met the ground, a wall
+// or a ceiling. DY is 0 afterwards.
+bool FollowArc(const Game& g, Character& c);
 
-// One frame along the arc, tick counting its frames; true when it met the
-// ground, a wall or a ceiling. PlayerDY is 0 afterwards.
-bool FollowArc(Game& g, i32& x, i32& y, i32& tick, const ArcStart& start);
-
-// Walking and climbing by PlayerDX and PlayerDY; the wall or ceiling bumped
-// into is handed to uncover(x, y).
+// Walking and climbing by DX and DY; the wall or ceiling bumped into is
+// handed to uncover(x, y).
 template <typename Uncover>
-void MoveOnGround(Game& g, i32& x, i32& y, Uncover uncover) {
-  x = Trunc4(x + g.PlayerDX);
-  y = Trunc4(y + g.PlayerDY);
-  if (g.PlayerDY != 0) x = NearestCellStart(x);
-  if (g.PlayerDX != 0 && HitsWallX(g, x, y, g.PlayerDX) == 1) {
-    x = FlushAgainstWall(x, g.PlayerDX);
-    uncover(x + kCell * Sign(g.PlayerDX), y);
+void MoveOnGround(const Game& g, Character& c, Uncover uncover) {
+  c.X = Trunc4(c.X + c.DX);
+  c.Y = Trunc4(c.Y + c.DY);
+  if (c.DY != 0) c.X = NearestCellStart(c.X);
+  if (c.DX != 0 && HitsWallX(g, c.X, c.Y, c.DX) == 1) {
+    c.X = FlushAgainstWall(c.X, c.DX);
+    uncover(c.X + kCell * Sign(c.DX), c.Y);
     // A wall in the character's own column (the floor under a ladder's foot)
     // pushes it a cell on; past the right edge no floor would hold it.
-    if (x > kMaxX) x = kMaxX;
+    if (c.X > kMaxX) c.X = kMaxX;
   }
-  if (g.PlayerDY != 0 && HitsWallY(g, x, y, g.PlayerDY) == 1) {
-    y = FlushAgainstWall(y, g.PlayerDY);
-    uncover(x, y + kCell * Sign(g.PlayerDY));
+  if (c.DY != 0 && HitsWallY(g, c.X, c.Y, c.DY) == 1) {
+    c.Y = FlushAgainstWall(c.Y, c.DY);
+    uncover(c.X, c.Y + kCell * Sign(c.DY));
   }
 }

@@ -11,19 +11,19 @@
 
 namespace {
 
-bool InPlay(const Game& g, int i) { return g.DuoState[i] == kInPlay; }
+bool InPlay(const Game& g, int i) { return g.Duo[i].State == kInPlay; }
 
 // The walking, jumping or climbing figure of a player in play.
 i32 FigureColumn(const Game& g, int i) {
-  const i32 x = g.DuoX[i];
-  const i32 y = g.DuoY[i];
+  const i32 x = g.Duo[i].X;
+  const i32 y = g.Duo[i].Y;
   i32 f = (x % 32) / 8;
   if (f == 3) f = 1;
-  i32 d = g.DuoDX[i] < 0 ? 1 : 0;
+  i32 d = g.Duo[i].DX < 0 ? 1 : 0;
   i32 column = 96 * d + 32 * f;
-  if (g.DuoJumping[i] != 0) {
-    d = g.DuoJumpDX[i] < 0 ? 1 : 0;
-    column = g.DuoJumpTick[i] < 7 ? 96 * d : 192 + 32 * d;
+  if (g.Duo[i].Jumping != 0) {
+    d = g.Duo[i].JumpDX < 0 ? 1 : 0;
+    column = g.Duo[i].JumpTick < 7 ? 96 * d : 192 + 32 * d;
   }
   if (HitsWallY(g, x, y, 1) == 0 && IsLadder(g, x, y, 0) == 1) column = 256 + 32 * ((y % 16) / 8);
   return column;
@@ -33,16 +33,16 @@ void DrawPlayersInPlay(Game& g) {
   for (int i = 0; i < 2; ++i) {
     if (!InPlay(g, i)) continue;
     const i32 x = FigureColumn(g, i);
-    DrawMasked(g.BuffImage, g.ChrImage, x, 32, x, 64, g.DuoX[i], g.DuoY[i]);
+    DrawMasked(g.BuffImage, g.ChrImage, x, 32, x, 64, g.Duo[i].X, g.Duo[i].Y);
   }
 }
 
 // Spikes under a player in play start the hop that drops it out of the field.
 void CheckSpikes(Game& g) {
   for (int i = 0; i < 2; ++i) {
-    if (InPlay(g, i) && IsOnSpikes(g, g.DuoX[i], g.DuoY[i]) == 1) {
+    if (InPlay(g, i) && IsOnSpikes(g, g.Duo[i].X, g.Duo[i].Y) == 1) {
       g.PlaySound("miss1.wav");
-      g.DuoState[i] = kMissHop;
+      g.Duo[i].State = kMissHop;
     }
   }
 }
@@ -52,7 +52,7 @@ void CheckSpikes(Game& g) {
 void AnnounceWinner(Game& g) {
   i32 w = 0;
   for (int i = 0; i < 2; ++i) {
-    if (g.DuoState[i] <= kDuoFirstWins) w = g.DuoState[i];
+    if (g.Duo[i].State <= kDuoFirstWins) w = g.Duo[i].State;
   }
   if (w == 0) return;
   // kDuoFirstWins names player 1, kDuoSecondWins player 2.
@@ -66,7 +66,7 @@ void AnnounceWinner(Game& g) {
 void LaunchFinishers(Game& g) {
   for (int i = 0; i < 2; ++i) {
     if (g.DuoItemsLeft[i] == 0) {
-      g.DuoState[i] = static_cast<i32>(std::lround(-std::sqrt(std::abs(g.DuoY[i])) - 2.0));
+      g.Duo[i].State = static_cast<i32>(std::lround(-std::sqrt(std::abs(g.Duo[i].Y)) - 2.0));
     }
   }
 }

@@ -11,7 +11,7 @@ constexpr i32 kBothTouched = 24;
 
 void CountTouches(Game& g, int k, i32 group) {
   for (int j = 0; j < 2; ++j) {
-    if (!Touches(g.DuoX[j], g.DuoY[j], g.ItemX[k], g.ItemY[k]) || group == j + 1) continue;
+    if (!Touches(g.Duo[j].X, g.Duo[j].Y, g.ItemX[k], g.ItemY[k]) || group == j + 1) continue;
     g.PlaySound("get1.wav");
     g.ItemPhase[k] += 8 * (j + 1);
     if (g.ItemPhase[k] >= kBothTouched) g.ItemPhase[k] = kGone;

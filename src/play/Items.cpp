@@ -7,7 +7,7 @@
 void CollectAndDrawItems(Game& g) {
   for (i32 i = 0; i < g.ItemCount; ++i) {
     if (g.ItemPhase[i] < 0) continue;
-    if (Touches(g.PlayerX, g.PlayerY, g.ItemX[i], g.ItemY[i])) {
+    if (Touches(g.Player.X, g.Player.Y, g.ItemX[i], g.ItemY[i])) {
       g.PlaySound("get1.wav");
       g.ItemPhase[i] = -1;
       g.ItemsLeft -= 1;

@@ -21,7 +21,7 @@ void LeaveClearedStage(Game& g) {
 // A negative Lives is a pending restart: it moves toward 0 like a positive
 // count, and rebuilds the stage instead of putting the character back.
 void FallOut(Game& g) {
-  g.PlayerState = kFellOut;
+  g.Player.State = kFellOut;
   if (g.Lives > 0) {
     g.Lives -= 1;
   } else {
@@ -32,10 +32,10 @@ void FallOut(Game& g) {
     PlayTuneOnce(g, "over.mid");
     g.Timer2.SetEnabled(true);
   } else if (g.Lives > 0) {
-    g.PlayerX = g.StartX;
-    g.PlayerY = g.StartY;
-    g.Jumping = 0;
-    g.OnLift = 0;
+    g.Player.X = g.StartX;
+    g.Player.Y = g.StartY;
+    g.Player.Jumping = 0;
+    g.Player.OnLift = 0;
   } else {
     g.Lives = -g.Lives;
     StopMusic(g);
@@ -45,37 +45,37 @@ void FallOut(Game& g) {
 }
 
 void DrawCharacterOutOfPlay(Game& g) {
-  const i32 x = g.PlayerX;
-  const i32 y = g.PlayerY;
-  if (g.PlayerState > kWaitingShown) {
-    const i32 sheetX = g.PlayerState < 0 ? 192 + 32 * (std::abs(g.PlayerState) % 2)
-                                         : 256 + 32 * (g.PlayerState % 2);
+  const i32 x = g.Player.X;
+  const i32 y = g.Player.Y;
+  if (g.Player.State > kWaitingShown) {
+    const i32 sheetX = g.Player.State < 0 ? 192 + 32 * (std::abs(g.Player.State) % 2)
+                                         : 256 + 32 * (g.Player.State % 2);
     DrawMasked(g.BuffImage, g.ChrImage, sheetX, 96, sheetX, 128, x, y);
     return;
   }
-  if (g.PlayerState == kWaitingShown) {
+  if (g.Player.State == kWaitingShown) {
     DrawMasked(g.BuffImage, g.ChrImage, 32, 32, 32, 64, x, y);
   } else {
     DrawOpaque(g.BuffImage, g.ChrImage, 64, 0, x, y);
   }
-  g.PlayerState = g.PlayerState == kWaitingShown ? kWaitingHidden : kWaitingShown;
-  if (g.KeyLeft + g.KeyRight + g.KeyUp + g.KeyDown + g.KeySpace > 0) g.PlayerState = kInPlay;
+  g.Player.State = g.Player.State == kWaitingShown ? kWaitingHidden : kWaitingShown;
+  if (g.KeyLeft + g.KeyRight + g.KeyUp + g.KeyDown + g.KeySpace > 0) g.Player.State = kInPlay;
 }
 
 }  // namespace
 
 void LifeStateStep(Game& g) {
-  if (g.PlayerState > kWaitingShown) {
-    g.PlayerY += g.PlayerState;
-    g.PlayerState += 1;
-    if (g.PlayerState == kInPlay) g.PlayerState = 1;  // the speed skips 0, which means in play
+  if (g.Player.State > kWaitingShown) {
+    g.Player.Y += g.Player.State;
+    g.Player.State += 1;
+    if (g.Player.State == kInPlay) g.Player.State = 1;  // the speed skips 0, which means in play
   }
   g.BuffImage.Blit(g.SightImage, 0, 0);
-  if (g.PlayerY < 0 && g.PlayerState <= 0) {
+  if (g.Player.Y < 0 && g.Player.State <= 0) {
     LeaveClearedStage(g);
     return;
   }
-  if (g.PlayerY > kFallOutY) {
+  if (g.Player.Y > kFallOutY) {
     FallOut(g);
     return;
   }

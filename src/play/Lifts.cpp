@@ -10,20 +10,20 @@ namespace {
 // Off the lift's exact position, so the character does not board again at
 // once; to the left where the right would leave the field.
 void PushOffLift(Game& g) {
-  g.PlayerX += g.PlayerX + 4 > kMaxX ? -4 : 4;
-  g.OnLift = 0;
+  g.Player.X += g.Player.X + 4 > kMaxX ? -4 : 4;
+  g.Player.OnLift = 0;
 }
 
 void MoveLift(Game& g, i32 i) {
-  const bool carriesPlayer = g.PlayerX == g.LiftX[i] && g.PlayerY + kCell == g.LiftY[i];
-  if (carriesPlayer && g.PlayerState == kInPlay) {
+  const bool carriesPlayer = g.Player.X == g.LiftX[i] && g.Player.Y + kCell == g.LiftY[i];
+  if (carriesPlayer && g.Player.State == kInPlay) {
     g.LiftMoving[i] = 1;
     g.LiftSeen[i] = 1;
-    g.OnLift = 1;
+    g.Player.OnLift = 1;
   }
   if (g.LiftMoving[i] == 1) {
     g.LiftY[i] += 4 * g.LiftDir[i];
-    if (carriesPlayer && g.PlayerState == kInPlay) g.PlayerY += 4 * g.LiftDir[i];
+    if (carriesPlayer && g.Player.State == kInPlay) g.Player.Y += 4 * g.LiftDir[i];
     const Tile tile = Cell(g, g.LiftX[i] / kCell, g.LiftY[i] / kCell);
     if (g.LiftY[i] % kCell == 0 && IsShaftEndTile(tile)) {
       if (tile == Tile::ShaftTop) g.LiftDir[i] = 1;

@@ -8,10 +8,10 @@
 #include "state/Game.h"
 
 void DrawFrameMessages(Game& g) {
-  if (g.PlayerState != kFellOut) return;
+  if (g.Player.State != kFellOut) return;
   if (g.Lives > 0) {
     DrawTextLine(g, g.CRTImage, "MISS!", 200, 200, text_style::kBanner);
-    g.PlayerState = kWaitingShown;
+    g.Player.State = kWaitingShown;
     ShowRest(g);
     g.MissFlag = 1;
   } else {
@@ -27,7 +27,7 @@ void CheckClear(Game& g) {
   if (g.ItemsLeft > 0) return;
   DrawTextLine(g, g.CRTImage, "- CLEAR!! -", 230, 200, text_style::kClearBanner);
   if (g.ItemsLeft == 0) {
-    g.PlayerState = ClearJumpSpeed(g.PlayerY);
+    g.Player.State = ClearJumpSpeed(g.Player.Y);
     g.ItemsLeft = kClearJumpLaunched;
   }
 }

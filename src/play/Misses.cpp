@@ -12,14 +12,14 @@ constexpr i32 kHopCeiling = 24;
 }  // namespace
 
 void DetectMisses(Game& g) {
-  if (g.PlayerState != kInPlay) return;
-  if (IsOnSpikes(g, g.PlayerX, g.PlayerY) == 1) {
+  if (g.Player.State != kInPlay) return;
+  if (IsOnSpikes(g, g.Player.X, g.Player.Y) == 1) {
     g.PlaySound("miss1.wav");
-    g.PlayerState = kMissHop;
+    g.Player.State = kMissHop;
   }
   for (i32 i = 0; i < g.EnemyCount; ++i) {
-    if (!Touches(g.PlayerX, g.PlayerY, g.EnemyX[i], g.EnemyY[i])) continue;
+    if (!Touches(g.Player.X, g.Player.Y, g.EnemyX[i], g.EnemyY[i])) continue;
     g.PlaySound("miss1.wav");
-    g.PlayerState = g.PlayerY > kHopCeiling ? kMissHop : kMissDrop;
+    g.Player.State = g.Player.Y > kHopCeiling ? kMissHop : kMissDrop;
   }
 }

@@ -15,20 +15,20 @@ void ChooseChaserWay(Game& g, i32 i, i32& dx, i32& dy) {
   const i32 y = g.EnemyY[i];
   if (IsLadder(g, x, y, 0) == 1 && x % kCell == 0) {
     g.EnemyJumping[i] = 0;
-    if (y < g.PlayerY) {
+    if (y < g.Player.Y) {
       dy = 4;
       dx = 0;
       g.EnemyDX[i] = 0;
-    } else if (y > g.PlayerY) {
+    } else if (y > g.Player.Y) {
       dy = -4;
       dx = 0;
       g.EnemyDX[i] = 0;
     } else {
-      dx = Sign(g.PlayerX - x) * 4;
+      dx = Sign(g.Player.X - x) * 4;
       g.EnemyDX[i] = dx;
     }
   } else if (g.EnemyDX[i] == 0) {
-    g.EnemyDX[i] = Sign(g.PlayerX - x) * 4;
+    g.EnemyDX[i] = Sign(g.Player.X - x) * 4;
   }
 }
 
@@ -83,7 +83,7 @@ void WalkOnGround(Game& g, i32 i, i32& dx, i32& dy, bool wanders) {
   }
   if (dy != 0 && HitsWallY(g, x, y, dy) == 1) {
     y = FlushAgainstWall(y, dy);
-    x += wanders ? RandomStep(g) : Sign(g.PlayerX - x) * 4;
+    x += wanders ? RandomStep(g) : Sign(g.Player.X - x) * 4;
   }
 }
 

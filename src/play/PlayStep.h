@@ -2,7 +2,7 @@
 
 #include "state/Game.h"
 
-// One frame of the character in play (PlayerState 0): slopes, steering,
+// One frame of the character in play (Player.State 0): slopes, steering,
 // jumps and falls, ladders, walls, field edges, the lift lock, uncovering,
 // then the view and the character drawn on BuffImage. savedX and savedY are
 // the position the frame began with.

@@ -10,9 +10,9 @@
 #include "state/Game.h"
 
 void SoloStep(Game& g) {
-  const i32 savedX = g.PlayerX;
-  const i32 savedY = g.PlayerY;
-  if (g.PlayerState != kInPlay) {
+  const i32 savedX = g.Player.X;
+  const i32 savedY = g.Player.Y;
+  if (g.Player.State != kInPlay) {
     LifeStateStep(g);
   } else {
     PlayStep(g, savedX, savedY);

@@ -54,8 +54,8 @@ void BuildDuoStage(Game& g) {
     LaySpikedPlatform(g, d);
     JoinPlatform(g, p, i, d, itemColumn);
   }
-  g.PlayerX = 264;
-  g.PlayerY = 432;
+  g.Player.X = 264;
+  g.Player.Y = 432;
   AddEnemy(g, EnemyKind::Wanderer, 264, 24, 0, 0);
   AddBouncerAtFreeCell(g);
   AddBouncerAtFreeCell(g);

@@ -41,8 +41,8 @@ void BuildStage1(Game& g) {
     if (IsEmptyTile(g.MapData[itemColumn][d.Row - 1])) g.MapData[itemColumn][d.Row - 1] = Tile::Item;
     JoinPlatform(g, p, i, d, itemColumn);
   }
-  g.PlayerX = 264;
-  g.PlayerY = 432;
+  g.Player.X = 264;
+  g.Player.Y = 432;
   AddEnemy(g, EnemyKind::Wanderer, 264, 24, 0, 0);
   AddBouncerAtFreeCell(g);
   AddBouncerAtFreeCell(g);

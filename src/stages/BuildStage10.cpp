@@ -88,8 +88,8 @@ void BuildStage10(Game& g) {
   BranchQueue queue;
   queue.Append({11, 10, 0});
   g.MapData[11][10] = Tile::Empty;
-  g.PlayerX = 264;
-  g.PlayerY = 240;
+  g.Player.X = 264;
+  g.Player.Y = 240;
   while (queue.Count > 0) {
     const Branch head = queue.Entries[0];
     if (head.Vertical == 1) g.MapData[head.X][head.Y] = Tile::Ladder;

@@ -52,7 +52,7 @@ void BuildStage2(Game& g) {
   FillColumn(g, 11, 1, 18, Tile::Ladder);
   BuildTower(g, 0);
   BuildTower(g, 13);
-  g.PlayerX = 192;
-  g.PlayerY = 432;
+  g.Player.X = 192;
+  g.Player.Y = 432;
   for (i32 i = 0; i < 5; ++i) AddBouncerAtFreeCell(g);
 }

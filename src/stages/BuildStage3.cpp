@@ -115,8 +115,8 @@ void BuildStage3(Game& g) {
     MaybeBreakLadder(g, marks, k, w);
     PlaceItemBesideLadder(g, k);
   }
-  g.PlayerX = 240;
-  g.PlayerY = 432;
+  g.Player.X = 240;
+  g.Player.Y = 432;
   AddEnemy(g, EnemyKind::Chaser, 120, 48, 0, 4);
   AddEnemy(g, EnemyKind::Climber, 408, 48, 0, 4);
 }

@@ -79,6 +79,6 @@ void BuildStage4(Game& g) {
     PlaceHillItems(g, band);
     PlaceHillWalkers(g, band);
   }
-  g.PlayerX = 0;
-  g.PlayerY = 240;
+  g.Player.X = 0;
+  g.Player.Y = 240;
 }

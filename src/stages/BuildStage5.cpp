@@ -21,8 +21,8 @@ void BuildStage5(Game& g) {
     } while (!IsEmptyTile(g.MapData[c][floor - 1]));
     g.MapData[c][floor - 1] = Tile::Item;
   }
-  g.PlayerX = 240;
-  g.PlayerY = 432;
+  g.Player.X = 240;
+  g.Player.Y = 432;
   for (i32 i = 0; i < 5; ++i) {
     const i32 x = 24 * (g.Random(21) + 1);
     const i32 y = 24 * (2 * g.Random(8) + 2);

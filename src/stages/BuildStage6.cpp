@@ -17,8 +17,8 @@ void BuildStage6(Game& g) {
       g.MapData[20 * half + 1][floor - 1] = Tile::Item;
     }
   }
-  g.PlayerX = 240;
-  g.PlayerY = 432;
+  g.Player.X = 240;
+  g.Player.Y = 432;
   AddEnemy(g, EnemyKind::Wanderer, 48, 48, 4, 0);
   AddEnemy(g, EnemyKind::Wanderer, 480, 168, -4, 0);
   AddEnemy(g, EnemyKind::Wanderer, 336, 48, -4, 0);

@@ -255,8 +255,8 @@ void BuildStage7(Game& g) {
     for (i32 r = 0; r <= kFloorRow; ++r)
       if (IsMarker(g.MapData[c][r])) g.MapData[c][r] = Tile::Wall;
   FillColumn(g, lowest.X, lowest.Y + 2, 18, Tile::Ladder);
-  g.PlayerX = 264;
-  g.PlayerY = 216;
+  g.Player.X = 264;
+  g.Player.Y = 216;
   AddEnemy(g, EnemyKind::Chaser, 24, 432, 4, 0);
   AddDistantBouncer(g);
   AddDistantBouncer(g);

@@ -88,6 +88,6 @@ void BuildStage8(Game& g) {
     BuildHillBand(g, band);
     PlaceBandWalkers(g, band);
   }
-  g.PlayerX = 264;
-  g.PlayerY = 24;
+  g.Player.X = 264;
+  g.Player.Y = 24;
 }

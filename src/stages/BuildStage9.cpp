@@ -70,8 +70,8 @@ void BuildStage9(Game& g) {
   FillFieldRow(g, 1, Tile::Ladder);
   FillFieldRow(g, kFloorRow, Tile::Spikes);
   for (i32 third = 0; third < 3; ++third) BuildThird(g, third);
-  g.PlayerX = 264;
-  g.PlayerY = 24;
+  g.Player.X = 264;
+  g.Player.Y = 24;
   for (i32 i = 0; i < 5; ++i) {
     const i32 x = 24 * (g.Random(20) + 1);
     const i32 y = 24 * (g.Random(10) + 7);

@@ -34,7 +34,7 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
 }
 
 void PrintTables(const Game& g, std::ostream& out) {
-  out << "player " << g.PlayerX << ' ' << g.PlayerY << '\n';
+  out << "player " << g.Player.X << ' ' << g.Player.Y << '\n';
   for (i32 i = 0; i < g.EnemyCount; ++i)
     out << "enemy " << i << ' ' << EnemyKindCode(g.EnemyKind[i]) << ' ' << g.EnemyX[i] << ' ' << g.EnemyY[i] << ' '
         << g.EnemyDX[i] << ' ' << g.EnemyDY[i] << '\n';

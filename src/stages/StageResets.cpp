@@ -4,20 +4,20 @@
 
 void ResetCharactersForStage(Game& g) {
   g.ItemsLeft = g.ItemCount;
-  g.PlayerState = kInPlay;
-  g.OnLift = 0;
-  g.Jumping = 0;
-  g.StartX = g.PlayerX;
-  g.StartY = g.PlayerY;
-  g.DuoX[0] = 72;
-  g.DuoX[1] = 456;
-  g.DuoY[0] = 432;
-  g.DuoY[1] = 432;
+  g.Player.State = kInPlay;
+  g.Player.OnLift = 0;
+  g.Player.Jumping = 0;
+  g.StartX = g.Player.X;
+  g.StartY = g.Player.Y;
+  g.Duo[0].X = 72;
+  g.Duo[1].X = 456;
+  g.Duo[0].Y = 432;
+  g.Duo[1].Y = 432;
   for (i32 k = 0; k < 2; ++k) {
     g.DuoItemsLeft[k] = g.ItemsLeft;
-    g.DuoState[k] = kInPlay;
-    g.DuoOnLift[k] = 0;
-    g.DuoJumping[k] = 0;
+    g.Duo[k].State = kInPlay;
+    g.Duo[k].OnLift = 0;
+    g.Duo[k].Jumping = 0;
   }
 }
 

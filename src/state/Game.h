@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "state/Character.h"
 #include "state/EnemyKind.h"
 #include "state/LifeStates.h"
 #include "state/MusicDevice.h"
@@ -55,13 +56,9 @@ struct Game {
   i32 RevealCount = 0;
   i32 RevealX[kRevealSlots] = {}, RevealY[kRevealSlots] = {};
 
-  // One-player character
-  i32 PlayerX = 0, PlayerY = 0;
+  // One-player character, and where a life starts
+  Character Player;
   i32 StartX = 0, StartY = 0;
-  i32 PlayerDX = 0, PlayerDY = 0;
-  i32 Jumping = 0, JumpTick = 0, JumpDX = 0, JumpX = 0, JumpY = 0;
-  i32 OnLift = 0;
-  i32 PlayerState = kInPlay;  // see state/LifeStates.h
 
   // Items
   i32 ItemCount = 0;
@@ -82,11 +79,7 @@ struct Game {
   i32 EnemyJumpX[kEnemySlots] = {}, EnemyJumpY[kEnemySlots] = {};
 
   // Two-player characters, [0] player 1, [1] player 2
-  i32 DuoX[2] = {}, DuoY[2] = {};
-  i32 DuoDX[2] = {}, DuoDY[2] = {};
-  i32 DuoOnLift[2] = {};
-  i32 DuoJumping[2] = {}, DuoJumpTick[2] = {}, DuoJumpDX[2] = {}, DuoJumpX[2] = {}, DuoJumpY[2] = {};
-  i32 DuoState[2] = {};  // see state/LifeStates.h
+  Character Duo[2];
   i32 DuoItemsLeft[2] = {};
 
   // Presentation tables

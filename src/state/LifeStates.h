@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// Game::PlayerState (the one-player character) and Game::DuoState (each
+// Game::Player.State (the one-player character) and Game::DuoState (each
 // racer): 0 while in play. Out of play a value above kWaitingShown is the
 // vertical speed of a hop, fall or clear jump (pixels a frame, counting up,
 // skipping 0); the values below name the rest.

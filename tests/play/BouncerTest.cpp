@@ -9,7 +9,7 @@ TEST(Bouncer, FliesDiagonallyAndBouncesOffTheFieldBorder) {
   PlayFixture f;
   f.PlaceEnemy(EnemyKind::Bouncer, 524, 240, 1, 1);
   f.Begin(24, 24);
-  f->OnLift = 1;  // keep the character where it is
+  f->Player.OnLift = 1;  // keep the character where it is
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 528);
   EXPECT_EQ(f->EnemyY[0], 244);
@@ -27,7 +27,7 @@ TEST(Bouncer, TurnsAtAWallColumn) {
   for (int r = 0; r <= 19; ++r) f->MapData[5][r] = Tile::Wall;
   f.PlaceEnemy(EnemyKind::Bouncer, 96, 96, 1, 1);
   f.Begin(480, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 96);
   EXPECT_EQ(f->EnemyY[0], 96);
@@ -47,7 +47,7 @@ TEST(Bouncer, StuckThreeTicksItReversesThenJitters) {
   f->MapData[5][10] = Tile::Empty;
   f.PlaceEnemy(EnemyKind::Bouncer, 120, 240, 1, 1);
   f.Begin(480, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f.Tick();
   EXPECT_EQ(f->EnemyJumping[0], 1);
   EXPECT_EQ(f->EnemyDX[0], -1);

@@ -35,17 +35,17 @@ TEST(ClearJump, FromTheFloorTheStageEndsTwentyOneFramesLater) {
   f.Press(vk::Right);
   f.Tick(2);
   EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
-  EXPECT_EQ(f->PlayerState, -31);
+  EXPECT_EQ(f->Player.State, -31);
   EXPECT_EQ(f->Score, 0);
   EXPECT_EQ(TimesDrawn(f, "- CLEAR!! -"), 1);
   EXPECT_EQ(f->CRTImage.At(231, 205), FromColorRef(0x0000FF));
   f.Tick(20);
   EXPECT_TRUE(f->Timer1.Enabled);
-  EXPECT_EQ(f->PlayerY, 2);
+  EXPECT_EQ(f->Player.Y, 2);
   f.Tick();
   EXPECT_FALSE(f->Timer1.Enabled);
   EXPECT_TRUE(f->ClearTimer.Enabled);
-  EXPECT_EQ(f->PlayerY, -9);
+  EXPECT_EQ(f->Player.Y, -9);
   EXPECT_EQ(TimesDrawn(f, "- CLEAR!! -"), 22);
   const std::vector<std::string> expected = {"Stop", "Close", "Open clear.mid", "Play"};
   EXPECT_EQ(f.music.Calls, expected);
@@ -59,10 +59,10 @@ TEST(ClearJump, FromTheTopRowTheStageEndsOnTheNextFrame) {
   f->MapData[3][0] = Tile::Item;
   f.Begin(56, 0);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, -2);
+  EXPECT_EQ(f->Player.State, -2);
   EXPECT_TRUE(f->Timer1.Enabled);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, -2);
+  EXPECT_EQ(f->Player.Y, -2);
   EXPECT_FALSE(f->Timer1.Enabled);
   EXPECT_TRUE(f->ClearTimer.Enabled);
 }
@@ -75,12 +75,12 @@ TEST(ClearJump, OverridesTheMissHop) {
   f->MapData[2][17] = Tile::Item;
   f.Begin(48, 432);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, kMissHop);
+  EXPECT_EQ(f->Player.State, kMissHop);
   EXPECT_EQ(f->ItemsLeft, 1);
   f.Tick();  // the hop lifts the character within reach of the item above
-  EXPECT_EQ(f->PlayerY, 427);
+  EXPECT_EQ(f->Player.Y, 427);
   EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
-  EXPECT_EQ(f->PlayerState, -31);
+  EXPECT_EQ(f->Player.State, -31);
   for (int n = 0; n < 40 && f->Timer1.Enabled; ++n) f.Tick();
   EXPECT_TRUE(f->ClearTimer.Enabled);
   EXPECT_EQ(f->Lives, 3);

@@ -67,8 +67,8 @@ TEST(DuoBrightness, TheNextFramesKeepTheTagsUnderTheFiguresAndTheResultLine) {
   DuoMatch m;
   PlayAFewFrames(m);
   Press(*m, 'Q', 2);
-  m->DuoY[1] = 2;
-  m->DuoState[1] = -3;
+  m->Duo[1].Y = 2;
+  m->Duo[1].State = -3;
   DuoStep(*m);
   EXPECT_FALSE(m->Timer1.Enabled);
   const Surface shown = Presented(*m);

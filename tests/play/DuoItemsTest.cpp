@@ -7,8 +7,8 @@ TEST(DuoItems, BothPlayersOnAFreshItemInOneFrameBothCountItAndItGoes) {
   DuoMatch m;
   m.AddItem(264, 432);
   m.AddItem(24, 240);
-  m->DuoX[0] = 256;
-  m->DuoX[1] = 272;
+  m->Duo[0].X = 256;
+  m->Duo[1].X = 272;
   DuoStep(*m);
   EXPECT_EQ(m->ItemPhase[0], -1);
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
@@ -35,7 +35,7 @@ TEST(DuoItems, AnItemPlayerOneHasTouchedShowsRedAndOnlyPlayerTwoCanTakeIt) {
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
   EXPECT_EQ(m.sound.Count("get1.wav"), 1);
   EXPECT_EQ(m->CRTImage.At(72 + 2, 432 + 2), SheetCell(2, 96, 96));
-  m->DuoX[1] = 80;
+  m->Duo[1].X = 80;
   DuoStep(*m);
   EXPECT_EQ(m->ItemPhase[0], -1);
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
@@ -68,8 +68,8 @@ TEST(DuoItems, TouchesCountWhileAPlayerFallsAway) {
   DuoMatch m;
   m.AddItem(72, 360);
   m.AddItem(24, 240);
-  m->DuoState[0] = 1;
-  m->DuoY[0] = 359;
+  m->Duo[0].State = 1;
+  m->Duo[0].Y = 359;
   DuoStep(*m);
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
 }
@@ -78,16 +78,16 @@ TEST(DuoItems, AStageWithoutItemsLaunchesBothAtOnceAndPlayerTwoIsNamed) {
   DuoMatch m;
   DuoStep(*m);
   // -sqrt(432) - 2 = -22.78...
-  EXPECT_EQ(m->DuoState[0], -23);
-  EXPECT_EQ(m->DuoState[1], -23);
+  EXPECT_EQ(m->Duo[0].State, -23);
+  EXPECT_EQ(m->Duo[1].State, -23);
   int frames = 1;
   while (m->Timer1.Enabled && frames < 100) {
     DuoStep(*m);
     ++frames;
   }
   EXPECT_LT(frames, 100);
-  EXPECT_EQ(m->DuoY[0], m->DuoY[1]);
-  EXPECT_LT(m->DuoY[0], 0);
+  EXPECT_EQ(m->Duo[0].Y, m->Duo[1].Y);
+  EXPECT_LT(m->Duo[0].Y, 0);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-2 Won!"});
   EXPECT_TRUE(m->Timer2.Enabled);
 }
@@ -96,18 +96,18 @@ TEST(DuoItems, TheLaunchNeverSlowsBelowTwoPixelsAndEndsTheMatchAtTheTop) {
   DuoMatch m;
   m.AddItem(24, 240);
   m->DuoItemsLeft[0] = 0;
-  m->DuoY[0] = 4;
-  m->DuoState[0] = -2;
+  m->Duo[0].Y = 4;
+  m->Duo[0].State = -2;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoY[0], 2);
-  EXPECT_EQ(m->DuoState[0], -3);  // -sqrt(2) - 2 = -3.41
+  EXPECT_EQ(m->Duo[0].Y, 2);
+  EXPECT_EQ(m->Duo[0].State, -3);  // -sqrt(2) - 2 = -3.41
   EXPECT_TRUE(m->Timer1.Enabled);
   DuoStep(*m);
-  EXPECT_EQ(m->DuoY[0], -1);
+  EXPECT_EQ(m->Duo[0].Y, -1);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
   EXPECT_FALSE(m->Timer1.Enabled);
   EXPECT_TRUE(m->Timer2.Enabled);
   // The launch of the deciding frame may overwrite the winner's state; the
   // match is over all the same.
-  EXPECT_EQ(m->DuoState[0], -3);
+  EXPECT_EQ(m->Duo[0].State, -3);
 }

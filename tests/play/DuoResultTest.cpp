@@ -21,14 +21,14 @@ TEST(DuoResult, SpikesStartAHopAndTheOtherPlayerWins) {
   m.AddItem(24, 240);
   m->MapData[19][19] = Tile::Spikes;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[1], kMissHop);
+  EXPECT_EQ(m->Duo[1].State, kMissHop);
   EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
   DuoStep(*m);
-  EXPECT_EQ(m->DuoY[1], 427);
-  EXPECT_EQ(m->DuoState[1], -4);
+  EXPECT_EQ(m->Duo[1].Y, 427);
+  EXPECT_EQ(m->Duo[1].State, -4);
   RunUntilDecided(m);
-  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
-  EXPECT_GT(m->DuoY[1], 481);
+  EXPECT_EQ(m->Duo[1].State, kDuoFirstWins);
+  EXPECT_GT(m->Duo[1].Y, 481);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
   EXPECT_EQ(m.sound.Count("miss1.wav"), 1);
 }
@@ -36,35 +36,35 @@ TEST(DuoResult, SpikesStartAHopAndTheOtherPlayerWins) {
 TEST(DuoResult, TheHopNeverStopsAtZero) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->DuoState[0] = -1;
-  m->DuoY[0] = 300;
+  m->Duo[0].State = -1;
+  m->Duo[0].Y = 300;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoY[0], 299);
-  EXPECT_EQ(m->DuoState[0], 1);
+  EXPECT_EQ(m->Duo[0].Y, 299);
+  EXPECT_EQ(m->Duo[0].State, 1);
   DuoStep(*m);
-  EXPECT_EQ(m->DuoY[0], 300);
-  EXPECT_EQ(m->DuoState[0], 2);
+  EXPECT_EQ(m->Duo[0].Y, 300);
+  EXPECT_EQ(m->Duo[0].State, 2);
 }
 
 TEST(DuoResult, SpikesWithinFifteenPixelsOfTheTopCountAsAWin) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->DuoX[1] = 240;
-  m->DuoY[1] = 0;
+  m->Duo[1].X = 240;
+  m->Duo[1].Y = 0;
   m->MapData[10][1] = Tile::Spikes;
   EXPECT_EQ(RunUntilDecided(m), 2);
-  EXPECT_EQ(m->DuoState[1], kDuoSecondWins);
+  EXPECT_EQ(m->Duo[1].State, kDuoSecondWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-2 Won!"});
 }
 
 TEST(DuoResult, AHopFromFifteenPixelsBelowTheTopJustStaysInside) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->DuoY[0] = 15;
-  m->DuoState[0] = kMissHop;
+  m->Duo[0].Y = 15;
+  m->Duo[0].State = kMissHop;
   for (int i = 0; i < 5; ++i) DuoStep(*m);
-  EXPECT_EQ(m->DuoY[0], 0);
-  EXPECT_EQ(m->DuoState[0], 1);
+  EXPECT_EQ(m->Duo[0].Y, 0);
+  EXPECT_EQ(m->Duo[0].State, 1);
   EXPECT_TRUE(m->Timer1.Enabled);
   RunUntilDecided(m);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-2 Won!"});
@@ -74,24 +74,24 @@ TEST(DuoResult, BothOutInOneFramePlayerTwosStateDecides) {
   DuoMatch m;
   m.AddItem(24, 240);
   // Player 1 leaves at the top, player 2 drops out at the bottom.
-  m->DuoY[0] = 3;
-  m->DuoState[0] = -4;
-  m->DuoY[1] = 480;
-  m->DuoState[1] = 3;
+  m->Duo[0].Y = 3;
+  m->Duo[0].State = -4;
+  m->Duo[1].Y = 480;
+  m->Duo[1].State = 3;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[0], kDuoFirstWins);
-  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
+  EXPECT_EQ(m->Duo[0].State, kDuoFirstWins);
+  EXPECT_EQ(m->Duo[1].State, kDuoFirstWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
 }
 
 TEST(DuoResult, BothDroppingOutInOneFrameNamesPlayerOne) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->DuoY[0] = m->DuoY[1] = 478;
-  m->DuoState[0] = m->DuoState[1] = 6;
+  m->Duo[0].Y = m->Duo[1].Y = 478;
+  m->Duo[0].State = m->Duo[1].State = 6;
   DuoStep(*m);
-  EXPECT_EQ(m->DuoState[0], kDuoSecondWins);
-  EXPECT_EQ(m->DuoState[1], kDuoFirstWins);
+  EXPECT_EQ(m->Duo[0].State, kDuoSecondWins);
+  EXPECT_EQ(m->Duo[1].State, kDuoFirstWins);
   EXPECT_EQ(m.text.Lines, std::vector<std::string>{"PLAYER-1 Won!"});
 }
 
@@ -101,8 +101,8 @@ TEST(DuoResult, TheResultLineIsWhiteOverTheLastPictureAndTheMusicGoesOn) {
   m->BGMPlayer.SetFileName("BGM1.mid");
   m->BGMPlayer.Open();
   m->BGMPlayer.Play();
-  m->DuoY[1] = 2;
-  m->DuoState[1] = -3;
+  m->Duo[1].Y = 2;
+  m->Duo[1].State = -3;
   DuoStep(*m);
   EXPECT_EQ(m->CRTImage.At(201, 201), FromColorRef(0xFFFFFF));
   EXPECT_EQ(m->CRTImage.At(200 + 8 * 13 + 2 + 1, 201), kBlack);
@@ -114,12 +114,12 @@ TEST(DuoResult, TheResultLineIsWhiteOverTheLastPictureAndTheMusicGoesOn) {
 TEST(DuoResult, RisingAndFallingFiguresStayInTheFrame) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->DuoX[0] = 120;
-  m->DuoY[0] = 200;
-  m->DuoState[0] = 4;
-  m->DuoX[1] = 360;
-  m->DuoY[1] = 200;
-  m->DuoState[1] = -6;
+  m->Duo[0].X = 120;
+  m->Duo[0].Y = 200;
+  m->Duo[0].State = 4;
+  m->Duo[1].X = 360;
+  m->Duo[1].Y = 200;
+  m->Duo[1].State = -6;
   DuoStep(*m);
   // The states are now 5 and -5: they cancel out, yet neither is in play.
   EXPECT_EQ(m->CRTImage.At(121, 205), SheetCell(1, 288, 128));

@@ -11,16 +11,16 @@ TEST(DuoRightEdgeLadder, ClimbingDownWithLeftHeldNeverSinksThroughTheFloor) {
   DuoMatch m;
   m.AddItem(264, 24);
   for (int r = 10; r <= 18; ++r) m->MapData[22][r] = Tile::Ladder;
-  m->DuoX[1] = 528;
-  m->DuoY[1] = 384;
+  m->Duo[1].X = 528;
+  m->Duo[1].Y = 384;
   Dispatch(*m, Event::KeyDown('V'));
   Dispatch(*m, Event::KeyDown('C'));
   for (int frame = 0; frame < 30; ++frame) {
     DuoStep(*m);
-    ASSERT_LE(m->DuoY[1], 432) << "frame " << frame;
-    ASSERT_EQ(m->DuoJumping[1], 0) << "frame " << frame;
+    ASSERT_LE(m->Duo[1].Y, 432) << "frame " << frame;
+    ASSERT_EQ(m->Duo[1].Jumping, 0) << "frame " << frame;
   }
-  EXPECT_EQ(m->DuoX[1], 528);
-  EXPECT_EQ(m->DuoY[1], 432);
-  EXPECT_EQ(m->DuoState[1], kInPlay);
+  EXPECT_EQ(m->Duo[1].X, 528);
+  EXPECT_EQ(m->Duo[1].Y, 432);
+  EXPECT_EQ(m->Duo[1].State, kInPlay);
 }

@@ -35,9 +35,9 @@ struct DuoMatch : TestGame {
     m.BG2Image.Fill(0, 0, kFieldWidth, kFieldHeight, kRedTile);
     m.SightImage.FillWhole(kBlack);
     for (int c = 0; c <= 22; ++c) m.MapData[c][19] = Tile::Wall;
-    m.DuoX[0] = 72;
-    m.DuoX[1] = 456;
-    m.DuoY[0] = m.DuoY[1] = 432;
+    m.Duo[0].X = 72;
+    m.Duo[1].X = 456;
+    m.Duo[0].Y = m.Duo[1].Y = 432;
     m.Timer1.SetEnabled(true);
   }
 

@@ -28,7 +28,7 @@ TEST(Items, AreListedColumnByColumnAndCollectedCloserThanTwentyPixels) {
 
   f.Press(vk::Right);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 52);  // 20 pixels short: not yet
+  EXPECT_EQ(f->Player.X, 52);  // 20 pixels short: not yet
   EXPECT_GE(f->ItemPhase[0], 0);
   EXPECT_EQ(f.sounds.Count("get1.wav"), 0);
   f.Tick();

@@ -22,16 +22,16 @@ TEST_F(Ladder, UpClimbsToTheTopAndStandsThere) {
   f.Begin(96, 432);
   f.Press(vk::Up);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, 428);
+  EXPECT_EQ(f->Player.Y, 428);
   // Climbing frames change every 8 pixels of height.
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 428), SheetColor(1, 288, 64));
   f.Tick(2);
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 420), SheetColor(1, 256, 64));
   f.Tick(51);
-  EXPECT_EQ(f->PlayerY, 216);
+  EXPECT_EQ(f->Player.Y, 216);
   f.Tick(5);
-  EXPECT_EQ(f->PlayerY, 216);
-  EXPECT_EQ(f->Jumping, 0);
+  EXPECT_EQ(f->Player.Y, 216);
+  EXPECT_EQ(f->Player.Jumping, 0);
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 216), SheetColor(1, 0, 64));
 }
 
@@ -39,9 +39,9 @@ TEST_F(Ladder, DownFromTheTopClimbsBackToTheFloor) {
   f.Begin(96, 216);
   f.Press(vk::Down);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, 220);
+  EXPECT_EQ(f->Player.Y, 220);
   f.Tick(60);
-  EXPECT_EQ(f->PlayerY, 432);
+  EXPECT_EQ(f->Player.Y, 432);
 }
 
 TEST_F(Ladder, UpAndDownTogetherGoDown) {
@@ -49,22 +49,22 @@ TEST_F(Ladder, UpAndDownTogetherGoDown) {
   f.Press(vk::Up);
   f.Press(vk::Down);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, 304);
+  EXPECT_EQ(f->Player.Y, 304);
 }
 
 TEST_F(Ladder, HangsOnTheLadderWhileNoKeyIsHeld) {
   f.Begin(96, 300);
   f.Tick(3);
-  EXPECT_EQ(f->PlayerY, 300);
-  EXPECT_EQ(f->Jumping, 0);
+  EXPECT_EQ(f->Player.Y, 300);
+  EXPECT_EQ(f->Player.Jumping, 0);
 }
 
 TEST_F(Ladder, CatchingTheLadderCentresTheCharacterOnIt) {
   f.Begin(100, 432);
   f.Press(vk::Up);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 96);
-  EXPECT_EQ(f->PlayerY, 428);
+  EXPECT_EQ(f->Player.X, 96);
+  EXPECT_EQ(f->Player.Y, 428);
 }
 
 TEST_F(Ladder, ClimbingIntoACeilingUncoversIt) {
@@ -73,8 +73,8 @@ TEST_F(Ladder, ClimbingIntoACeilingUncoversIt) {
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 96, 216), kBlack);
   f.Press(vk::Up);
   f.Tick(6);
-  EXPECT_EQ(f->PlayerY, 240);
+  EXPECT_EQ(f->Player.Y, 240);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, 240);
+  EXPECT_EQ(f->Player.Y, 240);
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 96, 216), SheetColor(1, 32, 0));
 }

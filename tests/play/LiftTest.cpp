@@ -36,12 +36,12 @@ TEST_F(Lift, BoardingStartsItAndShowsIt) {
   f.Begin(96, 408);
   f.Press(vk::Right);
   f.Tick(6);
-  EXPECT_EQ(f->PlayerX, 120);
-  EXPECT_EQ(f->OnLift, 1);
+  EXPECT_EQ(f->Player.X, 120);
+  EXPECT_EQ(f->Player.OnLift, 1);
   EXPECT_EQ(f->LiftMoving[0], 1);
   EXPECT_EQ(f->LiftSeen[0], 1);
   EXPECT_EQ(f->LiftY[0], 428);
-  EXPECT_EQ(f->PlayerY, 404);
+  EXPECT_EQ(f->Player.Y, 404);
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 120, 428), SheetColor(1, 288, 192));
 }
 
@@ -52,10 +52,10 @@ TEST_F(Lift, CarriesTheCharacterWhateverTheKeysSay) {
   f.Tick(6);
   f.Press(vk::Space);
   f.Tick(10);
-  EXPECT_EQ(f->PlayerX, 120);
-  EXPECT_EQ(f->PlayerY, 364);
+  EXPECT_EQ(f->Player.X, 120);
+  EXPECT_EQ(f->Player.Y, 364);
   EXPECT_EQ(f->LiftY[0], 388);
-  EXPECT_EQ(f->Jumping, 0);
+  EXPECT_EQ(f->Player.Jumping, 0);
 }
 
 TEST_F(Lift, StopsAtTheUpperEndTurnsAndPushesTheCharacterRight) {
@@ -71,14 +71,14 @@ TEST_F(Lift, StopsAtTheUpperEndTurnsAndPushesTheCharacterRight) {
   EXPECT_EQ(f->LiftY[0], 240);
   EXPECT_EQ(f->LiftMoving[0], 0);
   EXPECT_EQ(f->LiftDir[0], 1);
-  EXPECT_EQ(f->OnLift, 0);
-  EXPECT_EQ(f->PlayerX, 124);
-  EXPECT_EQ(f->PlayerY, 216);
+  EXPECT_EQ(f->Player.OnLift, 0);
+  EXPECT_EQ(f->Player.X, 124);
+  EXPECT_EQ(f->Player.Y, 216);
   // Standing beside the lift's exact place, it does not board again.
   f.Tick(3);
   EXPECT_EQ(f->LiftMoving[0], 0);
-  EXPECT_EQ(f->PlayerX, 124);
-  EXPECT_EQ(f->PlayerY, 216);
+  EXPECT_EQ(f->Player.X, 124);
+  EXPECT_EQ(f->Player.Y, 216);
 }
 
 TEST_F(Lift, AtTheRightEdgeThePushGoesLeft) {
@@ -87,11 +87,11 @@ TEST_F(Lift, AtTheRightEdgeThePushGoesLeft) {
   f.Press(vk::Right);
   f.Tick(6);
   f.Release(vk::Right);
-  EXPECT_EQ(f->OnLift, 1);
+  EXPECT_EQ(f->Player.OnLift, 1);
   f.Tick(47);
   EXPECT_EQ(f->LiftMoving[0], 0);
-  EXPECT_EQ(f->PlayerX, 524);
-  EXPECT_EQ(f->OnLift, 0);
+  EXPECT_EQ(f->Player.X, 524);
+  EXPECT_EQ(f->Player.OnLift, 0);
 }
 
 TEST_F(Lift, AnotherLiftStoppingLeavesTheRiderAlone) {
@@ -111,9 +111,9 @@ TEST_F(Lift, AnotherLiftStoppingLeavesTheRiderAlone) {
   f.Tick();
   EXPECT_EQ(f->LiftMoving[1], 0);
   EXPECT_EQ(f->LiftY[1], 336);
-  EXPECT_EQ(f->PlayerX, 120);
-  EXPECT_EQ(f->OnLift, 1);
-  EXPECT_EQ(f->PlayerY, 396);
+  EXPECT_EQ(f->Player.X, 120);
+  EXPECT_EQ(f->Player.OnLift, 1);
+  EXPECT_EQ(f->Player.Y, 396);
   EXPECT_EQ(f->LiftY[0], 420);
 }
 
@@ -124,16 +124,16 @@ TEST_F(Lift, AMissOnTheLiftEndsTheRideAtTheStart) {
   f.Tick(6);
   f.Release(vk::Right);
   f.Tick(4);
-  EXPECT_EQ(f->OnLift, 1);
+  EXPECT_EQ(f->Player.OnLift, 1);
   f.Press('R');
   f.Press('R');  // two requests: an ordinary miss
   f.Tick(60);
-  EXPECT_TRUE(f->PlayerState == kWaitingShown || f->PlayerState == kWaitingHidden) << f->PlayerState;
+  EXPECT_TRUE(f->Player.State == kWaitingShown || f->Player.State == kWaitingHidden) << f->Player.State;
   EXPECT_EQ(f->Lives, 2);
-  EXPECT_EQ(f->PlayerX, 96);
-  EXPECT_EQ(f->PlayerY, 408);
-  EXPECT_EQ(f->OnLift, 0);
+  EXPECT_EQ(f->Player.X, 96);
+  EXPECT_EQ(f->Player.Y, 408);
+  EXPECT_EQ(f->Player.OnLift, 0);
   f.Press(vk::Left);
   f.Tick(2);
-  EXPECT_EQ(f->PlayerX, 92);
+  EXPECT_EQ(f->Player.X, 92);
 }

@@ -25,7 +25,7 @@ struct Spikes : ::testing::Test {
   // Frames until the character has fallen out and is back at its start.
   int FramesUntilBack() {
     int frames = 0;
-    while (f->PlayerState > kWaitingShown && f->Timer1.Enabled && frames < 200) {
+    while (f->Player.State > kWaitingShown && f->Timer1.Enabled && frames < 200) {
       f.Tick();
       ++frames;
     }
@@ -38,15 +38,15 @@ struct Spikes : ::testing::Test {
 
 TEST_F(Spikes, StandingOnThemStartsTheMissHop) {
   WalkOntoSpikes();
-  EXPECT_EQ(f->PlayerX, 108);
-  EXPECT_EQ(f->PlayerState, kMissHop);
+  EXPECT_EQ(f->Player.X, 108);
+  EXPECT_EQ(f->Player.State, kMissHop);
   EXPECT_EQ(f.sounds.Count("miss1.wav"), 1);
   const int heights[] = {427, 423, 420, 418, 417, 418, 420, 423, 427};
   for (int y : heights) {
     f.Tick();
-    EXPECT_EQ(f->PlayerY, y);
+    EXPECT_EQ(f->Player.Y, y);
   }
-  EXPECT_EQ(f->PlayerState, 5);
+  EXPECT_EQ(f->Player.State, 5);
 }
 
 TEST_F(Spikes, TheHopShowsTheTumblingFrames) {
@@ -56,7 +56,7 @@ TEST_F(Spikes, TheHopShowsTheTumblingFrames) {
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 108, 423), SheetColor(1, 224, 128));
   f.Tick(4);  // rising is over: state 2
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 108, f->PlayerY), SheetColor(1, 256, 128));
+  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 108, f->Player.Y), SheetColor(1, 256, 128));
 }
 
 TEST_F(Spikes, WithThreeLivesTheMissPutsTheCharacterBackAndShowsMiss) {
@@ -65,10 +65,10 @@ TEST_F(Spikes, WithThreeLivesTheMissPutsTheCharacterBackAndShowsMiss) {
   EXPECT_EQ(f->ItemsLeft, 1);
   FramesUntilBack();
   EXPECT_EQ(f->Lives, 2);
-  EXPECT_EQ(f->PlayerX, 96);
-  EXPECT_EQ(f->PlayerY, 432);
+  EXPECT_EQ(f->Player.X, 96);
+  EXPECT_EQ(f->Player.Y, 432);
   EXPECT_EQ(f->MissFlag, 1);
-  EXPECT_EQ(f->PlayerState, kWaitingShown);
+  EXPECT_EQ(f->Player.State, kWaitingShown);
   EXPECT_TRUE(f.text.Drew("MISS!"));
   EXPECT_EQ(f->ItemPhase[0], -1);
   EXPECT_EQ(f->ItemsLeft, 1);
@@ -84,16 +84,16 @@ TEST_F(Spikes, TheCharacterBlinksAtItsStartUntilAMovementKey) {
   FramesUntilBack();
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 432), SheetColor(1, 32, 64));
-  EXPECT_EQ(f->PlayerState, kWaitingHidden);
+  EXPECT_EQ(f->Player.State, kWaitingHidden);
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 96, 432), kBlack);
-  EXPECT_EQ(f->PlayerState, kWaitingShown);
+  EXPECT_EQ(f->Player.State, kWaitingShown);
   f.Press(vk::Enter);
   f.Tick(2);
-  EXPECT_LE(f->PlayerState, kWaitingShown);
+  EXPECT_LE(f->Player.State, kWaitingShown);
   f.Press(vk::Space);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, kInPlay);
+  EXPECT_EQ(f->Player.State, kInPlay);
 }
 
 TEST_F(Spikes, WithOneLifeTheMissEndsTheGame) {
@@ -101,7 +101,7 @@ TEST_F(Spikes, WithOneLifeTheMissEndsTheGame) {
   WalkOntoSpikes();
   FramesUntilBack();
   EXPECT_EQ(f->Lives, 0);
-  EXPECT_EQ(f->PlayerState, kFellOut);
+  EXPECT_EQ(f->Player.State, kFellOut);
   EXPECT_FALSE(f->Timer1.Enabled);
   EXPECT_TRUE(f->Timer2.Enabled);
   EXPECT_TRUE(f.text.Drew("GAME OVER"));
@@ -121,10 +121,10 @@ int StateAfterEnemyTouchAt(int y, bool onSpikes) {
   if (onSpikes) f->MapData[2][2] = Tile::Spikes;
   f.PlaceEnemy(EnemyKind::Chaser, 60, 24, 0, 0);
   f.Begin(48, y);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f.Tick();
   EXPECT_EQ(f.sounds.Count("miss1.wav"), onSpikes ? 2 : 1);
-  return f->PlayerState;
+  return f->Player.State;
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ TEST(EnemyTouch, NoMissWhileAlreadyOutOfPlay) {
   f.Floor();
   f.PlaceEnemy(EnemyKind::Chaser, 60, 432, 0, 0);
   f.Begin(48, 432);
-  f->PlayerState = kWaitingShown;
+  f->Player.State = kWaitingShown;
   f.Tick();
   EXPECT_EQ(f.sounds.Count("miss1.wav"), 0);
 }

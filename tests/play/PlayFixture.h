@@ -111,8 +111,8 @@ struct PlayFixture {
   void Begin(i32 playerX, i32 playerY) {
     Game& g = *game;
     if (spareItem) g.MapData[22][0] = Tile::Item;
-    g.PlayerX = playerX;
-    g.PlayerY = playerY;
+    g.Player.X = playerX;
+    g.Player.Y = playerY;
     ListItemsAndPaint(g);
     ResetCharactersForStage(g);
     ResetRevealed(g);

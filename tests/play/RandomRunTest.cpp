@@ -22,9 +22,9 @@ void ExpectInRange(const Game& g, int stage, int frame) {
   ASSERT_LE(g.RevealCount, kRevealSlots);
   ASSERT_LE(g.EnemyCount, kEnemySlots - 1);
   ASSERT_LE(g.LiftCount, kLiftSlots);
-  if (g.PlayerState == kInPlay) {
-    ASSERT_GE(g.PlayerX, 0);
-    ASSERT_LE(g.PlayerX, 528);
+  if (g.Player.State == kInPlay) {
+    ASSERT_GE(g.Player.X, 0);
+    ASSERT_LE(g.Player.X, 528);
   }
   for (int i = 0; i < g.EnemyCount; ++i) {
     if (g.EnemyY[i] > 960) continue;

@@ -23,7 +23,7 @@ struct Restart : ::testing::Test {
   bool StageRebuilt() const { return f.game->EnemyCount == 3 && f.game->StartX == 264; }
   // Frames until the fall-out has been dealt with.
   void FallOut() {
-    for (int n = 0; n < 100 && f->PlayerState > kInPlay; ++n) f.Tick();
+    for (int n = 0; n < 100 && f->Player.State > kInPlay; ++n) f.Tick();
   }
   PlayFixture f;
 };
@@ -33,21 +33,21 @@ struct Restart : ::testing::Test {
 TEST_F(Restart, TheKeyNegatesLivesAndDropsTheCharacter) {
   f.Press('R');
   EXPECT_EQ(f->Lives, -3);
-  EXPECT_EQ(f->PlayerState, kMissDrop);
+  EXPECT_EQ(f->Player.State, kMissDrop);
   f.Tick();
-  EXPECT_EQ(f->PlayerY, 433);
-  EXPECT_EQ(f->PlayerState, 2);
+  EXPECT_EQ(f->Player.Y, 433);
+  EXPECT_EQ(f->Player.State, 2);
 }
 
 TEST_F(Restart, WithThreeLivesTheFallOutCostsALifeAndBuildsTheStageAnew) {
   f.Press('R');
   FallOut();
   EXPECT_EQ(f->Lives, 2);
-  EXPECT_EQ(f->PlayerState, kInPlay);
+  EXPECT_EQ(f->Player.State, kInPlay);
   EXPECT_EQ(f->MissFlag, 1);
   EXPECT_TRUE(StageRebuilt());
-  EXPECT_EQ(f->PlayerX, f->StartX);
-  EXPECT_EQ(f->PlayerY, f->StartY);
+  EXPECT_EQ(f->Player.X, f->StartX);
+  EXPECT_EQ(f->Player.Y, f->StartY);
   EXPECT_FALSE(f.text.Drew("MISS!"));
   EXPECT_TRUE(f.text.Drew("STAGE 1:ROAD AND LADDER"));
   EXPECT_TRUE(f->Timer1.Enabled);
@@ -86,9 +86,9 @@ TEST_F(Restart, TwoRequestsBeforeTheFallOutMakeAnOrdinaryMiss) {
   EXPECT_EQ(f->Lives, 2);
   EXPECT_FALSE(StageRebuilt());
   EXPECT_TRUE(f.text.Drew("MISS!"));
-  EXPECT_EQ(f->PlayerState, kWaitingShown);
-  EXPECT_EQ(f->PlayerX, 96);
-  EXPECT_EQ(f->PlayerY, 432);
+  EXPECT_EQ(f->Player.State, kWaitingShown);
+  EXPECT_EQ(f->Player.X, 96);
+  EXPECT_EQ(f->Player.Y, 432);
 }
 
 TEST_F(Restart, IsIgnoredOnceTheClearJumpIsLaunched) {
@@ -96,12 +96,12 @@ TEST_F(Restart, IsIgnoredOnceTheClearJumpIsLaunched) {
   f->ItemsLeft = 0;
   f.Tick();
   EXPECT_EQ(f->ItemsLeft, kClearJumpLaunched);
-  const i32 rising = f->PlayerState;
+  const i32 rising = f->Player.State;
   EXPECT_LT(rising, 0);
   f.Press('R');
   Dispatch(*f, Event::MenuClick(MenuCommand::Restart));
   EXPECT_EQ(f->Lives, 3);
-  EXPECT_EQ(f->PlayerState, rising);
+  EXPECT_EQ(f->Player.State, rising);
   for (int n = 0; n < 40 && f->Timer1.Enabled; ++n) f.Tick();
   EXPECT_TRUE(f->ClearTimer.Enabled);
   EXPECT_EQ(f->Lives, 3);

@@ -26,10 +26,10 @@ TEST_F(RightEdgeLadder, ClimbingDownWithLeftHeldNeverSinksThroughTheFloor) {
   f.Press(vk::Left);
   for (int frame = 0; frame < 30; ++frame) {
     f.Tick();
-    ASSERT_LE(f->PlayerY, 432) << "frame " << frame;
-    ASSERT_EQ(f->Jumping, 0) << "frame " << frame;
+    ASSERT_LE(f->Player.Y, 432) << "frame " << frame;
+    ASSERT_EQ(f->Player.Jumping, 0) << "frame " << frame;
   }
-  EXPECT_EQ(f->PlayerX, 528);
-  EXPECT_EQ(f->PlayerY, 432);
-  EXPECT_EQ(f->PlayerState, kInPlay);
+  EXPECT_EQ(f->Player.X, 528);
+  EXPECT_EQ(f->Player.Y, 432);
+  EXPECT_EQ(f->Player.State, kInPlay);
 }

@@ -24,10 +24,10 @@ struct Walking : ::testing::Test {
 TEST_F(Walking, RightMovesFourPixelsAFrameAndRecordsEachWallStoodOnOnce) {
   f.Press(vk::Right);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 52);
+  EXPECT_EQ(f->Player.X, 52);
   EXPECT_EQ(f->RevealCount, 0);  // the start cell was left before it counted
   f.Tick(11);
-  EXPECT_EQ(f->PlayerX, 96);
+  EXPECT_EQ(f->Player.X, 96);
   ASSERT_EQ(f->RevealCount, 2);
   EXPECT_EQ(f->RevealX[0], 3);
   EXPECT_EQ(f->RevealY[0], 19);
@@ -37,7 +37,7 @@ TEST_F(Walking, RightMovesFourPixelsAFrameAndRecordsEachWallStoodOnOnce) {
   f.Release(vk::Right);
   f.Press(vk::Left);
   f.Tick(12);
-  EXPECT_EQ(f->PlayerX, 48);
+  EXPECT_EQ(f->Player.X, 48);
   ASSERT_EQ(f->RevealCount, 3);
   EXPECT_EQ(f->RevealX[2], 2);
   EXPECT_EQ(f->Revealed[2][19], 1);
@@ -50,7 +50,7 @@ TEST_F(Walking, TheCellUnderFootShowsOnlyWhenStandingExactlyOnIt) {
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 72, 456), kBlack);
   f.Press(vk::Right);
   f.Tick(5);
-  EXPECT_EQ(f->PlayerX, 68);
+  EXPECT_EQ(f->Player.X, 68);
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 72, 456), kBlack);
   f.Tick();
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 72, 456), kWallTile);
@@ -61,13 +61,13 @@ TEST_F(Walking, LeftAndRightTogetherGoRight) {
   f.Press(vk::Left);
   f.Press(vk::Right);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 52);
+  EXPECT_EQ(f->Player.X, 52);
 }
 
 TEST_F(Walking, StoppingAfterWalkingLeftFacesRightInTheFrameOfItsX) {
   f.Press(vk::Left);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 44);
+  EXPECT_EQ(f->Player.X, 44);
   // Facing left, frame (44 mod 32) div 8 = 1.
   EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 44, 432), SheetColor(1, 96 + 32, 64));
   f.Release(vk::Left);
@@ -81,28 +81,28 @@ TEST_F(Walking, WalkFramesRunZeroOneTwoOne) {
   const int expected[] = {2, 1, 1, 0, 0, 1, 1, 2, 2, 1};
   for (int frame : expected) {
     f.Tick();
-    EXPECT_EQ(PlayFixture::BoxColor(f->CRTImage, f->PlayerX, 432), SheetColor(1, 32 * frame, 64))
-        << "x " << f->PlayerX;
+    EXPECT_EQ(PlayFixture::BoxColor(f->CRTImage, f->Player.X, 432), SheetColor(1, 32 * frame, 64))
+        << "x " << f->Player.X;
   }
 }
 
 TEST_F(Walking, TheRightEdgeHoldsTheCharacterAt528) {
-  f->PlayerX = 520;
+  f->Player.X = 520;
   f.Press(vk::Right);
   f.Tick(4);
-  EXPECT_EQ(f->PlayerX, 528);
+  EXPECT_EQ(f->Player.X, 528);
 }
 
 TEST_F(Walking, BumpingIntoAWallUncoversIt) {
   f.Draw(18, {"#"});
   ListItemsAndPaint(*f);
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 0, 432), kBlack);
-  f->PlayerX = 28;
+  f->Player.X = 28;
   f.Press(vk::Left);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 24);
+  EXPECT_EQ(f->Player.X, 24);
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 24);
+  EXPECT_EQ(f->Player.X, 24);
   EXPECT_EQ(PlayFixture::BoxColor(f->SightImage, 0, 432), kWallTile);
 }
 
@@ -112,7 +112,7 @@ TEST(Reveal, SpikesUnderFootAreNotRecorded) {
   f->MapData[2][19] = Tile::Spikes;
   f.Begin(48, 432);
   f.Tick();
-  EXPECT_EQ(f->PlayerState, kMissHop);
+  EXPECT_EQ(f->Player.State, kMissHop);
   EXPECT_EQ(f->RevealCount, 0);
   EXPECT_EQ(f->Revealed[2][19], 0);
 }
@@ -139,8 +139,8 @@ TEST(Timer1, DoesNothingWhilePaused) {
   f.Press('P');
   EXPECT_EQ(f->Paused, 1);
   f.Tick(3);
-  EXPECT_EQ(f->PlayerX, 48);
+  EXPECT_EQ(f->Player.X, 48);
   f.Press('P');
   f.Tick();
-  EXPECT_EQ(f->PlayerX, 52);
+  EXPECT_EQ(f->Player.X, 52);
 }

@@ -30,7 +30,7 @@ struct SlopeWalker : ::testing::Test {
     f->MapData[6][18] = Tile::RisingFork;
     f.PlaceEnemy(EnemyKind::SlopeWalker, 124, 432, dx, 0);
     f.Begin(24, 24);
-    f->OnLift = 1;
+    f->Player.OnLift = 1;
     f->RandomSeed = seed;
   }
   PlayFixture f;
@@ -87,7 +87,7 @@ TEST(SlopeWalkerEdge, TurnsAtAnEdgeButNotAtAWall) {
   f.PlaceEnemy(EnemyKind::SlopeWalker, 116, 432, 1, 0);
   f.PlaceEnemy(EnemyKind::SlopeWalker, 76, 432, -1, 0);
   f.Begin(480, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f.Tick(2);
   EXPECT_EQ(f->EnemyX[0], 120);
   EXPECT_EQ(f->EnemyDX[0], -1);
@@ -101,7 +101,7 @@ TEST(Climber, TurnsAtTheEdgeOfItsPlatform) {
   f.Draw(19, {"######"});
   f.PlaceEnemy(EnemyKind::Climber, 96, 432, 4, 0);
   f.Begin(480, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f.Tick(6);
   EXPECT_EQ(f->EnemyX[0], 120);
   EXPECT_EQ(f->EnemyDX[0], 4);
@@ -119,7 +119,7 @@ TEST(Climber, AtALadderFootItDrawsWhichWayToGo) {
   for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
   f.PlaceEnemy(EnemyKind::Climber, 240, 432, 4, 0);
   f.Begin(24, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   f->RandomSeed = SeedGiving({3}, {0});
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 240);
@@ -149,7 +149,7 @@ TEST(Wanderer, StepsOffALadderOntoTheFloorBeside) {
   for (int r = 10; r <= 18; ++r) f->MapData[10][r] = Tile::Ladder;
   f.PlaceEnemy(EnemyKind::Wanderer, 240, 432, 0, 0);
   f.Begin(24, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   // Look-down draw, stay-or-step draw 0 (step), then the side.
   f->RandomSeed = SeedGiving({2, 2, 2}, {-1, 0, -1});
   const i32 d = f.NextDraws({2, 2, 2})[2] * 8 - 4;
@@ -164,7 +164,7 @@ TEST(Wanderer, OffALadderItPicksARandomDirectionWhenStanding) {
   f.Floor();
   f.PlaceEnemy(EnemyKind::Wanderer, 240, 432, 0, 0);
   f.Begin(24, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   const std::vector<i32> draws = f.NextDraws({2, 2});
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 240);
@@ -178,7 +178,7 @@ TEST(Wanderer, ClimbingIntoAnotherEnemyLevelWithItStepsAsideAndForgetsTheClimb) 
   f.PlaceEnemy(EnemyKind::Wanderer, 240, 244, 0, 4);
   f.PlaceEnemy(EnemyKind::Chaser, 240, 244, 0, 0);
   f.Begin(24, 24);
-  f->OnLift = 1;
+  f->Player.OnLift = 1;
   // Level with the other enemy the climb is turned into no vertical step,
   // so the only draw is the sideways step.
   const i32 d = f.NextDraws({2})[0] * 8 - 4;

@@ -28,8 +28,8 @@ struct HeadlessGame {
   void LeaveOneItemUnderTheCharacter() {
     Game& g = *t;
     for (i32 i = 0; i < g.ItemCount; ++i) g.ItemPhase[i] = -1;
-    g.ItemX[0] = g.PlayerX;
-    g.ItemY[0] = g.PlayerY;
+    g.ItemX[0] = g.Player.X;
+    g.ItemY[0] = g.Player.Y;
     g.ItemPhase[0] = 0;
     g.ItemsLeft = 1;
     g.EnemyCount = 0;

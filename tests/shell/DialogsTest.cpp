@@ -79,12 +79,12 @@ TEST_F(Dialogs, AtTheStartSpeedTheFrameStepRunsEveryFiftyMilliseconds) {
 }
 
 TEST_F(Dialogs, SpeedZeroFreezesTheGameUntilTheSliderLeavesZero) {
-  const int x = f->PlayerX;
+  const int x = f->Player.X;
   Dispatch(*f, Event::KeyDown(vk::Right));
   EXPECT_EQ(FramesIn("slider speed 0\n", 5000), 0);
-  EXPECT_EQ(f->PlayerX, x);
+  EXPECT_EQ(f->Player.X, x);
   EXPECT_EQ(FramesIn("slider speed 1\n", 10), 10);
-  EXPECT_GT(f->PlayerX, x);
+  EXPECT_GT(f->Player.X, x);
 }
 
 TEST_F(Dialogs, SpeedThreeHundredIsSixTimesSlowerThanTheStart) {
@@ -138,15 +138,15 @@ TEST_F(Dialogs, ThePauseItemPausesAndResumesThePlay) {
   Dispatch(*f, Event::MenuClick(MenuCommand::Pause));
   EXPECT_EQ(f->Paused, 1);
   EXPECT_EQ(std::count(f.text.Lines.begin(), f.text.Lines.end(), "PAUSE"), 1);
-  const int x = f->PlayerX;
+  const int x = f->Player.X;
   f.Press(vk::Right);
   f.Tick(5);
-  EXPECT_EQ(f->PlayerX, x);
+  EXPECT_EQ(f->Player.X, x);
   Dispatch(*f, Event::MenuClick(MenuCommand::Pause));
   EXPECT_EQ(f->Paused, 0);
   EXPECT_EQ(std::count(f.text.Lines.begin(), f.text.Lines.end(), "PAUSE"), 1);
   f.Tick();
-  EXPECT_GT(f->PlayerX, x);
+  EXPECT_GT(f->Player.X, x);
 }
 
 TEST_F(Dialogs, ThePauseItemOnTheTitleLeavesThePlayRunningAndDrawsNothing) {
@@ -174,7 +174,7 @@ TEST_F(Dialogs, MenuItemsAndSlidersInAReplayFileActAsWhenChosen) {
   FramesIn("menu pause\nmenu restart\n", 0);
   EXPECT_EQ(f->Paused, 0);
   EXPECT_EQ(f->Lives, -3);
-  EXPECT_EQ(f->PlayerState, kMissDrop);
+  EXPECT_EQ(f->Player.State, kMissDrop);
 }
 
 TEST_F(Dialogs, ARestartChosenWithOneLifeLeftEndsTheGameAfterTheFall) {

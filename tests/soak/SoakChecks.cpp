@@ -108,15 +108,15 @@ void CheckGrid(const Game& g, Checker& c) {
 // Only what moves on the field in play is held to the field.
 void CheckPositions(const Game& g, Checker& c) {
   const bool soloInPlay = g.Timer1.Enabled && g.PlayMode == PlayMode::OnePlayer;
-  if (soloInPlay && g.PlayerState == kInPlay) {
-    c.Expect(Between(g.PlayerX, 0, kRightmostX), Named("PlayerX", g.PlayerX));
-    c.Expect(Between(g.PlayerY, kHighestY, kLowestY), Named("PlayerY", g.PlayerY));
+  if (soloInPlay && g.Player.State == kInPlay) {
+    c.Expect(Between(g.Player.X, 0, kRightmostX), Named("PlayerX", g.Player.X));
+    c.Expect(Between(g.Player.Y, kHighestY, kLowestY), Named("PlayerY", g.Player.Y));
   }
   if (g.Timer1.Enabled && g.PlayMode == PlayMode::TwoPlayer) {
     for (int i = 0; i < 2; ++i) {
-      if (g.DuoState[i] != kInPlay) continue;
-      c.Expect(Between(g.DuoX[i], 0, kRightmostX), Named("DuoX", i, g.DuoX[i]));
-      c.Expect(Between(g.DuoY[i], kHighestY, kLowestY), Named("DuoY", i, g.DuoY[i]));
+      if (g.Duo[i].State != kInPlay) continue;
+      c.Expect(Between(g.Duo[i].X, 0, kRightmostX), Named("DuoX", i, g.Duo[i].X));
+      c.Expect(Between(g.Duo[i].Y, kHighestY, kLowestY), Named("DuoY", i, g.Duo[i].Y));
     }
   }
   if (!soloInPlay) return;

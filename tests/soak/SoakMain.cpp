@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
   if (!broken.empty()) {
     const Game& g = *program->g;
     std::cout << "FAIL at frame " << frame << ": " << broken << " (PlayMode " << PlayModeCode(g.PlayMode)
-              << ", StageNo " << g.StageNo << ", PlayerState " << g.PlayerState << ")\n";
+              << ", StageNo " << g.StageNo << ", PlayerState " << g.Player.State << ")\n";
     return 1;
   }
   if (frame >= kCoverageFrames) {

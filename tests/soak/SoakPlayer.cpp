@@ -37,19 +37,19 @@ void SoakPlayer::UseMenusAndDialogs(Game& g) {
 }
 
 void SoakPlayer::HelpToAClear(Game& g) {
-  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::OnePlayer || g.Paused || g.PlayerState != kInPlay ||
+  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::OnePlayer || g.Paused || g.Player.State != kInPlay ||
       g.ItemsLeft <= 0)
     return;
   for (i32 i = 0; i < g.ItemCount; ++i) g.ItemPhase[i] = -1;
-  g.ItemX[0] = g.PlayerX;
-  g.ItemY[0] = g.PlayerY;
+  g.ItemX[0] = g.Player.X;
+  g.ItemY[0] = g.Player.Y;
   g.ItemPhase[0] = 0;
   g.ItemsLeft = 1;
 }
 
 void SoakPlayer::HelpToADuoWin(Game& g) {
   const int j = Below(2);
-  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::TwoPlayer || g.Paused || g.DuoState[j] != kInPlay) return;
+  if (!g.Timer1.Enabled || g.PlayMode != PlayMode::TwoPlayer || g.Paused || g.Duo[j].State != kInPlay) return;
   // Item groups: 1 or 2 once that player touched it; touched by both, gone.
   const i32 mine = j + 1;
   i32 last = -1;
@@ -64,8 +64,8 @@ void SoakPlayer::HelpToADuoWin(Game& g) {
     g.DuoItemsLeft[j] -= 1;
   }
   if (last < 0) return;
-  g.ItemX[last] = g.DuoX[j];
-  g.ItemY[last] = g.DuoY[j];
+  g.ItemX[last] = g.Duo[j].X;
+  g.ItemY[last] = g.Duo[j].Y;
 }
 
 void SoakPlayer::Act(Game& g) {

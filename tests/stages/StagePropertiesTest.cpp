@@ -51,10 +51,10 @@ TEST_P(EveryBuilder, KeepsToTheTileCodesAndTheTableLimits) {
       ASSERT_GE(g.EnemyKind[i], EnemyKind::Chaser);
       ASSERT_LE(g.EnemyKind[i], EnemyKind::Wanderer);
     }
-    ASSERT_GE(g.PlayerX, 0);
-    ASSERT_LE(g.PlayerX, 528);
-    ASSERT_GE(g.PlayerY, 0);
-    ASSERT_LE(g.PlayerY, 456);
+    ASSERT_GE(g.Player.X, 0);
+    ASSERT_LE(g.Player.X, 528);
+    ASSERT_GE(g.Player.Y, 0);
+    ASSERT_LE(g.Player.Y, 456);
   });
 }
 
@@ -129,8 +129,8 @@ TEST(Stage1, SevenPlatformsOverAFloor) {
     ExpectBouncerOnFreeCell(g, 1, 10);
     ExpectBouncerOnFreeCell(g, 2, 10);
     EXPECT_EQ(g.LiftCount, 0);
-    EXPECT_EQ(g.PlayerX, 264);
-    EXPECT_EQ(g.PlayerY, 432);
+    EXPECT_EQ(g.Player.X, 264);
+    EXPECT_EQ(g.Player.Y, 432);
   });
 }
 
@@ -279,8 +279,8 @@ TEST(Stage7, RoomsOverSpikesWithBouncersFarFromTheStart) {
       ExpectBouncerOnFreeCell(g, i, 17);
       EXPECT_GE(std::abs(g.EnemyX[i] / 24 - 11) + std::abs(g.EnemyY[i] / 24 - 9), 7);
     }
-    EXPECT_EQ(g.PlayerX, 264);
-    EXPECT_EQ(g.PlayerY, 216);
+    EXPECT_EQ(g.Player.X, 264);
+    EXPECT_EQ(g.Player.Y, 216);
   });
 }
 

@@ -56,30 +56,30 @@ TEST_F(StageStart, ShowsTheBlackViewWithOnlyTheSpikes) {
 }
 
 TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
-  f->PlayerState = kWaitingShown;
-  f->OnLift = 1;
-  f->Jumping = 1;
+  f->Player.State = kWaitingShown;
+  f->Player.OnLift = 1;
+  f->Player.Jumping = 1;
   f->MissFlag = 1;
   f->RevealCount = 7;
   f->Revealed[3][19] = 1;
-  f->DuoState[1] = 5;
+  f->Duo[1].State = 5;
   Start(2);
-  EXPECT_EQ(f->PlayerState, kInPlay);
-  EXPECT_EQ(f->OnLift, 0);
-  EXPECT_EQ(f->Jumping, 0);
+  EXPECT_EQ(f->Player.State, kInPlay);
+  EXPECT_EQ(f->Player.OnLift, 0);
+  EXPECT_EQ(f->Player.Jumping, 0);
   EXPECT_EQ(f->MissFlag, 0);
   EXPECT_EQ(f->RevealCount, 0);
   EXPECT_EQ(f->Revealed[3][19], 0);
-  EXPECT_EQ(f->StartX, f->PlayerX);
-  EXPECT_EQ(f->StartY, f->PlayerY);
+  EXPECT_EQ(f->StartX, f->Player.X);
+  EXPECT_EQ(f->StartY, f->Player.Y);
   EXPECT_EQ(f->ItemCount, 8);
   EXPECT_EQ(f->ItemsLeft, 8);
   EXPECT_EQ(f->DuoItemsLeft[0], 8);
   EXPECT_EQ(f->DuoItemsLeft[1], 8);
-  EXPECT_EQ(f->DuoState[1], kInPlay);
-  EXPECT_EQ(f->DuoX[0], 72);
-  EXPECT_EQ(f->DuoX[1], 456);
-  EXPECT_EQ(f->DuoY[1], 432);
+  EXPECT_EQ(f->Duo[1].State, kInPlay);
+  EXPECT_EQ(f->Duo[0].X, 72);
+  EXPECT_EQ(f->Duo[1].X, 456);
+  EXPECT_EQ(f->Duo[1].Y, 432);
   for (int c = 0; c <= 22; ++c)
     for (int r = 0; r <= 20; ++r) EXPECT_NE(f->MapData[c][r], Tile::Item);
 }

@@ -63,10 +63,10 @@ class Policy {
       const Game& g = d_.G();
       if (On(TimerId::Timer2)) {
         Tap(useContinue ? 'C' : vk::Enter);
-      } else if (On(TimerId::Timer1) && g.PlayMode == PlayMode::OnePlayer && g.PlayerState <= kWaitingShown) {
+      } else if (On(TimerId::Timer1) && g.PlayMode == PlayMode::OnePlayer && g.Player.State <= kWaitingShown) {
         // Back at the start after a miss, the character waits for a key.
         Tap(vk::Up);
-      } else if (On(TimerId::Timer1) && g.PlayMode == PlayMode::OnePlayer && g.PlayerState != kInPlay) {
+      } else if (On(TimerId::Timer1) && g.PlayMode == PlayMode::OnePlayer && g.Player.State != kInPlay) {
         Ticks(1);
       } else if (On(TimerId::ClearTimer)) {
         Ticks(1);
@@ -103,7 +103,7 @@ class Policy {
         stage = g.StageNo;
         continue;
       }
-      if (g.ItemsLeft <= 0 || g.PlayerState != kInPlay) {
+      if (g.ItemsLeft <= 0 || g.Player.State != kInPlay) {
         Ticks(1);
         continue;
       }
@@ -155,7 +155,7 @@ class Policy {
   // Player 1 races for every item by search while player 2 stands still.
   bool WinDuo() {
     for (int guard = 0; guard < 200 && On(TimerId::Timer1); ++guard) {
-      if (d_.G().DuoState[0] != kInPlay) {
+      if (d_.G().Duo[0].State != kInPlay) {
         if (OneIn(8)) Tap(vk::Up);
         Ticks(1);
         continue;

@@ -21,11 +21,11 @@ constexpr Keys kRacerKeys[2] = {{vk::Left, vk::Right, vk::Up, vk::Down, vk::Spac
 struct View {
   Steered who;
   Keys keys() const { return who.Racer < 0 ? kHeroKeys : kRacerKeys[who.Racer]; }
-  i32 X(const Game& g) const { return who.Racer < 0 ? g.PlayerX : g.DuoX[who.Racer]; }
-  i32 Y(const Game& g) const { return who.Racer < 0 ? g.PlayerY : g.DuoY[who.Racer]; }
-  i32 Airborne(const Game& g) const { return who.Racer < 0 ? g.Jumping : g.DuoJumping[who.Racer]; }
-  i32 Riding(const Game& g) const { return who.Racer < 0 ? g.OnLift : g.DuoOnLift[who.Racer]; }
-  i32 State(const Game& g) const { return who.Racer < 0 ? g.PlayerState : g.DuoState[who.Racer]; }
+  i32 X(const Game& g) const { return who.Racer < 0 ? g.Player.X : g.Duo[who.Racer].X; }
+  i32 Y(const Game& g) const { return who.Racer < 0 ? g.Player.Y : g.Duo[who.Racer].Y; }
+  i32 Airborne(const Game& g) const { return who.Racer < 0 ? g.Player.Jumping : g.Duo[who.Racer].Jumping; }
+  i32 Riding(const Game& g) const { return who.Racer < 0 ? g.Player.OnLift : g.Duo[who.Racer].OnLift; }
+  i32 State(const Game& g) const { return who.Racer < 0 ? g.Player.State : g.Duo[who.Racer].State; }
   i32 ItemsLeft(const Game& g) const { return who.Racer < 0 ? g.ItemsLeft : g.DuoItemsLeft[who.Racer]; }
 };
 
