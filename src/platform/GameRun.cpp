@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -32,12 +31,6 @@ constexpr int kFileTrouble = 1;
 constexpr int kMalformed = 2;
 
 void Complain(const std::string& line) { std::cerr << "velmorane: " << line << '\n'; }
-
-// Paths given on the command line, made absolute before the program moves
-// into the asset folder (tunes and effects are opened by bare name).
-std::string Absolute(const std::string& path) {
-  return path.empty() ? path : std::filesystem::absolute(path).string();
-}
 
 // SDL falls back to drawing off screen when there is no display at all;
 // only a run that asked for that on purpose may go on without one.
@@ -79,9 +72,9 @@ int Finish(Game& g, const Options& o, std::int64_t virtualTime) {
   return 0;
 }
 
-int RunHeadless(Game& g, const Options& o, const ReplayScript& script) {
+int RunHeadless(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script) {
   HeadlessRun run(g);
-  SdlMusicSystem music(run, true, o.SoundFont);
+  SdlMusicSystem music(run, true, o.SoundFont, assetDir);
   music.AttachTo(g);
   ShowTitle(g);
   ReplayError bad;
@@ -92,7 +85,7 @@ int RunHeadless(Game& g, const Options& o, const ReplayScript& script) {
   return Finish(g, o, run.Now());
 }
 
-int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
+int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script) {
   ReplayRecorder recorder;
   std::string error;
   WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
@@ -118,7 +111,7 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
   overlay.Init(window.Window(), window.Renderer(), menus);
   window.SetOverlay(&overlay);
   g.Screen = &window;
-  SdlMusicSystem music(window, false, o.SoundFont);
+  SdlMusicSystem music(window, false, o.SoundFont, assetDir);
   music.AttachTo(g);
   ShowTitle(g);
   if (!o.ReplayFile.empty()) window.PlayReplay(script);
@@ -132,9 +125,8 @@ int RunInWindow(Game& g, const Options& o, const ReplayScript& script) {
   return Finish(g, o, window.Elapsed());
 }
 
-int RunWithOptions(Options o) {
+int RunWithOptions(const Options& o) {
   const std::string assetDir = o.AssetDir.empty() ? FindAssetDir(ProgramFolder()) : o.AssetDir;
-  for (std::string* path : {&o.ReplayFile, &o.RecordFile, &o.ScreenshotFile, &o.SoundFont}) *path = Absolute(*path);
 
   ReplayScript script;
   int status = 0;
@@ -153,13 +145,11 @@ int RunWithOptions(Options o) {
     Complain(error);
     return kFileTrouble;
   }
-  std::error_code ec;
-  std::filesystem::current_path(assetDir, ec);
 
   const std::uint32_t seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
   FormCreate(*g, seed);
   g->PracticeStage = o.Stage;
-  return o.Headless ? RunHeadless(*g, o, script) : RunInWindow(*g, o, script);
+  return o.Headless ? RunHeadless(*g, o, assetDir, script) : RunInWindow(*g, o, assetDir, script);
 }
 
 }  // namespace

@@ -10,6 +10,9 @@ constexpr int kEffectChannel = 0;
 
 }  // namespace
 
+SdlEffects::SdlEffects(bool outputOpen, std::filesystem::path assetDir)
+    : outputOpen_(outputOpen), assetDir_(std::move(assetDir)) {}
+
 SdlEffects::~SdlEffects() {
   for (auto& [file, chunk] : chunks_) {
     if (chunk) Mix_FreeChunk(chunk);
@@ -19,8 +22,9 @@ SdlEffects::~SdlEffects() {
 Mix_Chunk* SdlEffects::Load(const std::string& file) {
   const auto found = chunks_.find(file);
   if (found != chunks_.end()) return found->second;
-  Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
-  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s (missing or not a WAV file)\n", file.c_str());
+  const std::string path = (assetDir_ / file).string();
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s (missing or not a WAV file)\n", path.c_str());
   chunks_[file] = chunk;
   return chunk;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -7,13 +8,13 @@
 
 struct Mix_Chunk;
 
-// The sound-effect channel: WAV files by bare name, loaded once and kept,
+// The sound-effect channel: WAV files by bare name from the asset folder, loaded once and kept,
 // played on one fixed mixer channel so that a new effect cuts off the one
 // still sounding. A missing file is silence (named once on standard error);
 // without an audio output every effect is silence.
 class SdlEffects : public SoundEffects {
  public:
-  explicit SdlEffects(bool outputOpen) : outputOpen_(outputOpen) {}
+  SdlEffects(bool outputOpen, std::filesystem::path assetDir);
   ~SdlEffects() override;
   SdlEffects(const SdlEffects&) = delete;
   SdlEffects& operator=(const SdlEffects&) = delete;
@@ -24,5 +25,6 @@ class SdlEffects : public SoundEffects {
   Mix_Chunk* Load(const std::string& file);
 
   bool outputOpen_;
+  std::filesystem::path assetDir_;
   std::map<std::string, Mix_Chunk*> chunks_;
 };

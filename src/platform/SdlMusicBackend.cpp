@@ -29,8 +29,12 @@ void FlushMusicEnded() {
 
 }  // namespace
 
-SdlMusicBackend::SdlMusicBackend(GameHold& hold, int sampleRate)
-    : hold_(hold), hasOutput_(sampleRate > 0), clockRate_(sampleRate > 0 ? sampleRate : kMicrosPerSecond) {}
+SdlMusicBackend::SdlMusicBackend(GameHold& hold, int sampleRate, std::filesystem::path assetDir, MillisecondClock clock)
+    : hold_(hold),
+      hasOutput_(sampleRate > 0),
+      assetDir_(std::move(assetDir)),
+      clock_(clock ? std::move(clock) : MillisecondClock(SDL_GetTicks64)),
+      clockRate_(sampleRate > 0 ? sampleRate : kMicrosPerSecond) {}
 
 // The players go before the synthesizer they play on (members are destroyed
 // in reverse order).
@@ -61,15 +65,16 @@ void SdlMusicBackend::Adopt(std::unique_ptr<FluidSynthesizer> synth) {
 }
 
 bool SdlMusicBackend::Open(const std::string& file) {
+  const std::string path = (assetDir_ / file).string();
   std::vector<std::uint8_t> bytes;
   std::string error;
-  if (!ReadFileBytes(file, bytes, error)) {
+  if (!ReadFileBytes(path, bytes, error)) {
     std::fprintf(stderr, "velmorane: cannot open music %s\n", error.c_str());
     return false;
   }
   const auto micros = MidiLengthMicroseconds(bytes);
   if (!micros) {
-    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", file.c_str());
+    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", path.c_str());
     return false;
   }
   std::lock_guard lock(mutex_);
@@ -129,8 +134,8 @@ void SdlMusicBackend::PlayAndWait() {
   } else if (hasOutput_) {
     hold_.HoldFor([this] { return ended_.load(); });
   } else {
-    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(remainingMs);
-    hold_.HoldFor([deadline] { return SDL_GetTicks64() >= deadline; });
+    const std::uint64_t deadline = clock_() + static_cast<std::uint64_t>(remainingMs);
+    hold_.HoldFor([this, deadline] { return clock_() >= deadline; });
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -28,10 +30,17 @@ class GameHold;
 // timed: a play with wait holds the game for the tune's own length, on the
 // virtual clock when headless, on the real one otherwise, and other plays run
 // until stopped.
+//
+// Tunes are asked for by bare name and opened from the asset folder.
 class SdlMusicBackend : public MusicBackend {
  public:
-  // sampleRate of the music stream, or 0 when there is no audio output.
-  SdlMusicBackend(GameHold& hold, int sampleRate);
+  // Milliseconds of the real clock, which times a waited-for tune when there
+  // is no audio output.
+  using MillisecondClock = std::function<std::uint64_t()>;
+
+  // sampleRate of the music stream, or 0 when there is no audio output;
+  // tunes are opened from assetDir; an empty clock is SDL's own.
+  SdlMusicBackend(GameHold& hold, int sampleRate, std::filesystem::path assetDir, MillisecondClock clock = {});
   ~SdlMusicBackend() override;
   SdlMusicBackend(const SdlMusicBackend&) = delete;
   SdlMusicBackend& operator=(const SdlMusicBackend&) = delete;
@@ -66,6 +75,8 @@ class SdlMusicBackend : public MusicBackend {
 
   GameHold& hold_;
   const bool hasOutput_;
+  const std::filesystem::path assetDir_;
+  const MillisecondClock clock_;
   // Frames per second of the tune clock; without output, microseconds.
   const std::int64_t clockRate_;
   std::thread loader_;

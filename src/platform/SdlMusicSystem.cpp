@@ -9,8 +9,10 @@ bool OpenOutput(SdlMusicOutput& output, bool headless) { return !headless && out
 
 }  // namespace
 
-SdlMusicSystem::SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont)
-    : music_(hold, OpenOutput(output_, headless) ? output_.SampleRate() : 0), effects_(output_.IsOpen()) {
+SdlMusicSystem::SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont,
+                               const std::filesystem::path& assetDir)
+    : music_(hold, OpenOutput(output_, headless) ? output_.SampleRate() : 0, assetDir),
+      effects_(output_.IsOpen(), assetDir) {
   if (!output_.IsOpen()) return;
   music_.StartSynthesizer(soundFont.empty() ? kDefaultSoundFont : soundFont);
   output_.Hook(music_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "platform/SdlEffects.h"
@@ -12,9 +13,10 @@ struct Game;
 // Music and effects of one run. In a window it opens the audio output and
 // starts loading the soundfont in the background (the first picture does not
 // wait for it); headless it touches no device, and tunes are only timed.
+// Tunes and effects are opened from the asset folder.
 class SdlMusicSystem {
  public:
-  SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont);
+  SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont, const std::filesystem::path& assetDir);
   ~SdlMusicSystem();
   SdlMusicSystem(const SdlMusicSystem&) = delete;
   SdlMusicSystem& operator=(const SdlMusicSystem&) = delete;

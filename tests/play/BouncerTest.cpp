@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PlayFixture.h"
+#include "play/PlayFixture.h"
 
 using playtest::PlayFixture;
 using playtest::SheetColor;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DuoTestKit.h"
+#include "play/DuoTestKit.h"
 #include "play/DuoStep.h"
 
 TEST(DuoItems, BothPlayersOnAFreshItemInOneFrameBothCountItAndItGoes) {

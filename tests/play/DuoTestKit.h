@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/ScreenTestKit.h"
+#include "support/TestGame.h"
 
 // The colour every cell of a synthetic sheet is filled with, so a drawn
 // picture tells which cell it came from.

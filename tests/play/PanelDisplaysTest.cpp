@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PlayFixture.h"
+#include "play/PlayFixture.h"
 #include "drawing/ShowRest.h"
 #include "drawing/ShowScore.h"
 

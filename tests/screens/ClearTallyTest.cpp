@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ScreenTestKit.h"
+#include "support/TestGame.h"
 #include "screens/ClearTally.h"
 
 namespace {

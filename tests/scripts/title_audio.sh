@@ -60,8 +60,10 @@ run() {
 run title
 run nofont --soundfont "$WORK/none.sf2"
 
-SDL_DISKAUDIOFILE="$WORK/jingle.raw" "$BIN" --assets "$ASSETS" --seed 7 --dump-state \
-  > "$WORK/jingle.out" 2> "$WORK/jingle.err" &
+# This run is timed to its end, so the sanitizer's leak check at exit, which
+# takes its own half second or more, is left to the two runs above.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_DISKAUDIOFILE="$WORK/jingle.raw" \
+  "$BIN" --assets "$ASSETS" --seed 7 --dump-state > "$WORK/jingle.out" 2> "$WORK/jingle.err" &
 pid=$!
 wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/jingle.status"; exit 0; }
 sleep 1

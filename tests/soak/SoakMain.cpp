@@ -17,7 +17,9 @@
 #include "SoakMemory.h"
 #include "SoakPlayer.h"
 #include "SoakProgress.h"
-#include "SoakServices.h"
+#include "support/MusicLog.h"
+#include "support/SoundLog.h"
+#include "support/TextLog.h"
 #include "SoakSheets.h"
 #include "game/Events.h"
 #include "screens/Title.h"
@@ -51,9 +53,9 @@ bool ReadOptions(int argc, char** argv, SoakOptions& o) {
 
 // One run of the program: its state and the services it talks to.
 struct Program {
-  SilentMusic music;
-  CountedEffects effects;
-  BlockText text;
+  MusicLog music;
+  SoundLog effects;
+  TextLog text{kLetterWidth};
   std::unique_ptr<Game> g = std::make_unique<Game>();
 
   bool Start(std::uint32_t seed, const std::string& assets, std::string& error) {
@@ -65,6 +67,18 @@ struct Program {
     ShowTitle(*g);
     return true;
   }
+
+  // The soak only needs the services to answer: what they wrote down is
+  // dropped after every event, so the heap stays level.
+  void ForgetServiceLogs() {
+    music.Calls.clear();
+    effects.Played.clear();
+    text.Lines.clear();
+  }
+
+  // Six pixels a letter, so drawing text touches about the rows and columns a
+  // real font would.
+  static constexpr int kLetterWidth = 6;
 };
 
 // Heap in use sampled along the run: the most seen in the first fifth (the
@@ -111,6 +125,7 @@ int main(int argc, char** argv) {
   while (frame < o.Frames && broken.empty()) {
     Game& g = *program->g;
     player.Act(g);
+    program->ForgetServiceLogs();
     ++events;
     broken = BrokenInvariant(g);
     if (g.CloseRequested) {

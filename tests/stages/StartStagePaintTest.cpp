@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "../play/PlayFixture.h"
+#include "stages/StageFixture.h"
 #include "stages/PaintStage.h"
 
-using playtest::PlayFixture;
+using playtest::StageFixture;
 using playtest::SheetColor;
 
 namespace {
@@ -16,7 +16,7 @@ Pixel CellColor(const Surface& s, int column, int row) { return s.At(24 * column
 }  // namespace
 
 TEST(ItemPass, ListsItemsColumnByColumnUpperFirstWithRandomPhases) {
-  PlayFixture f;
+  StageFixture f;
   f->MapData[1][5] = Tile::Item;
   f->MapData[1][2] = Tile::Item;
   f->MapData[0][10] = Tile::Item;
@@ -36,7 +36,7 @@ TEST(ItemPass, ListsItemsColumnByColumnUpperFirstWithRandomPhases) {
 }
 
 TEST(ItemPass, CountsAtMost99ItemsAndClearsEveryItemCell) {
-  PlayFixture f;
+  StageFixture f;
   for (int c = 0; c <= 22; ++c)
     for (int r = 0; r < 5; ++r) f->MapData[c][r] = Tile::Item;  // 115 item cells
   ListItemsAndPaint(*f);
@@ -49,7 +49,7 @@ TEST(ItemPass, CountsAtMost99ItemsAndClearsEveryItemCell) {
 }
 
 TEST(Painting, OnePlayerHasTheWholeStageHiddenAndOnlyTheSpikesInSight) {
-  PlayFixture f;
+  StageFixture f;
   f.Draw(0, {"#H^*/\\fgTB."});
   constexpr Tile kNoSuchTile = static_cast<Tile>(5);  // a code no tile has
   f->MapData[11][0] = kNoSuchTile;
@@ -67,7 +67,7 @@ TEST(Painting, OnePlayerHasTheWholeStageHiddenAndOnlyTheSpikesInSight) {
 }
 
 TEST(Painting, TwoPlayersGetABlueAndARedStageAndABlackView) {
-  PlayFixture f;
+  StageFixture f;
   f->PlayMode = PlayMode::TwoPlayer;
   f.Draw(0, {"#H^*/\\T"});
   f->SightImage.FillWhole(Rgb(1, 2, 3));
@@ -83,7 +83,7 @@ TEST(Painting, TwoPlayersGetABlueAndARedStageAndABlackView) {
 }
 
 TEST(Painting, TheTwoPlayerFirstViewIsACheckerboardOfFiveCellSquares) {
-  PlayFixture f;
+  StageFixture f;
   f->PlayMode = PlayMode::TwoPlayer;
   f->BG1Image.FillWhole(Rgb(0, 0, 60));
   f->BG2Image.FillWhole(Rgb(35, 0, 0));

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "../play/PlayFixture.h"
+#include "stages/StageFixture.h"
 #include "stages/StartStage.h"
 
-using playtest::PlayFixture;
+using playtest::StageFixture;
 using playtest::SheetColor;
 
 namespace {
@@ -18,7 +18,7 @@ struct StageStart : ::testing::Test {
     f->Score = 0;
     StartStage(*f);
   }
-  PlayFixture f;
+  StageFixture f;
 };
 
 bool SameGrid(const Game& a, const Game& b) {

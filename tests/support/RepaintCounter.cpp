@@ -1,0 +1,3 @@
+#include "support/RepaintCounter.h"
+
+void RepaintCounter::Repaint() { ++Count; }

@@ -1,0 +1,16 @@
+#include "support/TestGame.h"
+
+namespace {
+
+constexpr std::uint32_t kTestSeed = 12345;
+
+}  // namespace
+
+TestGame::TestGame() : g(std::make_unique<Game>()) {
+  FormCreate(*g, kTestSeed);
+  g->TitleTimer.SetEnabled(false);
+  g->BGMPlayer.Attach(&music);
+  g->Sound = &sound;
+  g->Screen = &screen;
+  g->Text = &text;
+}
