@@ -7,6 +7,15 @@ common_sh="$scripts_dir/lib/common.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# need_tool TOOL...: fails the test, naming the tool, when one is missing
+# (scripts/setup installs them all).
+need_tool() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed (scripts/setup installs it)"
+  done
+}
+
 start_test() {
   bin="$1"
   assets="$2"
