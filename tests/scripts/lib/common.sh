@@ -36,8 +36,9 @@ use_virtual_display() {
 
 # Runs a session script inside a virtual X server (screen VIRTUAL_SCREEN,
 # 1280x1024x24 unless set); the script can source "$COMMON_SH" for the
-# helpers below.
+# helpers below. Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
+  need_tool xvfb-run xauth Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
   timeout 120 xvfb-run -a -s "-screen 0 ${VIRTUAL_SCREEN:-1280x1024x24}" bash "$@"
 }
