@@ -1,8 +1,12 @@
 #include "host/AssetFolder.h"
 
+#include <vector>
+
 std::string FindAssetDir(const std::filesystem::path& programDir) {
   if (programDir.empty()) return ".";
-  for (const std::filesystem::path& dir : {programDir / "assets", programDir / kInstalledAssetDir}) {
+  std::vector<std::filesystem::path> candidates = {programDir / "assets"};
+  for (const char* installed : kInstalledAssetDirs) candidates.push_back(programDir / installed);
+  for (const std::filesystem::path& dir : candidates) {
     std::error_code ec;
     if (std::filesystem::exists(dir / "ChrImage.bmp", ec)) return dir.lexically_normal().string();
   }

@@ -36,6 +36,12 @@ TEST_F(AssetFolderTest, AnInstalledProgramFindsItsDataFolder) {
   EXPECT_EQ(FindAssetDir(root_ / "bin/"), (root_ / "share" / "velmorane" / "assets").string());
 }
 
+TEST_F(AssetFolderTest, AProgramInstalledAsADebianGameFindsItsDataFolder) {
+  fs::create_directories(root_ / "games");
+  PutSheet(root_ / "share" / "games" / "velmorane");
+  EXPECT_EQ(FindAssetDir(root_ / "games"), (root_ / "share" / "games" / "velmorane").string());
+}
+
 TEST_F(AssetFolderTest, AFolderWithoutTheSheetsDoesNotCount) {
   fs::create_directories(root_ / "bin" / "assets");
   fs::create_directories(root_ / "share" / "velmorane" / "assets");

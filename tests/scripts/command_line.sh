@@ -5,6 +5,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
+need_tool identify
 export SDL_AUDIODRIVER=dummy
 # expect STATUS PATTERN -- ARGS...: runs the program, checks its status and
 # that standard error (or output) holds PATTERN.

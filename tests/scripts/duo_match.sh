@@ -7,6 +7,7 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
+need_tool convert
 export SDL_AUDIODRIVER=dummy
 
 printf 'velmorane-replay 1\nseed 5\nwait 300\nkey down Space\nwait 100\nkey up Space\nwait 1000\n' > "$work/match.txt"

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and starts the installed program
 # from another folder: it finds its own assets, and a replay ends in the same
-# state as with the program of the build tree. The menu entry and the icon
-# are where desktops look for them.
+# state as with the program of the build tree. The menu entry, the icon, the
+# metadata and the manual page are where desktops and man look for them.
 # Usage: installed_game.sh <velmorane> <asset-dir>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
+need_tool cmake identify
 export SDL_AUDIODRIVER=dummy
 build="$(dirname "$bin")"
 [[ -f "$build/assets/ChrImage.bmp" ]] || fail "the build has no assets to install"
@@ -23,6 +24,8 @@ grep -qx 'Exec=velmorane' "$desktop" || fail "the menu entry does not start velm
 grep -qx 'Icon=velmorane' "$desktop" || fail "the menu entry names no icon"
 icon="$prefix/share/icons/hicolor/64x64/apps/velmorane.png"
 [[ "$(identify -format '%m %wx%h' "$icon")" == "PNG 64x64" ]] || fail "the icon is not a 64 x 64 PNG"
+[[ -f "$prefix/share/man/man6/velmorane.6" ]] || fail "the manual page is not installed"
+[[ -f "$prefix/share/metainfo/org.velmorane.velmorane.metainfo.xml" ]] || fail "the AppStream metadata is not installed"
 
 printf 'velmorane-replay 1\nseed 77\nwait 300\nkey down Enter\nwait 200\nkey up Enter\nwait 3000\n' > "$work/play.txt"
 printf 'key down Right\nwait 500\nkey up Right\nwait 500\n' >> "$work/play.txt"

@@ -26,7 +26,7 @@ struct Options {
   fs::path source = VELMORANE_ASSET_SOURCE_DIR;
   fs::path out;
   fs::path preview;
-  fs::path icon;
+  fs::path icons;
   bool verbose = false;
 };
 
@@ -41,6 +41,9 @@ std::vector<fs::path> FilesWithExtension(const fs::path& folder, const std::stri
   });
   return files;
 }
+
+// The icon's name in the desktop's icon theme, as the menu entry names it.
+constexpr const char* kIconFile = "velmorane.png";
 
 constexpr const char* kTintNames[] = {"blue1", "blue2", "blue3", "red1", "red2", "red3"};
 
@@ -62,12 +65,21 @@ PaletteColours BrightenedTints(const Palette& palette) {
   return colours;
 }
 
+// The icon at every size, laid out as in the desktop's icon theme.
+void WriteIcons(const fs::path& themeFolder, const IndexedImage& chrSheet, const PaletteColours& colours) {
+  for (int size : kIconSizes) {
+    const fs::path folder = themeFolder / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
+    fs::create_directories(folder);
+    WritePng(folder / kIconFile, BuildIcon(chrSheet, colours, size));
+  }
+}
+
 int Usage() {
   std::fprintf(stderr,
-               "usage: velmorane-assetgen [--source DIR] [--out DIR] [--preview FILE.png] [--icon FILE.png] [--verbose]\n"
+               "usage: velmorane-assetgen [--source DIR] [--out DIR] [--preview FILE.png] [--icons DIR] [--verbose]\n"
                "  --out      write the sheets, logo, tunes and effects into DIR\n"
                "  --preview  write a contact sheet of the sheets and the logo\n"
-               "  --icon     write the desktop icon\n");
+               "  --icons    write the desktop icon at every size into DIR/NxN/apps/velmorane.png\n");
   return 2;
 }
 
@@ -97,7 +109,7 @@ int Run(const Options& o) {
         std::printf("%-12s %6.3f s\n", (effect.stem().string() + ".wav").c_str(), double(samples.size()) / fx.rate);
     }
   }
-  if (!o.icon.empty()) WritePng(o.icon, BuildIcon(sheets.front().image, palette.colours));
+  if (!o.icons.empty()) WriteIcons(o.icons, sheets.front().image, palette.colours);
   if (!o.preview.empty()) {
     auto shown = sheets;
     for (const auto& s : sheets)
@@ -124,12 +136,12 @@ int main(int argc, char** argv) {
       o.out = argv[++i];
     else if (arg == "--preview")
       o.preview = argv[++i];
-    else if (arg == "--icon")
-      o.icon = argv[++i];
+    else if (arg == "--icons")
+      o.icons = argv[++i];
     else
       return Usage();
   }
-  if (o.out.empty() && o.preview.empty() && o.icon.empty()) return Usage();
+  if (o.out.empty() && o.preview.empty() && o.icons.empty()) return Usage();
   try {
     return Run(o);
   } catch (const std::exception& e) {

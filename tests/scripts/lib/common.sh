@@ -7,6 +7,15 @@ common_sh="$scripts_dir/lib/common.sh"
 
 fail() { echo "FAIL: $*"; exit 1; }
 
+# need_tool TOOL...: fails the test, naming the tool, when one is missing
+# (scripts/setup installs them all).
+need_tool() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null 2>&1 || fail "$tool is not installed (scripts/setup installs it)"
+  done
+}
+
 start_test() {
   bin="$1"
   assets="$2"
@@ -27,8 +36,9 @@ use_virtual_display() {
 
 # Runs a session script inside a virtual X server (screen VIRTUAL_SCREEN,
 # 1280x1024x24 unless set); the script can source "$COMMON_SH" for the
-# helpers below.
+# helpers below. Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
+  need_tool xvfb-run xauth Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
   timeout 120 xvfb-run -a -s "-screen 0 ${VIRTUAL_SCREEN:-1280x1024x24}" bash "$@"
 }
