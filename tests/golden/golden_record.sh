@@ -10,8 +10,12 @@ set -euo pipefail
 bin="$1"
 assets="$2"
 mode="${3:-check}"
-games="$(cd "$(dirname "${BASH_SOURCE[0]}")/games" && pwd)"
-command -v identify >/dev/null || { echo "FAIL: identify (ImageMagick) is needed to hash pictures"; exit 1; }
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+games="$here/games"
+source "$here/../scripts/lib/common.sh"
+need_tool identify
+# The real sheets only: stand-ins would draw other pictures.
+[[ -f "$assets/ChrImage.bmp" ]] || fail "no sheets in $assets"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

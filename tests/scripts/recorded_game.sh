@@ -26,10 +26,7 @@ sleep 0.8
 hold_key "$wid" Left 0.3
 hold_key "$wid" r 0.2           # restart the stage
 sleep 1.5
-# SIGTERM reaches the program as a request to close the window.
-kill -TERM "$pid"
-wait "$pid"
-echo "$?" > "$WORK/status.txt"
+close_window "$pid" "$WORK/status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"
 

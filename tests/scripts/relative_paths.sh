@@ -34,10 +34,7 @@ cd "$HERE"
 "$BIN" --assets own-assets --seed 1234 --record rec.txt 2> "$WORK/window-stderr.txt" &
 pid=$!
 wait_for_window "$pid" > /dev/null || exit 1
-# SIGTERM reaches the program as a request to close the window.
-kill -TERM "$pid"
-wait "$pid"
-echo "$?" > "$WORK/status.txt"
+close_window "$pid" "$WORK/status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"
 status="$(cat "$work/status.txt")"

@@ -53,9 +53,7 @@ run() {
   local wid
   wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/$name.status"; return; }
   sleep 2.5
-  kill -TERM "$pid"
-  wait "$pid"
-  echo "$?" > "$WORK/$name.status"
+  close_window "$pid" "$WORK/$name.status"
 }
 run title
 run nofont --soundfont "$WORK/none.sf2"
@@ -76,9 +74,7 @@ sleep 0.4
 xdotool keyup Return
 sleep 0.3
 start=$(date +%s%N)
-kill -TERM "$pid"
-wait "$pid"
-echo "$?" > "$WORK/jingle.status"
+close_window "$pid" "$WORK/jingle.status"
 echo $(( ($(date +%s%N) - start) / 1000000 )) > "$WORK/jingle.ms"
 SESSION
 run_in_virtual_display "$work/session.sh"

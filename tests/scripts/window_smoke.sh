@@ -16,10 +16,7 @@ source "$COMMON_SH"
 pid=$!
 wid="$(wait_for_window "$pid")" || exit 1
 wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
-# SIGTERM reaches the program as a request to close the window.
-kill -TERM "$pid"
-wait "$pid"
-echo "$?" > "$WORK/status.txt"
+close_window "$pid" "$WORK/status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"
 

@@ -21,6 +21,7 @@
 #include "support/SoundLog.h"
 #include "support/TextLog.h"
 #include "SoakSheets.h"
+#include "support/RunningTimer.h"
 #include "game/Events.h"
 #include "screens/Title.h"
 #include "state/Game.h"
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
       progress.Restarted();
       continue;
     }
-    const auto timer = SoakPlayer::RunningTimer(g);
+    const auto timer = RunningTimer(g);
     if (!timer) {
       if (++idle > kIdleLimit) broken = "no timer ran for a million events";
       continue;

@@ -14,13 +14,6 @@ constexpr int kRareKeys[] = {'P', 'R', 'A', 'S', 'Q', 'W', 'D', 'E', 'X', 'Y'};
 
 }  // namespace
 
-std::optional<TimerId> SoakPlayer::RunningTimer(const Game& g) {
-  for (TimerId id : kTimerOrder) {
-    if (g.TimerById(id).Running()) return id;
-  }
-  return std::nullopt;
-}
-
 void SoakPlayer::PressOrRelease(Game& g) {
   const int key = OneIn(40) ? kRareKeys[Below(std::size(kRareKeys))] : kKeys[Below(std::size(kKeys))];
   Dispatch(g, OneIn(2) ? Event::KeyDown(key) : Event::KeyUp(key));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <random>
 
 #include "state/Timer.h"
@@ -22,8 +21,6 @@ class SoakPlayer {
   explicit SoakPlayer(std::uint64_t seed) : random_(seed) {}
 
   void Act(Game& g);
-  // The timer to tick next: the first running one, if any runs.
-  static std::optional<TimerId> RunningTimer(const Game& g);
 
  private:
   bool OneIn(std::uint32_t n) { return random_() % n == 0; }

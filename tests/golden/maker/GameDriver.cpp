@@ -3,24 +3,7 @@
 #include "host/Replay.h"
 #include "host/Sheets.h"
 #include "screens/Title.h"
-
-namespace {
-
-// Letters as blocks: the maker only needs the game's moves, not its looks.
-class BlockText : public TextRasterizer {
- public:
-  TextMask Render(std::string_view, int cellHeight, std::string_view text) override {
-    TextMask m;
-    m.Width = 6 * static_cast<int>(text.size());
-    m.Height = cellHeight > 0 ? cellHeight : 0;
-    m.On.assign(static_cast<std::size_t>(m.Width) * static_cast<std::size_t>(m.Height), 1);
-    return m;
-  }
-};
-
-BlockText blockText;
-
-}  // namespace
+#include "support/RunningTimer.h"
 
 GameDriver GameDriver::Sketch() const {
   GameDriver b;
@@ -51,7 +34,8 @@ void GameDriver::Follow(const std::vector<Event>& road) {
 
 bool GameDriver::Start(const std::string& assetDir, std::uint32_t seed, int stage, std::string& error) {
   g_ = std::make_unique<Game>();
-  g_->Text = &blockText;
+  // No fonts: the core draws no text without them, and the maker needs
+  // only the game's moves, never its looks.
   if (!LoadSheets(*g_, assetDir, error)) return false;
   FormCreate(*g_, seed);
   g_->PracticeStage = stage;
@@ -76,15 +60,8 @@ void GameDriver::Hold(const std::set<int>& keys) {
   }
 }
 
-std::optional<TimerId> GameDriver::Running() const {
-  for (TimerId id : kTimerOrder) {
-    if (g_->TimerById(id).Running()) return id;
-  }
-  return std::nullopt;
-}
-
 bool GameDriver::Tick() {
-  const auto id = Running();
+  const auto id = RunningTimer(*g_);
   if (!id) return false;
   Send(Event::Tick(*id));
   return true;

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -41,7 +40,6 @@ class GameDriver {
   // One tick of the timer that runs now; false when none runs.
   bool Tick();
 
-  std::optional<TimerId> Running() const;
   const std::vector<std::string>& Lines() const { return lines_; }
 
  private:

@@ -107,7 +107,10 @@ class Policy {
         Ticks(1);
         continue;
       }
-      if (OneIn(40)) Tap('P', 2 + Below(4)), Tap('P');
+      if (OneIn(40)) {
+        Tap('P', 2 + Below(4));
+        Tap('P');
+      }
       if (TakeNextItem(d_, Steered{})) {
         stuck = 0;
         continue;

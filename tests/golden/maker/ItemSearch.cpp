@@ -21,11 +21,7 @@ constexpr Keys kRacerKeys[2] = {{vk::Left, vk::Right, vk::Up, vk::Down, vk::Spac
 struct View {
   Steered who;
   Keys keys() const { return who.Racer < 0 ? kHeroKeys : kRacerKeys[who.Racer]; }
-  i32 X(const Game& g) const { return who.Racer < 0 ? g.Player.X : g.Duo[who.Racer].X; }
-  i32 Y(const Game& g) const { return who.Racer < 0 ? g.Player.Y : g.Duo[who.Racer].Y; }
-  i32 Airborne(const Game& g) const { return who.Racer < 0 ? g.Player.Jumping : g.Duo[who.Racer].Jumping; }
-  i32 Riding(const Game& g) const { return who.Racer < 0 ? g.Player.OnLift : g.Duo[who.Racer].OnLift; }
-  i32 State(const Game& g) const { return who.Racer < 0 ? g.Player.State : g.Duo[who.Racer].State; }
+  const Character& Of(const Game& g) const { return who.Racer < 0 ? g.Player : g.Duo[who.Racer]; }
   i32 ItemsLeft(const Game& g) const { return who.Racer < 0 ? g.ItemsLeft : g.DuoItemsLeft[who.Racer]; }
 };
 
@@ -55,18 +51,18 @@ bool OnTimer1(const GameDriver& d) { return d.G().Timer1.Running(); }
 
 // Plays a move; false when the character was hit.
 bool Play(GameDriver& d, const Move& m, const View& v, i32 itemsBefore) {
-  auto stillPlaying = [&] { return OnTimer1(d) && v.State(d.G()) == 0 && !d.G().Paused; };
+  auto stillPlaying = [&] { return OnTimer1(d) && v.Of(d.G()).State == kInPlay && !d.G().Paused; };
   d.Hold(m.First);
   for (int t = 0; t < m.FirstTicks && stillPlaying(); ++t) d.Tick();
   d.Hold(m.Then);
   for (int t = 0; t < m.ThenTicks && stillPlaying(); ++t) d.Tick();
   d.Hold({});
-  for (int t = 0; t < kSettleTicks && stillPlaying() && v.Airborne(d.G()) != 0; ++t) {
+  for (int t = 0; t < kSettleTicks && stillPlaying() && v.Of(d.G()).Jumping != 0; ++t) {
     if (v.ItemsLeft(d.G()) < itemsBefore) break;
     d.Tick();
   }
   // Taking the last item launches the character out of the field.
-  return v.State(d.G()) == 0 || !OnTimer1(d) || v.ItemsLeft(d.G()) < itemsBefore;
+  return v.Of(d.G()).State == kInPlay || !OnTimer1(d) || v.ItemsLeft(d.G()) < itemsBefore;
 }
 
 struct Node {
@@ -93,7 +89,8 @@ bool TakeNextItem(GameDriver& d, Steered who) {
       if (!alive) continue;
       const Game& g = next.G();
       const bool took = v.ItemsLeft(g) < itemsBefore || !OnTimer1(next);
-      if (!took && !seen.insert({v.X(g), v.Y(g), v.Airborne(g), v.Riding(g)}).second) continue;
+      const Character& c = v.Of(g);
+      if (!took && !seen.insert({c.X, c.Y, c.Jumping, c.OnLift}).second) continue;
       nodes.push_back({parent, next.TakeEvents()});
       next.TakeLines();
       if (took) {
@@ -102,8 +99,8 @@ bool TakeNextItem(GameDriver& d, Steered who) {
           road.insert(road.begin(), nodes[n].Events.begin(), nodes[n].Events.end());
         }
         d.Follow(road);
-        const View whole{who};
-        if (whole.X(d.G()) != v.X(g) || whole.Y(d.G()) != v.Y(g) || whole.ItemsLeft(d.G()) != v.ItemsLeft(g)) {
+        const Character& whole = v.Of(d.G());
+        if (whole.X != c.X || whole.Y != c.Y || v.ItemsLeft(d.G()) != v.ItemsLeft(g)) {
           std::cerr << "the whole game took another road than its sketch\n";
           std::abort();
         }

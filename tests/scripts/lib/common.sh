@@ -56,6 +56,15 @@ wait_for_window() {
   echo "$wid"
 }
 
+# Inside a session: closes the window of the program PID (SIGTERM reaches it
+# as a request to close the window) and writes its exit status into FILE.
+close_window() {
+  local pid="$1" file="$2"
+  kill -TERM "$pid"
+  wait "$pid"
+  echo "$?" > "$file"
+}
+
 # Inside a session: waits until the first picture is on the screen (the grey
 # side panel shows); leaves the window's geometry in $2 and the screen in $3.
 wait_for_first_picture() {
