@@ -21,7 +21,7 @@ source "$COMMON_SH"
 "$BIN" --assets "$ASSETS" --seed 4321 --record "$WORK/rec.txt" --dump-state \
   > "$WORK/window-dump.txt" 2> "$WORK/stderr.txt" &
 pid=$!
-wid="$(wait_for_window "$pid")" || exit 1
+wid="$(wait_for_window "$pid" "$WORK/stderr.txt")" || exit 1
 for _ in $(seq 1 50); do
   sleep 0.2
   xdotool getwindowgeometry --shell "$wid" > "$WORK/geometry.txt"

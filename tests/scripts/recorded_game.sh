@@ -16,7 +16,7 @@ source "$COMMON_SH"
 "$BIN" --assets "$ASSETS" --seed 1234 --record "$WORK/rec.txt" --dump-state \
   > "$WORK/window-dump.txt" 2> "$WORK/stderr.txt" &
 pid=$!
-wid="$(wait_for_window "$pid")" || exit 1
+wid="$(wait_for_window "$pid" "$WORK/stderr.txt")" || exit 1
 wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
 hold_key "$wid" Return 0.3      # start a one-player game
 sleep 4                         # the start jingle holds the game

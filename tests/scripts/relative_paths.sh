@@ -33,7 +33,7 @@ source "$COMMON_SH"
 cd "$HERE"
 "$BIN" --assets own-assets --seed 1234 --record rec.txt 2> "$WORK/window-stderr.txt" &
 pid=$!
-wait_for_window "$pid" > /dev/null || exit 1
+wait_for_window "$pid" "$WORK/window-stderr.txt" > /dev/null || exit 1
 close_window "$pid" "$WORK/status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"

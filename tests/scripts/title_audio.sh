@@ -51,7 +51,7 @@ run() {
     > "$WORK/$name.out" 2> "$WORK/$name.err" &
   local pid=$!
   local wid
-  wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/$name.status"; return; }
+  wid="$(wait_for_window "$pid" "$WORK/$name.err")" || { echo "no window appeared" > "$WORK/$name.status"; return; }
   sleep 2.5
   close_window "$pid" "$WORK/$name.status"
 }
@@ -63,7 +63,7 @@ run nofont --soundfont "$WORK/none.sf2"
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_DISKAUDIOFILE="$WORK/jingle.raw" \
   "$BIN" --assets "$ASSETS" --seed 7 --dump-state > "$WORK/jingle.out" 2> "$WORK/jingle.err" &
 pid=$!
-wid="$(wait_for_window "$pid")" || { echo "no window appeared" > "$WORK/jingle.status"; exit 0; }
+wid="$(wait_for_window "$pid" "$WORK/jingle.err")" || { echo "no window appeared" > "$WORK/jingle.status"; exit 0; }
 sleep 1
 xdotool windowfocus --sync "$wid" 2>/dev/null || true
 sleep 0.2

@@ -14,7 +14,7 @@ set -u
 source "$COMMON_SH"
 "$BIN" --assets "$ASSETS" --seed 1234 --screenshot "$WORK/shot.png" 2> "$WORK/stderr.txt" &
 pid=$!
-wid="$(wait_for_window "$pid")" || exit 1
+wid="$(wait_for_window "$pid" "$WORK/stderr.txt")" || exit 1
 wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
 close_window "$pid" "$WORK/status.txt"
 SESSION

@@ -36,23 +36,52 @@ use_virtual_display() {
 
 # Runs a session script inside a virtual X server (screen VIRTUAL_SCREEN,
 # 1280x1024x24 unless set); the script can source "$COMMON_SH" for the
-# helpers below. Fails naming the tool when one of theirs is missing.
+# helpers below. The server picks a free display itself and says which once
+# it accepts connections, so tests running side by side never race for one.
+# Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
-  need_tool xvfb-run xauth Xvfb xkbcomp xdotool import convert
+  need_tool Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
-  timeout 120 xvfb-run -a -s "-screen 0 ${VIRTUAL_SCREEN:-1280x1024x24}" bash "$@"
+  local dir xvfb status=0
+  dir="$(mktemp -d)"
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
+    3> "$dir/display" 2> "$dir/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 1 100); do
+    [[ -s "$dir/display" ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [[ ! -s "$dir/display" ]]; then
+    kill "$xvfb" 2>/dev/null
+    tail -5 "$dir/xvfb.log"
+    rm -rf "$dir"
+    fail "the virtual X server did not start"
+  fi
+  DISPLAY=":$(cat "$dir/display")" timeout 120 bash "$@" || status=$?
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null || true
+  rm -rf "$dir"
+  return "$status"
 }
 
 # Inside a session: prints the id of the game's window once it is there.
+# wait_for_window PID [STDERR-FILE]: when no window comes, says so on
+# standard error with the end of the program's own error output.
 wait_for_window() {
-  local pid="$1" wid=""
+  local pid="$1" errors="${2:-}" wid=""
   for _ in $(seq 1 100); do
     wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
     [[ -n "$wid" ]] && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  [[ -n "$wid" ]] || { echo "no window appeared" >&2; kill -9 "$pid" 2>/dev/null; return 1; }
+  if [[ -z "$wid" ]]; then
+    echo "no window appeared" >&2
+    [[ -n "$errors" && -s "$errors" ]] && tail -20 "$errors" >&2
+    kill -9 "$pid" 2>/dev/null
+    return 1
+  fi
   echo "$wid"
 }
 
