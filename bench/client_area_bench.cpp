@@ -25,9 +25,9 @@ void BM_ComposeShownClientArea(benchmark::State& state) {
   auto g = std::make_unique<Game>();
   BlockText text;
   g->Text = &text;
-  g->ScoreEdit = "12340";
-  g->HiEdit = "56780";
-  g->StageMemo = {"STAGE 8", "SLOPE PANIC!"};
+  g->ScoreBox = "12340";
+  g->HiScoreBox = "56780";
+  g->StageCaption = {"STAGE 8", "SLOPE PANIC!"};
   Surface out;
   for (auto _ : state) {
     ComposeShownClientArea(*g, out);
@@ -39,8 +39,8 @@ BENCHMARK(BM_ComposeShownClientArea);
 void BM_WholeFieldCopy(benchmark::State& state) {
   auto g = std::make_unique<Game>();
   for (auto _ : state) {
-    g->CRTImage.Blit(g->BuffImage, 0, 0);
-    benchmark::DoNotOptimize(g->CRTImage.Row(0));
+    g->ShownField.Blit(g->FrameImage, 0, 0);
+    benchmark::DoNotOptimize(g->ShownField.Row(0));
   }
 }
 BENCHMARK(BM_WholeFieldCopy);

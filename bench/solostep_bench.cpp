@@ -13,12 +13,12 @@ namespace {
 
 // Sheets with a picture in every cell, so every copy moves real pixels.
 void FillSheets(Game& g) {
-  g.ChrImage = Surface(320, 256);
-  g.Chr2Image = Surface(320, 256);
+  g.SpriteSheet = Surface(320, 256);
+  g.DuoSpriteSheet = Surface(320, 256);
   for (int y = 0; y < 256; ++y) {
     for (int x = 0; x < 320; ++x) {
-      g.ChrImage.Set(x, y, Rgb(x, y, x ^ y));
-      g.Chr2Image.Set(x, y, Rgb(y, x, x + y));
+      g.SpriteSheet.Set(x, y, Rgb(x, y, x ^ y));
+      g.DuoSpriteSheet.Set(x, y, Rgb(y, x, x + y));
     }
   }
 }
@@ -46,7 +46,7 @@ void StartBusiestStage(Game& g) {
 
 std::unique_ptr<Game> NewGame() {
   auto g = std::make_unique<Game>();
-  FormCreate(*g, 4711);
+  SetUpGame(*g, 4711);
   g->TitleTimer.SetEnabled(false);
   FillSheets(*g);
   g->PlayMode = PlayMode::OnePlayer;
@@ -60,7 +60,7 @@ void BM_SoloStepFrame(benchmark::State& state) {
                  " enemies, " + std::to_string(g->ItemCount) + " items");
   for (auto _ : state) {
     SoloStep(*g);
-    benchmark::DoNotOptimize(g->CRTImage.Row(0));
+    benchmark::DoNotOptimize(g->ShownField.Row(0));
     if (g->ItemsLeft <= 0 || g->Lives < 10 || !g->Timer1.Enabled) {
       state.PauseTiming();
       g->Timer1.SetEnabled(true);
@@ -76,11 +76,11 @@ BENCHMARK(BM_SoloStepFrame);
 
 void BM_CopyFieldTwice(benchmark::State& state) {
   auto g = NewGame();
-  g->SightImage.Fill(0, 0, kFieldWidth, kFieldHeight, Rgb(1, 2, 3));
+  g->UncoveredImage.Fill(0, 0, kFieldWidth, kFieldHeight, Rgb(1, 2, 3));
   for (auto _ : state) {
-    g->BuffImage.Blit(g->SightImage, 0, 0);
-    g->CRTImage.Blit(g->BuffImage, 0, 0);
-    benchmark::DoNotOptimize(g->CRTImage.Row(0));
+    g->FrameImage.Blit(g->UncoveredImage, 0, 0);
+    g->ShownField.Blit(g->FrameImage, 0, 0);
+    benchmark::DoNotOptimize(g->ShownField.Row(0));
     benchmark::ClobberMemory();
   }
 }

@@ -85,11 +85,11 @@ std::vector<std::string> WrapLine(Game& g, const std::string& line, int width) {
 
 // The disabled multi-line box with the stage caption, its lines wrapped at
 // the box's width.
-void DrawStageMemo(Game& g, Surface& out) {
-  const Box inside = DrawSunkenBox(out, kStageMemoX, kStageMemoY, kStageMemoWidth, kStageMemoHeight);
+void DrawStageCaption(Game& g, Surface& out) {
+  const Box inside = DrawSunkenBox(out, kStageCaptionX, kStageCaptionY, kStageCaptionWidth, kStageCaptionHeight);
   const int left = inside.X0 + 1;
   int y = inside.Y0;
-  for (const std::string& line : g.StageMemo) {
+  for (const std::string& line : g.StageCaption) {
     for (const std::string& piece : WrapLine(g, line, inside.X1 - left - 1)) {
       if (y >= inside.Y1) return;
       DrawText(g, out, piece, left, y, inside, kGrayText);
@@ -103,25 +103,25 @@ void DrawStageMemo(Game& g, Surface& out) {
 void ComposeClientArea(Game& g, Surface& out) {
   if (out.Width() != kClientWidth || out.Height() != kClientHeight) out = Surface(kClientWidth, kClientHeight);
   // The face colour goes round the play field, which covers the rest.
-  const int fieldRight = kCRTImageX + g.CRTImage.Width(), fieldBottom = kCRTImageY + g.CRTImage.Height();
-  out.Fill(0, 0, kClientWidth, kCRTImageY, kFaceColour);
-  out.Fill(0, kCRTImageY, kCRTImageX, fieldBottom, kFaceColour);
-  out.Fill(fieldRight, kCRTImageY, kClientWidth, fieldBottom, kFaceColour);
+  const int fieldRight = kShownFieldX + g.ShownField.Width(), fieldBottom = kShownFieldY + g.ShownField.Height();
+  out.Fill(0, 0, kClientWidth, kShownFieldY, kFaceColour);
+  out.Fill(0, kShownFieldY, kShownFieldX, fieldBottom, kFaceColour);
+  out.Fill(fieldRight, kShownFieldY, kClientWidth, fieldBottom, kFaceColour);
   out.Fill(0, fieldBottom, kClientWidth, kClientHeight, kFaceColour);
-  out.Blit(g.CRTImage, kCRTImageX, kCRTImageY);
+  out.Blit(g.ShownField, kShownFieldX, kShownFieldY);
 
-  DrawLabel(g, out, "Rest", kRestLabelX, kRestLabelY);
-  out.Blit(g.RestImage, kRestImageX, kRestImageY);
+  DrawLabel(g, out, "Rest", kLivesLabelX, kLivesLabelY);
+  out.Blit(g.LivesImage, kLivesImageX, kLivesImageY);
 
   DrawLabel(g, out, "SCORE", kScoreLabelX, kScoreLabelY);
-  DrawNumberBox(g, out, g.ScoreEdit, kScoreEditX, kScoreEditY);
-  out.Blit(g.ScoreImage, kScoreImageX, kScoreImageY);
+  DrawNumberBox(g, out, g.ScoreBox, kScoreBoxX, kScoreBoxY);
+  out.Blit(g.ScoreBar, kScoreBarX, kScoreBarY);
 
   DrawLabel(g, out, "HIGH SCORE", kHiLabelX, kHiLabelY);
-  DrawNumberBox(g, out, g.HiEdit, kHiEditX, kHiEditY);
-  out.Blit(g.HiImage, kHiImageX, kHiImageY);
+  DrawNumberBox(g, out, g.HiScoreBox, kHiScoreBoxX, kHiScoreBoxY);
+  out.Blit(g.HiScoreBar, kHiScoreBarX, kHiScoreBarY);
 
-  DrawStageMemo(g, out);
+  DrawStageCaption(g, out);
 }
 
 void ComposeShownClientArea(Game& g, Surface& out) {

@@ -8,18 +8,18 @@ constexpr int kClientWidth = 744;
 constexpr int kClientHeight = 520;
 
 // Where the visible parts of the main window lie in the client area.
-constexpr int kCRTImageX = 24, kCRTImageY = 16;
-constexpr int kRestLabelX = 592, kRestLabelY = 56;
-constexpr int kRestImageX = 592, kRestImageY = 80;
+constexpr int kShownFieldX = 24, kShownFieldY = 16;
+constexpr int kLivesLabelX = 592, kLivesLabelY = 56;
+constexpr int kLivesImageX = 592, kLivesImageY = 80;
 constexpr int kScoreLabelX = 592, kScoreLabelY = 200;
-constexpr int kScoreEditX = 592, kScoreEditY = 216;
-constexpr int kScoreImageX = 640, kScoreImageY = 216;
+constexpr int kScoreBoxX = 592, kScoreBoxY = 216;
+constexpr int kScoreBarX = 640, kScoreBarY = 216;
 constexpr int kHiLabelX = 592, kHiLabelY = 256;
-constexpr int kHiEditX = 592, kHiEditY = 272;
-constexpr int kHiImageX = 640, kHiImageY = 272;
+constexpr int kHiScoreBoxX = 592, kHiScoreBoxY = 272;
+constexpr int kHiScoreBarX = 640, kHiScoreBarY = 272;
 constexpr int kEditWidth = 41, kEditHeight = 20;
-constexpr int kStageMemoX = 600, kStageMemoY = 336;
-constexpr int kStageMemoWidth = 113, kStageMemoHeight = 73;
+constexpr int kStageCaptionX = 600, kStageCaptionY = 336;
+constexpr int kStageCaptionWidth = 113, kStageCaptionHeight = 73;
 
 // The form's face colour and its window font.
 constexpr Pixel kFaceColour = Rgb(192, 192, 192);

@@ -22,9 +22,9 @@ void DrawBar(Surface& display, i32 value, std::uint32_t colorRef) {
 }  // namespace
 
 void ShowScore(Game& g) {
-  DrawBar(g.ScoreImage, g.Score, 0xFF0000);
-  g.ScoreEdit = std::to_string(g.Score);
+  DrawBar(g.ScoreBar, g.Score, 0xFF0000);
+  g.ScoreBox = std::to_string(g.Score);
   if (g.Score > g.HiScore) g.HiScore = g.Score;
-  DrawBar(g.HiImage, g.HiScore, 0x0000FF);
-  g.HiEdit = std::to_string(g.HiScore);
+  DrawBar(g.HiScoreBar, g.HiScore, 0x0000FF);
+  g.HiScoreBox = std::to_string(g.HiScore);
 }

@@ -2,30 +2,30 @@
 
 #include "game/Dialogs.h"
 #include "game/Keyboard.h"
-#include "play/Timer1Timer.h"
+#include "play/PlayFrameTick.h"
 #include "screens/ClearTally.h"
-#include "screens/EndingTimerTimer.h"
+#include "screens/EndingSceneTick.h"
 #include "screens/GameOverWait.h"
-#include "screens/TitleTimerTimer.h"
+#include "screens/TitleTick.h"
 #include "state/Game.h"
 
 namespace {
 
 void RunTimer(Game& g, TimerId id) {
   switch (id) {
-    case TimerId::TitleTimer: TitleTimerTimer(g); break;
-    case TimerId::Timer1: Timer1Timer(g); break;
-    case TimerId::Timer2: Timer2Timer(g); break;
-    case TimerId::ClearTimer: ClearTimerTimer(g); break;
-    case TimerId::EndingTimer: EndingTimerTimer(g); break;
+    case TimerId::TitleTimer: TitleTick(g); break;
+    case TimerId::Timer1: PlayFrameTick(g); break;
+    case TimerId::Timer2: GameOverWaitTick(g); break;
+    case TimerId::ClearTimer: ClearTallyTick(g); break;
+    case TimerId::EndingTimer: EndingSceneTick(g); break;
   }
 }
 
 void RunMenu(Game& g, MenuCommand m) {
   switch (m) {
-    case MenuCommand::Restart: RestartMenuClick(g); break;
-    case MenuCommand::Pause: PauseMenuClick(g); break;
-    case MenuCommand::Exit: ExitMenuClick(g); break;
+    case MenuCommand::Restart: RestartChosen(g); break;
+    case MenuCommand::Pause: PauseChosen(g); break;
+    case MenuCommand::Exit: ExitChosen(g); break;
   }
 }
 
@@ -34,15 +34,15 @@ void RunMenu(Game& g, MenuCommand m) {
 void Dispatch(Game& g, const Event& e, EventObserver* observer) {
   if (observer) observer->Dispatched(e);
   switch (e.Kind) {
-    case EventKind::KeyDown: FormKeyDown(g, e.Key); break;
-    case EventKind::KeyUp: FormKeyUp(g, e.Key); break;
+    case EventKind::KeyDown: KeyPressed(g, e.Key); break;
+    case EventKind::KeyUp: KeyReleased(g, e.Key); break;
     case EventKind::Tick: RunTimer(g, e.Timer); break;
     case EventKind::Menu: RunMenu(g, e.Menu); break;
     case EventKind::Slider:
-      if (e.Slider == SliderId::Speed) SpeedTrackBarChange(g, e.Value);
-      else KidoTrackBarChange(g, e.Value);
+      if (e.Slider == SliderId::Speed) SpeedSliderMoved(g, e.Value);
+      else BrightnessSliderMoved(g, e.Value);
       break;
-    case EventKind::Activate: FormActivate(g); break;
+    case EventKind::Activate: WindowActivated(g); break;
   }
 }
 

@@ -28,7 +28,7 @@ struct Event {
   static Event KeyDown(int key) { Event e; e.Kind = EventKind::KeyDown; e.Key = key; return e; }
   static Event KeyUp(int key) { Event e; e.Kind = EventKind::KeyUp; e.Key = key; return e; }
   static Event Tick(TimerId t) { Event e; e.Kind = EventKind::Tick; e.Timer = t; return e; }
-  static Event MenuClick(MenuCommand m) { Event e; e.Kind = EventKind::Menu; e.Menu = m; return e; }
+  static Event MenuChoice(MenuCommand m) { Event e; e.Kind = EventKind::Menu; e.Menu = m; return e; }
   static Event SliderMove(SliderId s, int v) { Event e; e.Kind = EventKind::Slider; e.Slider = s; e.Value = v; return e; }
   static Event Activation() { return Event{}; }
 };

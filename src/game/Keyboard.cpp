@@ -10,8 +10,8 @@ void PauseToggle(Game& g) {
   g.Paused = 1 - g.Paused;
   if (!g.Timer1.Enabled) g.Paused = 0;
   if (g.Paused == 1) {
-    DrawTextLine(g, g.CRTImage, "PAUSE", 250, 250, text_style::kBanner.In(text_colour::kRed));
-    g.RepaintCRT();
+    DrawTextLine(g, g.ShownField, "PAUSE", 250, 250, text_style::kBanner.In(text_colour::kRed));
+    g.RepaintField();
   }
 }
 
@@ -24,7 +24,7 @@ void RequestRestart(Game& g) {
 
 void SetFrameInterval(Game& g, int ms) {
   g.Timer1.SetInterval(ms);
-  g.Label1Caption = std::to_string(ms);
+  g.FrameIntervalLabel = std::to_string(ms);
 }
 
 void SlowerSpeed(Game& g) { SetFrameInterval(g, g.Timer1.Interval + 10); }
@@ -39,14 +39,14 @@ void BrighterDuoScreen(Game& g) {
   if (g.DuoPalette[2].Blue + 10 > 255) return;
   for (int i = 0; i < 3; ++i) g.DuoPalette[i].Blue += 10;
   for (int i = 3; i < 6; ++i) g.DuoPalette[i].Red += 10;
-  g.RepaintCRT();
+  g.RepaintField();
 }
 
 void DarkerDuoScreen(Game& g) {
   if (g.DuoPalette[3].Red <= 10) return;
   for (int i = 0; i < 3; ++i) g.DuoPalette[i].Blue -= 10;
   for (int i = 3; i < 6; ++i) g.DuoPalette[i].Red -= 10;
-  g.RepaintCRT();
+  g.RepaintField();
 }
 
 namespace {
@@ -83,7 +83,7 @@ void SetHeld(Game& g, int key, i32 value) {
 
 }  // namespace
 
-void FormKeyDown(Game& g, int key) {
+void KeyPressed(Game& g, int key) {
   SetHeld(g, key, 1);
   switch (key) {
     case 'P': PauseToggle(g); break;
@@ -96,4 +96,4 @@ void FormKeyDown(Game& g, int key) {
   }
 }
 
-void FormKeyUp(Game& g, int key) { SetHeld(g, key, 0); }
+void KeyReleased(Game& g, int key) { SetHeld(g, key, 0); }

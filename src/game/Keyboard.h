@@ -2,8 +2,8 @@
 
 struct Game;
 
-void FormKeyDown(Game& g, int key);
-void FormKeyUp(Game& g, int key);
+void KeyPressed(Game& g, int key);
+void KeyReleased(Game& g, int key);
 
 // The actions shared by the keys and the menus.
 void PauseToggle(Game& g);

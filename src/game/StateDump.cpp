@@ -75,8 +75,8 @@ void DumpState(const Game& g, std::int64_t virtualTimeMs, std::ostream& out) {
   DumpTimers(g, out);
   Line(out, "VirtualTime", virtualTimeMs);
   DumpTables(g, out);
-  out << "Music " << (g.BGMPlayer.FileName().empty() ? "-" : g.BGMPlayer.FileName()) << ' '
-      << g.BGMPlayer.StateName() << '\n';
+  out << "Music " << (g.MusicPlayer.FileName().empty() ? "-" : g.MusicPlayer.FileName()) << ' '
+      << g.MusicPlayer.StateName() << '\n';
   out << "map\n";
   out << MapRows(g);
 }

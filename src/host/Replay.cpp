@@ -65,9 +65,9 @@ bool ParseStep(const std::vector<std::string>& w, ReplayStep& step, std::string&
     return true;
   }
   if (verb == "menu") {
-    if (n == 2 && w[1] == "restart") step.Dispatched = Event::MenuClick(MenuCommand::Restart);
-    else if (n == 2 && w[1] == "pause") step.Dispatched = Event::MenuClick(MenuCommand::Pause);
-    else if (n == 2 && w[1] == "exit") step.Dispatched = Event::MenuClick(MenuCommand::Exit);
+    if (n == 2 && w[1] == "restart") step.Dispatched = Event::MenuChoice(MenuCommand::Restart);
+    else if (n == 2 && w[1] == "pause") step.Dispatched = Event::MenuChoice(MenuCommand::Pause);
+    else if (n == 2 && w[1] == "exit") step.Dispatched = Event::MenuChoice(MenuCommand::Exit);
     else {
       what = "expected 'menu restart', 'menu pause' or 'menu exit'";
       return false;

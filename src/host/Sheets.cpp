@@ -25,7 +25,7 @@ bool LoadSheet(const std::string& dir, const char* name, PaletteTags tags, Surfa
 }  // namespace
 
 bool LoadSheets(Game& g, const std::string& dir, std::string& error) {
-  return LoadSheet(dir, "ChrImage.bmp", PaletteTags::None, g.ChrImage, error) &&
-         LoadSheet(dir, "Chr2Image.bmp", PaletteTags::DuoColours, g.Chr2Image, error) &&
-         LoadSheet(dir, "TitleImage.bmp", PaletteTags::None, g.TitleImage, error);
+  return LoadSheet(dir, "ChrImage.bmp", PaletteTags::None, g.SpriteSheet, error) &&
+         LoadSheet(dir, "Chr2Image.bmp", PaletteTags::DuoColours, g.DuoSpriteSheet, error) &&
+         LoadSheet(dir, "TitleImage.bmp", PaletteTags::None, g.TitleLogo, error);
 }

@@ -18,7 +18,7 @@ constexpr int kCaptionHeight = 18;
 constexpr int kCloseBoxWidth = 16, kCloseBoxHeight = 14;
 
 const SliderDialog& DialogState(const Game& g, SliderId dialog) {
-  return dialog == SliderId::Speed ? g.SpeedDialog : g.KidoDialog;
+  return dialog == SliderId::Speed ? g.SpeedDialog : g.BrightnessDialog;
 }
 
 int Slot(SliderId dialog) { return dialog == SliderId::Speed ? 0 : 1; }
@@ -76,13 +76,13 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   ImGui::PopStyleVar(3);
   if (shown && ImGui::BeginMenuBar()) {
     if (ImGui::BeginMenu(Text(caption::GameMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Restart));
-      if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Pause));
-      if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuClick(MenuCommand::Exit));
+      if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
+      if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
+      if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(caption::ConfigMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::KidoMenu).c_str())) OpenDialog(SliderId::Brightness);
+      if (ImGui::MenuItem(Text(caption::BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
       if (ImGui::MenuItem(Text(caption::SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
       ImGui::EndMenu();
     }

@@ -147,7 +147,7 @@ int RunWithOptions(const Options& o) {
   }
 
   const std::uint32_t seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
-  FormCreate(*g, seed);
+  SetUpGame(*g, seed);
   g->PracticeStage = o.Stage;
   return o.Headless ? RunHeadless(*g, o, assetDir, script) : RunInWindow(*g, o, assetDir, script);
 }

@@ -12,7 +12,7 @@ inline constexpr std::string_view RestartMenu = "やり直し(R)";
 inline constexpr std::string_view PauseMenu = "ポーズ(P)";
 inline constexpr std::string_view ExitMenu = "終了";
 inline constexpr std::string_view ConfigMenu = "Config";
-inline constexpr std::string_view KidoMenu = "2人用モードの画面の明るさ(Q,W)";
+inline constexpr std::string_view BrightnessMenu = "2人用モードの画面の明るさ(Q,W)";
 inline constexpr std::string_view SpeedMenu = "スピード調節(A,S)";
 inline constexpr std::string_view Dialog = "ﾀﾞｲｱﾛｸﾞ";
 inline constexpr std::string_view OKButton = "OK";
@@ -22,4 +22,4 @@ inline constexpr std::string_view OKButton = "OK";
 // characters (the slider labels are digits and "Label1", plain ASCII).
 inline constexpr std::array<std::string_view, 9> kShownCaptions = {
     caption::GameMenu,  caption::RestartMenu, caption::PauseMenu, caption::ExitMenu, caption::ConfigMenu,
-    caption::KidoMenu, caption::SpeedMenu,   caption::Dialog,    caption::OKButton};
+    caption::BrightnessMenu, caption::SpeedMenu,   caption::Dialog,    caption::OKButton};

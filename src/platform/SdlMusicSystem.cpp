@@ -21,6 +21,6 @@ SdlMusicSystem::SdlMusicSystem(GameHold& hold, bool headless, const std::string&
 SdlMusicSystem::~SdlMusicSystem() { output_.Unhook(); }
 
 void SdlMusicSystem::AttachTo(Game& g) {
-  g.BGMPlayer.Attach(&music_);
+  g.MusicPlayer.Attach(&music_);
   g.Sound = &effects_;
 }

@@ -21,7 +21,7 @@ class SdlMusicSystem {
   SdlMusicSystem(const SdlMusicSystem&) = delete;
   SdlMusicSystem& operator=(const SdlMusicSystem&) = delete;
 
-  // BGMPlayer plays through this backend and g.PlaySound through the
+  // MusicPlayer plays through this backend and g.PlaySound through the
   // effects. Call before the title screen starts its tune.
   void AttachTo(Game& g);
 

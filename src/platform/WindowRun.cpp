@@ -5,7 +5,7 @@
 
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "host/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/VirtualKeys.h"

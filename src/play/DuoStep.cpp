@@ -6,7 +6,8 @@
 
 #include "drawing/DrawSprite.h"
 #include "drawing/TextLine.h"
-#include "play/DuoStepParts.h"
+#include "play/DuoStepItems.h"
+#include "play/DuoStepMove.h"
 #include "stages/MapQueries.h"
 
 namespace {
@@ -33,7 +34,7 @@ void DrawPlayersInPlay(Game& g) {
   for (int i = 0; i < 2; ++i) {
     if (!InPlay(g, i)) continue;
     const i32 x = FigureColumn(g, i);
-    DrawMasked(g.BuffImage, g.ChrImage, x, 32, x, 64, g.Duo[i].X, g.Duo[i].Y);
+    DrawMasked(g.FrameImage, g.SpriteSheet, x, 32, x, 64, g.Duo[i].X, g.Duo[i].Y);
   }
 }
 
@@ -56,7 +57,7 @@ void AnnounceWinner(Game& g) {
   }
   if (w == 0) return;
   // kDuoFirstWins names player 1, kDuoSecondWins player 2.
-  DrawTextLine(g, g.CRTImage, "PLAYER-" + std::to_string(kDuoFirstWins - w + 1) + " Won!", 200, 200, text_style::kBanner);
+  DrawTextLine(g, g.ShownField, "PLAYER-" + std::to_string(kDuoFirstWins - w + 1) + " Won!", 200, 200, text_style::kBanner);
   g.Timer1.SetEnabled(false);
   g.Timer2.SetEnabled(true);
 }
@@ -74,17 +75,17 @@ void LaunchFinishers(Game& g) {
 }  // namespace
 
 void DuoStep(Game& g) {
-  g.BuffImage.Blit(g.SightImage, 0, 0);
+  g.FrameImage.Blit(g.UncoveredImage, 0, 0);
   MoveDuoPlayer(g, 0);
   MoveDuoPlayer(g, 1);
   // With both players in play the cells just uncovered show at once; a
   // rising or falling figure was drawn over the first copy and stays.
-  if (InPlay(g, 0) && InPlay(g, 1)) g.BuffImage.Blit(g.SightImage, 0, 0);
+  if (InPlay(g, 0) && InPlay(g, 1)) g.FrameImage.Blit(g.UncoveredImage, 0, 0);
   DrawPlayersInPlay(g);
   DrawAndTouchDuoItems(g);
   CheckSpikes(g);
-  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  g.ShownField.Blit(g.FrameImage, 0, 0);
   AnnounceWinner(g);
   LaunchFinishers(g);
-  g.RepaintCRT();
+  g.RepaintField();
 }

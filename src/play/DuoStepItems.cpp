@@ -1,5 +1,6 @@
+#include "play/DuoStepItems.h"
+
 #include "drawing/DrawSprite.h"
-#include "play/DuoStepParts.h"
 #include "play/Touches.h"
 
 namespace {
@@ -26,7 +27,7 @@ void DrawAndTouchDuoItems(Game& g) {
     if (g.ItemPhase[k] < 0) continue;
     const i32 group = g.ItemPhase[k] / 8;
     const i32 a = g.ItemPhase[k] % 8;
-    DrawOpaque(g.BuffImage, g.Chr2Image, 96 + 32 * (a / 4), 64 + 32 * group, g.ItemX[k],
+    DrawOpaque(g.FrameImage, g.DuoSpriteSheet, 96 + 32 * (a / 4), 64 + 32 * group, g.ItemX[k],
                g.ItemY[k]);
     g.ItemPhase[k] = 8 * group + (a + 1) % 8;
     CountTouches(g, k, group);

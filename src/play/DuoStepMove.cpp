@@ -1,8 +1,9 @@
+#include "play/DuoStepMove.h"
+
 #include <cstdlib>
 
 #include "drawing/DrawSprite.h"
 #include "play/CharacterStep.h"
-#include "play/DuoStepParts.h"
 #include "state/Geometry.h"
 
 namespace {
@@ -11,7 +12,7 @@ namespace {
 class RacerView : public Uncovering {
  public:
   RacerView(Game& g, int i) : g_(g), i_(i) {}
-  void Uncover(i32 x, i32 y, i32 w, i32 h) override { g_.SightImage.Blit(*g_.BGImages[i_], x, y, w, h, x, y); }
+  void Uncover(i32 x, i32 y, i32 w, i32 h) override { g_.UncoveredImage.Blit(*g_.RacerStageImages[i_], x, y, w, h, x, y); }
 
  private:
   Game& g_;
@@ -33,7 +34,7 @@ void MoveOutOfPlay(Game& g, int i) {
     s = i == 0 ? kDuoSecondWins : kDuoFirstWins;
   } else {
     const i32 x = s < 0 ? 192 + 32 * (std::abs(s) % 2) : 256 + 32 * (s % 2);
-    DrawMasked(g.BuffImage, g.ChrImage, x, 96, x, 128, c.X, c.Y);
+    DrawMasked(g.FrameImage, g.SpriteSheet, x, 96, x, 128, c.X, c.Y);
   }
 }
 

@@ -32,5 +32,5 @@ void KeepStepperInField(Game& g, i32 i, i32& dx) {
 }
 
 void DrawEnemy(Game& g, i32 i, i32 sheetX, i32 maskY) {
-  DrawMasked(g.BuffImage, g.ChrImage, sheetX, maskY, sheetX, maskY + 32, g.EnemyX[i], g.EnemyY[i]);
+  DrawMasked(g.FrameImage, g.SpriteSheet, sheetX, maskY, sheetX, maskY + 32, g.EnemyX[i], g.EnemyY[i]);
 }

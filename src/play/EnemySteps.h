@@ -19,7 +19,7 @@ bool AvoidOverlap(Game& g, i32 i, i32& dx, i32& dy);
 // inward with a step of 4, and out of any arc.
 void KeepStepperInField(Game& g, i32 i, i32& dx);
 
-// Draws enemy i from ChrImage: mask cell at (sheetX, maskY), picture cell
+// Draws enemy i from SpriteSheet: mask cell at (sheetX, maskY), picture cell
 // 32 pixels lower.
 void DrawEnemy(Game& g, i32 i, i32 sheetX, i32 maskY);
 

@@ -14,7 +14,7 @@ void CollectAndDrawItems(Game& g) {
       continue;
     }
     // Two frames, four ticks each.
-    DrawOpaque(g.BuffImage, g.ChrImage, 128 + 32 * (g.ItemPhase[i] / 4), 0, g.ItemX[i], g.ItemY[i]);
+    DrawOpaque(g.FrameImage, g.SpriteSheet, 128 + 32 * (g.ItemPhase[i] / 4), 0, g.ItemX[i], g.ItemY[i]);
     g.ItemPhase[i] = (g.ItemPhase[i] + 1) % 8;
   }
 }

@@ -50,13 +50,13 @@ void DrawCharacterOutOfPlay(Game& g) {
   if (g.Player.State > kWaitingShown) {
     const i32 sheetX = g.Player.State < 0 ? 192 + 32 * (std::abs(g.Player.State) % 2)
                                          : 256 + 32 * (g.Player.State % 2);
-    DrawMasked(g.BuffImage, g.ChrImage, sheetX, 96, sheetX, 128, x, y);
+    DrawMasked(g.FrameImage, g.SpriteSheet, sheetX, 96, sheetX, 128, x, y);
     return;
   }
   if (g.Player.State == kWaitingShown) {
-    DrawMasked(g.BuffImage, g.ChrImage, 32, 32, 32, 64, x, y);
+    DrawMasked(g.FrameImage, g.SpriteSheet, 32, 32, 32, 64, x, y);
   } else {
-    DrawOpaque(g.BuffImage, g.ChrImage, 64, 0, x, y);
+    DrawOpaque(g.FrameImage, g.SpriteSheet, 64, 0, x, y);
   }
   g.Player.State = g.Player.State == kWaitingShown ? kWaitingHidden : kWaitingShown;
   if (g.KeyLeft + g.KeyRight + g.KeyUp + g.KeyDown + g.KeySpace > 0) g.Player.State = kInPlay;
@@ -70,7 +70,7 @@ void LifeStateStep(Game& g) {
     g.Player.State += 1;
     if (g.Player.State == kInPlay) g.Player.State = 1;  // the speed skips 0, which means in play
   }
-  g.BuffImage.Blit(g.SightImage, 0, 0);
+  g.FrameImage.Blit(g.UncoveredImage, 0, 0);
   if (g.Player.Y < 0 && g.Player.State <= 0) {
     LeaveClearedStage(g);
     return;

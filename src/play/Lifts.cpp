@@ -33,7 +33,7 @@ void MoveLift(Game& g, i32 i) {
     }
   }
   if (g.LiftSeen[i] == 1) {
-    DrawMasked(g.BuffImage, g.ChrImage, 288, 160, 288, 192, g.LiftX[i], g.LiftY[i]);
+    DrawMasked(g.FrameImage, g.SpriteSheet, 288, 160, 288, 192, g.LiftX[i], g.LiftY[i]);
   }
 }
 

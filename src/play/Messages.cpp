@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drawing/ShowRest.h"
+#include "drawing/ShowLives.h"
 #include "drawing/TextLine.h"
 #include "play/LifeState.h"
 #include "state/Game.h"
@@ -10,12 +10,12 @@
 void DrawFrameMessages(Game& g) {
   if (g.Player.State != kFellOut) return;
   if (g.Lives > 0) {
-    DrawTextLine(g, g.CRTImage, "MISS!", 200, 200, text_style::kBanner);
+    DrawTextLine(g, g.ShownField, "MISS!", 200, 200, text_style::kBanner);
     g.Player.State = kWaitingShown;
-    ShowRest(g);
+    ShowLives(g);
     g.MissFlag = 1;
   } else {
-    DrawTextLine(g, g.CRTImage, "GAME OVER", 230, 200, text_style::kBanner.In(text_colour::kRed));
+    DrawTextLine(g, g.ShownField, "GAME OVER", 230, 200, text_style::kBanner.In(text_colour::kRed));
   }
 }
 
@@ -25,7 +25,7 @@ int ClearJumpSpeed(int y) {
 
 void CheckClear(Game& g) {
   if (g.ItemsLeft > 0) return;
-  DrawTextLine(g, g.CRTImage, "- CLEAR!! -", 230, 200, text_style::kClearBanner);
+  DrawTextLine(g, g.ShownField, "- CLEAR!! -", 230, 200, text_style::kClearBanner);
   if (g.ItemsLeft == 0) {
     g.Player.State = ClearJumpSpeed(g.Player.Y);
     g.ItemsLeft = kClearJumpLaunched;

@@ -1,4 +1,5 @@
-#include "play/EnemyKinds.h"
+#include "play/MoveClimber.h"
+
 #include "play/EnemySteps.h"
 #include "stages/MapQueries.h"
 #include "state/Geometry.h"

@@ -1,6 +1,9 @@
 #include "play/MoveEnemy.h"
 
-#include "play/EnemyKinds.h"
+#include "play/MoveBouncer.h"
+#include "play/MoveClimber.h"
+#include "play/MoveSlopeWalker.h"
+#include "play/MoveWalker.h"
 #include "state/Game.h"
 
 namespace {

@@ -1,6 +1,7 @@
+#include "play/MoveSlopeWalker.h"
+
 #include <cstdlib>
 
-#include "play/EnemyKinds.h"
 #include "play/EnemySteps.h"
 #include "stages/MapQueries.h"
 #include "state/Geometry.h"

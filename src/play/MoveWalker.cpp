@@ -1,7 +1,8 @@
 // The chaser and the wanderer: they share the walk, the jump and fall arc
 // and the drawing, and differ in how they choose a way on a ladder.
+#include "play/MoveWalker.h"
+
 #include "play/EnemyArc.h"
-#include "play/EnemyKinds.h"
 #include "play/EnemySteps.h"
 #include "stages/MapQueries.h"
 #include "state/Geometry.h"

@@ -31,6 +31,6 @@ void PlayStep(Game& g, i32 savedX, i32 savedY) {
     g.Player.Jumping = 0;
   }
   UncoverAround(g, g.Player, view);
-  g.BuffImage.Blit(g.SightImage, 0, 0);
+  g.FrameImage.Blit(g.UncoveredImage, 0, 0);
   DrawPlayer(g);
 }

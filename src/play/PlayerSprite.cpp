@@ -26,5 +26,5 @@ i32 PoseColumn(const Game& g) {
 
 void DrawPlayer(Game& g) {
   const i32 sheetX = PoseColumn(g);
-  DrawMasked(g.BuffImage, g.ChrImage, sheetX, 32, sheetX, 64, g.Player.X, g.Player.Y);
+  DrawMasked(g.FrameImage, g.SpriteSheet, sheetX, 32, sheetX, 64, g.Player.X, g.Player.Y);
 }

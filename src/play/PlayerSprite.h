@@ -2,6 +2,6 @@
 
 struct Game;
 
-// Draws the character in play onto BuffImage: walking, standing, rising or
+// Draws the character in play onto FrameImage: walking, standing, rising or
 // descending in an arc, or climbing.
 void DrawPlayer(Game& g);

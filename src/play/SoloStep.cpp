@@ -21,8 +21,8 @@ void SoloStep(Game& g) {
   CollectAndDrawItems(g);
   for (i32 i = 0; i < g.EnemyCount; ++i) MoveEnemy(g, i);
   DetectMisses(g);
-  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  g.ShownField.Blit(g.FrameImage, 0, 0);
   DrawFrameMessages(g);
   CheckClear(g);
-  g.RepaintCRT();
+  g.RepaintField();
 }

@@ -3,14 +3,14 @@
 #include "state/Game.h"
 
 void StopMusic(Game& g) {
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
 }
 
 void PlayTuneOnce(Game& g, const std::string& file) {
   StopMusic(g);
-  g.BGMPlayer.SetFileName(file);
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetFileName(file);
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
 }

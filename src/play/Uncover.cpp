@@ -3,7 +3,7 @@
 #include "state/Geometry.h"
 
 void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h) {
-  g.SightImage.Blit(g.BGImage, x, y, w, h, x, y, RasterOp::Copy);
+  g.UncoveredImage.Blit(g.StageImage, x, y, w, h, x, y, RasterOp::Copy);
 }
 
 void UncoverCell(Game& g, i32 x, i32 y) { UncoverRect(g, x, y, kCell, kCell); }

@@ -2,8 +2,8 @@
 
 #include "state/Game.h"
 
-// Uncovering copies a piece of the hidden stage (BGImage) into the player's
-// view of it (SightImage).
+// Uncovering copies a piece of the hidden stage (StageImage) into the player's
+// view of it (UncoveredImage).
 
 void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h);
 // The 24 x 24 box with top-left corner (x, y).

@@ -4,7 +4,7 @@
 
 #include "drawing/ShowScore.h"
 #include "drawing/TextLine.h"
-#include "screens/Ending.h"
+#include "screens/EndingStart.h"
 #include "stages/StartStage.h"
 #include "state/Game.h"
 
@@ -21,9 +21,9 @@ void AddBonus(Game& g, i32 points) {
 // The uncovered cell k turns dark and pays 10; the line shows what is still
 // to come after this cell.
 void PayBlockBonus(Game& g, i32 k) {
-  g.BuffImage.Blit(g.Chr2Image, 32, 0, 24, 24, 24 * g.RevealX[k], 24 * g.RevealY[k]);
-  g.CRTImage.Blit(g.BuffImage, 0, 0);
-  DrawTextLine(g, g.CRTImage, "BLOCK BONUS=" + std::to_string(10 * k), 200, 300,
+  g.FrameImage.Blit(g.DuoSpriteSheet, 32, 0, 24, 24, 24 * g.RevealX[k], 24 * g.RevealY[k]);
+  g.ShownField.Blit(g.FrameImage, 0, 0);
+  DrawTextLine(g, g.ShownField, "BLOCK BONUS=" + std::to_string(10 * k), 200, 300,
                text_style::kLine.In(text_colour::kCyan));
   g.PlaySound("clear1.wav");
   AddBonus(g, 10);
@@ -31,20 +31,20 @@ void PayBlockBonus(Game& g, i32 k) {
 
 void PayNoMissBonus(Game& g) {
   g.PlaySound("clear1.wav");
-  DrawTextLine(g, g.CRTImage, "No-Miss BONUS=1000", 190, 250, text_style::kLine.In(text_colour::kSilver));
+  DrawTextLine(g, g.ShownField, "No-Miss BONUS=1000", 190, 250, text_style::kLine.In(text_colour::kSilver));
   AddBonus(g, 1000);
 }
 
 void PayNoContinueBonus(Game& g) {
   g.PlaySound("clear1.wav");
-  DrawTextLine(g, g.CRTImage, "No-Continue BONUS=5000", 180, 275, text_style::kLine);
+  DrawTextLine(g, g.ShownField, "No-Continue BONUS=5000", 180, 275, text_style::kLine);
   AddBonus(g, 5000);
 }
 
 // The tally is over: one more life, and the next stage or the ending.
 void HandOver(Game& g) {
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
   g.StageNo += 1;
   g.Lives += 1;
   g.ClearTimer.SetEnabled(false);
@@ -60,7 +60,7 @@ void HandOver(Game& g) {
 
 // One tick of the stage-clear tally. RevealCount counts down through the
 // uncovered cells and on below 0 to time the bonuses and the hand-over.
-void ClearTimerTimer(Game& g) {
+void ClearTallyTick(Game& g) {
   g.RevealCount -= 1;
   const i32 k = g.RevealCount;
   if (k >= 0) {
@@ -72,5 +72,5 @@ void ClearTimerTimer(Game& g) {
   } else if (k <= kHandOverTick) {
     HandOver(g);
   }
-  g.RepaintCRT();
+  g.RepaintField();
 }

@@ -3,4 +3,4 @@
 struct Game;
 
 // One tick of the bonus tally after a cleared stage, then the next stage or the ending.
-void ClearTimerTimer(Game& g);
+void ClearTallyTick(Game& g);

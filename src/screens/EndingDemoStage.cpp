@@ -3,8 +3,8 @@
 #include <string>
 
 #include "drawing/TextLine.h"
+#include "stages/BuildStage.h"
 #include "stages/PaintStage.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void ShowEndingStage(Game& g, i32 stage) {
   BuildStage(g);
   for (i32 column = 0; column <= kLastColumn; ++column) {
     for (i32 row = 0; row <= kLastRow; ++row)
-      PaintSoloTile(g, g.SightImage, g.MapData[column][row], 24 * column, 24 * row);
+      PaintSoloTile(g, g.UncoveredImage, g.MapData[column][row], 24 * column, 24 * row);
   }
-  DrawTextLine(g, g.SightImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 0, 0, text_style::kLine);
+  DrawTextLine(g, g.UncoveredImage, "STAGE " + std::to_string(stage) + ":" + g.StageNames[stage], 0, 0, text_style::kLine);
 }

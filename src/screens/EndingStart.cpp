@@ -1,11 +1,12 @@
-#include "screens/Ending.h"
+#include "screens/EndingStart.h"
+
 #include "state/Game.h"
 
 void StartEnding(Game& g) {
-  g.BuffImage.FillWhole(kBlack);
-  g.BGMPlayer.SetFileName("ending.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.Play();
+  g.FrameImage.FillWhole(kBlack);
+  g.MusicPlayer.SetFileName("ending.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.Play();
   g.EndingTick = -170;
   g.EndingTimer.SetEnabled(true);
 }

@@ -6,8 +6,8 @@
 namespace {
 
 void LeaveWait(Game& g) {
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
   g.Timer2.SetEnabled(false);
 }
 
@@ -40,7 +40,7 @@ void ContinueGame(Game& g) {
 // The wait after a game over or a two-player result. C is also player 2's
 // left key; when Enter and C are held in the same tick, the continue wins, so
 // the title never comes up over a restarted stage.
-void Timer2Timer(Game& g) {
+void GameOverWaitTick(Game& g) {
   const bool continuing = g.LeftKeys[1] == 1;
   if (continuing) {
     ContinueGame(g);

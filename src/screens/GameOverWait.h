@@ -3,4 +3,4 @@
 struct Game;
 
 // One tick of the wait after a game over or a two-player result: C continues, Enter leaves.
-void Timer2Timer(Game& g);
+void GameOverWaitTick(Game& g);

@@ -8,16 +8,16 @@ void ShowTitle(Game& g) {
   g.PlayMode = PlayMode::OnePlayer;
   g.Paused = 0;
   g.EndingTick = 0;
-  g.CRTImage.FillWhole(kBlack);
+  g.ShownField.FillWhole(kBlack);
   g.TitleCount = 0;
 
   // The title tune plays once: no notice, so its end does not restart it.
-  g.BGMPlayer.SetAutoDeviceType();
-  g.BGMPlayer.SetFileName("Title.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.SetWait(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetAutoDeviceType();
+  g.MusicPlayer.SetFileName("Title.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.SetWait(false);
+  g.MusicPlayer.Play();
 
   g.TitleTimer.SetEnabled(true);
 }

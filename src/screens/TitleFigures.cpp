@@ -38,9 +38,9 @@ void DrawRow(Game& g, int r, int t) {
     const int x = row.FromLeft ? 4 * c - 20 * n : 530 - 4 * c + 20 * n;
     if (x < 1 || x + 32 >= kFieldWidth) continue;
     if (t >= kSquaresFrom && n < t - kSquaresFrom) {
-      g.CRTImage.Fill(x, y, x + 19, y + 19, FromColorRef(row.ColorRef));
+      g.ShownField.Fill(x, y, x + 19, y + 19, FromColorRef(row.ColorRef));
     } else {
-      g.CRTImage.Blit(g.ChrImage, odd ? row.OddX : row.EvenX, odd ? row.OddY : row.EvenY, 24, 24, x, y,
+      g.ShownField.Blit(g.SpriteSheet, odd ? row.OddX : row.EvenX, odd ? row.OddY : row.EvenY, 24, 24, x, y,
                       RasterOp::Or);
     }
   }
@@ -51,7 +51,7 @@ void DrawRow(Game& g, int r, int t) {
 void DrawTitleFigures(Game& g) {
   const int t = g.TitleCount;
   if (t >= kBandsAt) {
-    for (int r = 0; r < 4; ++r) g.CRTImage.Fill(50, RowY(r), 500, RowY(r) + 20, FromColorRef(kRows[r].ColorRef));
+    for (int r = 0; r < 4; ++r) g.ShownField.Fill(50, RowY(r), 500, RowY(r) + 20, FromColorRef(kRows[r].ColorRef));
     return;
   }
   for (int r = 0; r < 4; ++r) DrawRow(g, r, t);

@@ -1,6 +1,7 @@
+#include "stages/BuildDuoStage.h"
+
 #include "stages/BuilderTools.h"
 #include "stages/Platforms.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

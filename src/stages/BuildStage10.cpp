@@ -1,5 +1,6 @@
+#include "stages/BuildStage10.h"
+
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

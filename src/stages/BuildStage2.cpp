@@ -1,8 +1,9 @@
+#include "stages/BuildStage2.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

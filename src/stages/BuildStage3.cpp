@@ -1,7 +1,8 @@
+#include "stages/BuildStage3.h"
+
 #include <algorithm>
 
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

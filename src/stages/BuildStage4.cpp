@@ -1,6 +1,7 @@
+#include "stages/BuildStage4.h"
+
 #include "stages/BuilderTools.h"
 #include "stages/MapQueries.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
+#include "stages/BuildStage5.h"
+
 #include <cstdlib>
 
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 void BuildStage5(Game& g) {
   ClearStage(g);

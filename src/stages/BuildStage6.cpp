@@ -1,5 +1,6 @@
+#include "stages/BuildStage6.h"
+
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 void BuildStage6(Game& g) {
   ClearStage(g);

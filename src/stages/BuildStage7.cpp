@@ -1,8 +1,9 @@
+#include "stages/BuildStage7.h"
+
 #include <cstdlib>
 
 #include "stages/BuilderTools.h"
 #include "stages/MapQueries.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

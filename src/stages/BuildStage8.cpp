@@ -1,8 +1,9 @@
+#include "stages/BuildStage8.h"
+
 #include <algorithm>
 
 #include "stages/BuilderTools.h"
 #include "stages/MapQueries.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+#include "stages/BuildStage9.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 #include "stages/BuilderTools.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

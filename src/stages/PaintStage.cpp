@@ -16,30 +16,30 @@ struct SheetCell {
 // The one-player picture of a tile; shaft ends come from the two-player sheet.
 SheetCell SoloTile(const Game& g, Tile tile) {
   switch (tile) {
-    case Tile::Wall: return {&g.ChrImage, 32, 0};
-    case Tile::Ladder: return {&g.ChrImage, 0, 0};
-    case Tile::Spikes: return {&g.ChrImage, 160, 160};
+    case Tile::Wall: return {&g.SpriteSheet, 32, 0};
+    case Tile::Ladder: return {&g.SpriteSheet, 0, 0};
+    case Tile::Spikes: return {&g.SpriteSheet, 160, 160};
     case Tile::RisingSlope:
-    case Tile::RisingFork: return {&g.ChrImage, 224, 160};
+    case Tile::RisingFork: return {&g.SpriteSheet, 224, 160};
     case Tile::FallingSlope:
-    case Tile::FallingFork: return {&g.ChrImage, 256, 160};
+    case Tile::FallingFork: return {&g.SpriteSheet, 256, 160};
     default: break;
   }
-  if (IsShaftEndTile(tile)) return {&g.Chr2Image, 224, 0};
-  return {&g.ChrImage, 64, 0};
+  if (IsShaftEndTile(tile)) return {&g.DuoSpriteSheet, 224, 0};
+  return {&g.SpriteSheet, 64, 0};
 }
 
 // The blue-tinted two-player tile; the red one lies 32 pixels lower.
 SheetCell DuoTile(const Game& g, Tile tile) {
   switch (tile) {
-    case Tile::Wall: return {&g.Chr2Image, 32, 0};
-    case Tile::Ladder: return {&g.Chr2Image, 0, 0};
-    case Tile::Spikes: return {&g.Chr2Image, 0, 96};
+    case Tile::Wall: return {&g.DuoSpriteSheet, 32, 0};
+    case Tile::Ladder: return {&g.DuoSpriteSheet, 0, 0};
+    case Tile::Spikes: return {&g.DuoSpriteSheet, 0, 96};
     case Tile::RisingSlope:
-    case Tile::RisingFork: return {&g.Chr2Image, 160, 0};
+    case Tile::RisingFork: return {&g.DuoSpriteSheet, 160, 0};
     case Tile::FallingSlope:
-    case Tile::FallingFork: return {&g.Chr2Image, 192, 0};
-    default: return {&g.Chr2Image, 64, 0};
+    case Tile::FallingFork: return {&g.DuoSpriteSheet, 192, 0};
+    default: return {&g.DuoSpriteSheet, 64, 0};
   }
 }
 
@@ -56,8 +56,8 @@ void PaintSoloTile(Game& g, Surface& dest, Tile tile, i32 x, i32 y) {
 namespace {
 
 Surface& DuoBackground(Game& g, i32 k) {
-  if (g.BGImages[k]) return *g.BGImages[k];
-  return k == 0 ? g.BG1Image : g.BG2Image;
+  if (g.RacerStageImages[k]) return *g.RacerStageImages[k];
+  return k == 0 ? g.RacerOneStageImage : g.RacerTwoStageImage;
 }
 
 // The item list keeps writing its last slot once 99 items are counted.
@@ -70,18 +70,18 @@ void ListItem(Game& g, i32 column, i32 row) {
 }
 
 void PaintCell(Game& g, Tile tile, i32 x, i32 y) {
-  const SheetCell black{&g.ChrImage, 288, 0};
+  const SheetCell black{&g.SpriteSheet, 288, 0};
   if (g.PlayMode != PlayMode::TwoPlayer) {
     const SheetCell picture = SoloTile(g, tile);
-    CopyCell(g.BGImage, picture, x, y);
-    CopyCell(g.SightImage, IsSpikesTile(tile) ? picture : black, x, y);
+    CopyCell(g.StageImage, picture, x, y);
+    CopyCell(g.UncoveredImage, IsSpikesTile(tile) ? picture : black, x, y);
     return;
   }
   for (i32 k = 0; k < 2; ++k) {
     SheetCell picture = DuoTile(g, tile);
     picture.y += 32 * k;
     CopyCell(DuoBackground(g, k), picture, x, y);
-    CopyCell(g.SightImage, black, x, y);
+    CopyCell(g.UncoveredImage, black, x, y);
   }
 }
 
@@ -104,7 +104,7 @@ void PaintDuoCheckerboard(Game& g) {
       const i32 x = kCellPixels * column;
       const i32 y = kCellPixels * row;
       const Surface& from = DuoBackground(g, ((column + 3) / 5 + row / 5) % 2);
-      g.SightImage.Blit(from, x, y, kCellPixels, kCellPixels, x, y, RasterOp::Copy);
+      g.UncoveredImage.Blit(from, x, y, kCellPixels, kCellPixels, x, y, RasterOp::Copy);
     }
   }
 }

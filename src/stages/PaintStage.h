@@ -5,9 +5,9 @@
 // Visits the cells column by column (columns 0 to 22, rows 0 to 20): turns
 // each item cell into an entry of the item list (at most 99 counted; the
 // cell becomes empty) and paints every cell, an item cell as background.
-// One player: the whole stage into BGImage, and a black SightImage showing
+// One player: the whole stage into StageImage, and a black UncoveredImage showing
 // only the spikes. Two players: the blue-tinted and the red-tinted stage into
-// BG1Image and BG2Image, and a black SightImage.
+// RacerOneStageImage and RacerTwoStageImage, and a black UncoveredImage.
 void ListItemsAndPaint(Game& g);
 
 // Two players: the first view is a checkerboard of 5 x 5-cell squares taken

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "drawing/ShowRest.h"
+#include "drawing/ShowLives.h"
 #include "drawing/ShowScore.h"
 #include "drawing/TextLine.h"
+#include "stages/BuildStage.h"
 #include "stages/PaintStage.h"
-#include "stages/StageBuilders.h"
 #include "stages/StageResets.h"
 #include "state/Game.h"
 
@@ -19,35 +19,35 @@ const std::string& StageName(const Game& g) {
 }
 
 void ShowCaption(Game& g) {
-  g.StageMemo.clear();
-  g.StageMemo.push_back("STAGE " + std::to_string(g.StageNo));
-  g.StageMemo.push_back(StageName(g));
+  g.StageCaption.clear();
+  g.StageCaption.push_back("STAGE " + std::to_string(g.StageNo));
+  g.StageCaption.push_back(StageName(g));
 }
 
 // The first picture: the view as it starts, with the stage title over it.
 void ShowFirstPicture(Game& g) {
-  g.CRTImage.Blit(g.SightImage, 0, 0);
+  g.ShownField.Blit(g.UncoveredImage, 0, 0);
   const std::string& name = StageName(g);
   const int left = 220 - 5 * static_cast<int>(name.size());
-  DrawTextLine(g, g.CRTImage, "STAGE " + std::to_string(g.StageNo) + ":" + name, left, 200, text_style::kLine);
-  g.RepaintCRT();
+  DrawTextLine(g, g.ShownField, "STAGE " + std::to_string(g.StageNo) + ":" + name, left, 200, text_style::kLine);
+  g.RepaintField();
 }
 
 // The jingle holds the game with the title on screen until it has ended.
 void PlayJingle(Game& g) {
-  g.BGMPlayer.SetFileName("START.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.SetWait(true);
-  g.BGMPlayer.Play();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.SetFileName("START.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.SetWait(true);
+  g.MusicPlayer.Play();
+  g.MusicPlayer.Close();
 }
 
 // The stage tune repeats through its completion notice.
 void StartStageMusic(Game& g) {
-  g.BGMPlayer.SetFileName("BGM" + std::to_string(g.StageNo) + ".mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetFileName("BGM" + std::to_string(g.StageNo) + ".mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.Play();
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ void StartStage(Game& g) {
   ShowFirstPicture(g);
   PlayJingle(g);
   StartStageMusic(g);
-  ShowRest(g);
+  ShowLives(g);
   ResetRevealed(g);
   ShowScore(g);
 }

@@ -13,10 +13,10 @@ Timer& Game::TimerById(TimerId id) {
 
 const Timer& Game::TimerById(TimerId id) const { return const_cast<Game*>(this)->TimerById(id); }
 
-void FormCreate(Game& g, std::uint32_t millisecondsSinceMidnight) {
+void SetUpGame(Game& g, std::uint32_t millisecondsSinceMidnight) {
   g.RandomSeed = millisecondsSinceMidnight;
-  g.BGImages[0] = &g.BG1Image;
-  g.BGImages[1] = &g.BG2Image;
+  g.RacerStageImages[0] = &g.RacerOneStageImage;
+  g.RacerStageImages[1] = &g.RacerTwoStageImage;
 
   for (PaletteEntry& e : g.DuoPalette) e = PaletteEntry{};
   g.DuoPalette[0].Blue = 60;
@@ -49,7 +49,7 @@ void FormCreate(Game& g, std::uint32_t millisecondsSinceMidnight) {
   g.EndingTimer.SetInterval(50);
 }
 
-void FormActivate(Game& g) {
+void WindowActivated(Game& g) {
   g.KeyLeft = g.KeyRight = g.KeyUp = g.KeyDown = g.KeySpace = g.KeyEnter = 0;
   for (int k = 0; k < 2; ++k) {
     g.LeftKeys[k] = g.RightKeys[k] = g.UpKeys[k] = g.DownKeys[k] = g.JumpKeys[k] = 0;

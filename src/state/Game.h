@@ -85,7 +85,7 @@ struct Game {
   // Presentation tables
   std::array<std::string, 11> StageNames{};
   PaletteEntry DuoPalette[6] = {};
-  Surface* BGImages[2] = {nullptr, nullptr};
+  Surface* RacerStageImages[2] = {nullptr, nullptr};
 
   // Sequence counters
   i32 TitleCount = 0;
@@ -101,32 +101,32 @@ struct Game {
   const Timer& TimerById(TimerId id) const;
 
   // Drawing surfaces of the main window
-  Surface CRTImage{kFieldWidth, kFieldHeight};
-  Surface BuffImage{kFieldWidth, kFieldHeight};
-  Surface BGImage{kFieldWidth, kFieldHeight};
-  Surface SightImage{kFieldWidth, kFieldHeight};
-  Surface BG1Image{kFieldWidth, kFieldHeight};
-  Surface BG2Image{kFieldWidth, kFieldHeight};
-  Surface MojiImage{kFieldWidth, 161};
-  Surface RestImage{129, 97};
-  Surface ScoreImage{89, 17};
-  Surface HiImage{89, 17};
-  Surface ChrImage;
-  Surface Chr2Image;
-  Surface TitleImage;
+  Surface ShownField{kFieldWidth, kFieldHeight};
+  Surface FrameImage{kFieldWidth, kFieldHeight};
+  Surface StageImage{kFieldWidth, kFieldHeight};
+  Surface UncoveredImage{kFieldWidth, kFieldHeight};
+  Surface RacerOneStageImage{kFieldWidth, kFieldHeight};
+  Surface RacerTwoStageImage{kFieldWidth, kFieldHeight};
+  Surface TextStrip{kFieldWidth, 161};
+  Surface LivesImage{129, 97};
+  Surface ScoreBar{89, 17};
+  Surface HiScoreBar{89, 17};
+  Surface SpriteSheet;
+  Surface DuoSpriteSheet;
+  Surface TitleLogo;
 
   // Text components of the side panel
-  std::vector<std::string> StageMemo{"StageMemo"};
-  std::string ScoreEdit;
-  std::string HiEdit;
-  std::string Label1Caption = "Label1";  // hidden label that holds the frame interval
+  std::vector<std::string> StageCaption{"StageMemo"};
+  std::string ScoreBox;
+  std::string HiScoreBox;
+  std::string FrameIntervalLabel = "Label1";  // hidden label that holds the frame interval
 
   // The speed dialog and the two-player brightness dialog
   SliderDialog SpeedDialog;
-  SliderDialog KidoDialog;
+  SliderDialog BrightnessDialog;
 
   // The music device and the platform's services
-  MusicDevice BGMPlayer;
+  MusicDevice MusicPlayer;
   TextRasterizer* Text = nullptr;
   SoundEffects* Sound = nullptr;
   Presenter* Screen = nullptr;
@@ -137,8 +137,8 @@ struct Game {
   void PlaySound(const std::string& file) {
     if (Sound) Sound->Play(file);
   }
-  // CRTImage.Repaint: have the visible window show the picture now.
-  void RepaintCRT() {
+  // ShownField.Repaint: have the visible window show the picture now.
+  void RepaintField() {
     if (Screen) Screen->Repaint();
   }
 };
@@ -146,6 +146,6 @@ struct Game {
 // Start-up of the main window, steps 1 to 5: seed from the milliseconds since
 // midnight UTC, the two-player background table, the brightness colours, the
 // stage names and the high score. The title screen comes after it.
-void FormCreate(Game& g, std::uint32_t millisecondsSinceMidnight);
+void SetUpGame(Game& g, std::uint32_t millisecondsSinceMidnight);
 // The main window became active: every input flag goes back to 0.
-void FormActivate(Game& g);
+void WindowActivated(Game& g);

@@ -30,7 +30,7 @@ class MusicBackend {
 
 enum class NotifyResult { Successful, Superseded, Aborted, Failure };
 
-// The media device of the main window (BGMPlayer): file name, open, play,
+// The media device of the main window (MusicPlayer): file name, open, play,
 // stop and close, with the one-shot notice and wait settings that fall back
 // to their defaults after each command.
 class MusicDevice {

@@ -33,6 +33,6 @@ class SoundEffects {
 class Presenter {
  public:
   virtual ~Presenter() = default;
-  // CRTImage (or the side panel) changed: show the client area now.
+  // ShownField (or the side panel) changed: show the client area now.
   virtual void Repaint() = 0;
 };

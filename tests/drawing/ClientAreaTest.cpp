@@ -15,10 +15,10 @@ constexpr Pixel kGrey = Rgb(128, 128, 128);
 struct ClientAreaTest : ::testing::Test {
   void SetUp() override {
     g->Text = &text;
-    g->CRTImage = Surface(kFieldWidth, kFieldHeight, kField);
-    g->RestImage = Surface(129, 97, Rgb(0, 0, 200));
-    g->ScoreImage = Surface(89, 17, Rgb(0, 200, 0));
-    g->HiImage = Surface(89, 17, Rgb(0, 100, 0));
+    g->ShownField = Surface(kFieldWidth, kFieldHeight, kField);
+    g->LivesImage = Surface(129, 97, Rgb(0, 0, 200));
+    g->ScoreBar = Surface(89, 17, Rgb(0, 200, 0));
+    g->HiScoreBar = Surface(89, 17, Rgb(0, 100, 0));
     ComposeClientArea(*g, picture);
   }
   std::unique_ptr<Game> g = std::make_unique<Game>();
@@ -68,7 +68,7 @@ TEST_F(ClientAreaTest, LabelsAndTextsAreDrawnInTheFormsFont) {
 }
 
 TEST_F(ClientAreaTest, ScoreTextIsClippedToItsBox) {
-  g->ScoreEdit = std::string(30, '9');
+  g->ScoreBox = std::string(30, '9');
   ComposeClientArea(*g, picture);
   EXPECT_EQ(picture.At(592 + 41, 216 + 5), kFaceColour);
   EXPECT_EQ(picture.At(640, 216), Rgb(0, 200, 0));
@@ -76,7 +76,7 @@ TEST_F(ClientAreaTest, ScoreTextIsClippedToItsBox) {
 
 TEST(PaletteTags, TaggedPixelsTakeTheCurrentDuoColours) {
   auto g = std::make_unique<Game>();
-  FormCreate(*g, 0);
+  SetUpGame(*g, 0);
   Surface s(4, 1);
   s.Set(0, 0, 0x16000000 | Rgb(1, 2, 3));  // index 22
   s.Set(1, 0, 0x1B000000);                 // index 27
@@ -102,7 +102,7 @@ TEST(PaletteTags, OtherTagsAreDropped) {
 
 TEST_F(ClientAreaTest, StageCaptionLinesWrapAtSpaces) {
   // The fake font is 4 pixels a character; the box holds 26 of them.
-  g->StageMemo = {"STAGE 1", "AAAAAAAAAAAAAAAAAAAA BBBBBBBBBBBB"};
+  g->StageCaption = {"STAGE 1", "AAAAAAAAAAAAAAAAAAAA BBBBBBBBBBBB"};
   ComposeClientArea(*g, picture);
   const int left = 600 + 2 + 1, top = 336 + 2;
   EXPECT_EQ(picture.At(left + 1, top + 1), kGrey);                       // "STAGE 1"

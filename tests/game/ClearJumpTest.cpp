@@ -38,7 +38,7 @@ TEST(ClearJump, FromTheFloorTheStageEndsTwentyOneFramesLater) {
   EXPECT_EQ(f->Player.State, -31);
   EXPECT_EQ(f->Score, 0);
   EXPECT_EQ(TimesDrawn(f, "- CLEAR!! -"), 1);
-  EXPECT_EQ(f->CRTImage.At(231, 205), FromColorRef(0x0000FF));
+  EXPECT_EQ(f->ShownField.At(231, 205), FromColorRef(0x0000FF));
   f.Tick(20);
   EXPECT_TRUE(f->Timer1.Enabled);
   EXPECT_EQ(f->Player.Y, 2);

@@ -9,7 +9,7 @@ namespace {
 
 // The colours the player would see of the current picture.
 Surface Presented(const Game& g) {
-  Surface shown = g.CRTImage;
+  Surface shown = g.ShownField;
   ResolvePaletteTags(shown, g.DuoPalette);
   return shown;
 }
@@ -41,12 +41,12 @@ TEST(DuoBrightness, TheFieldStartsInTheDarkTints) {
 TEST(DuoBrightness, SixteenBrighterStepsRecolourTilesAlreadyOnTheField) {
   DuoMatch m;
   PlayAFewFrames(m);
-  const Surface before = m->CRTImage;
+  const Surface before = m->ShownField;
   Press(*m, 'Q', 16);
   const Surface shown = Presented(*m);
   EXPECT_EQ(shown.At(72, 460), Rgb(0, 0, 220));
   EXPECT_EQ(shown.At(456, 460), Rgb(195, 0, 0));
-  EXPECT_EQ(m->CRTImage.Pixels(), before.Pixels());
+  EXPECT_EQ(m->ShownField.Pixels(), before.Pixels());
   Press(*m, 'Q', 1);
   EXPECT_EQ(Presented(*m).At(72, 460), Rgb(0, 0, 220));
 }

@@ -15,12 +15,12 @@ TEST(DuoMove, EachPlayerUncoversItsCellAndFloorInItsOwnColours) {
   DuoMatch m;
   AddFarItem(m);
   DuoStep(*m);
-  EXPECT_EQ(m->SightImage.At(72, 432), kBlueTile);
-  EXPECT_EQ(m->SightImage.At(95, 479), kBlueTile);
-  EXPECT_EQ(m->SightImage.At(456, 456), kRedTile);
-  EXPECT_EQ(m->SightImage.At(480, 456), kBlack);
+  EXPECT_EQ(m->UncoveredImage.At(72, 432), kBlueTile);
+  EXPECT_EQ(m->UncoveredImage.At(95, 479), kBlueTile);
+  EXPECT_EQ(m->UncoveredImage.At(456, 456), kRedTile);
+  EXPECT_EQ(m->UncoveredImage.At(480, 456), kBlack);
   // Shown in the same frame, under the figures.
-  EXPECT_EQ(m->CRTImage.At(72, 460), kBlueTile);
+  EXPECT_EQ(m->ShownField.At(72, 460), kBlueTile);
   EXPECT_EQ(m.screen.Count, 1);
 }
 
@@ -34,7 +34,7 @@ TEST(DuoMove, EachPlayerWalksWithItsOwnKeys) {
   EXPECT_EQ(m->Duo[1].X, 452);
   EXPECT_EQ(m->Duo[0].DX, 4);
   EXPECT_EQ(m->Duo[1].DX, -4);
-  EXPECT_EQ(m->SightImage.At(452, 432), kRedTile);
+  EXPECT_EQ(m->UncoveredImage.At(452, 432), kRedTile);
 }
 
 TEST(DuoMove, LeftAndRightTogetherWalkRight) {
@@ -58,7 +58,7 @@ TEST(DuoMove, UpAndDownTogetherClimbDown) {
   EXPECT_EQ(m->Duo[0].DY, 4);
   EXPECT_EQ(m->Duo[0].Jumping, 0);
   // The climbing figure: 256 + 32 x ((388 mod 16) div 8).
-  EXPECT_EQ(m->CRTImage.At(73, 389), SheetCell(1, 256, 64));
+  EXPECT_EQ(m->ShownField.At(73, 389), SheetCell(1, 256, 64));
 }
 
 TEST(DuoMove, AWallRunIntoShowsInThePlayersColour) {
@@ -68,10 +68,10 @@ TEST(DuoMove, AWallRunIntoShowsInThePlayersColour) {
   Dispatch(*m, Event::KeyDown(vk::Right));
   for (int i = 0; i < 6; ++i) DuoStep(*m);
   EXPECT_EQ(m->Duo[0].X, 96);
-  EXPECT_EQ(m->SightImage.At(121, 433), kBlack);
+  EXPECT_EQ(m->UncoveredImage.At(121, 433), kBlack);
   DuoStep(*m);
   EXPECT_EQ(m->Duo[0].X, 96);
-  EXPECT_EQ(m->SightImage.At(121, 433), kBlueTile);
+  EXPECT_EQ(m->UncoveredImage.At(121, 433), kBlueTile);
 }
 
 TEST(DuoMove, TheFieldsEdgesHoldThePlayers) {
@@ -123,7 +123,7 @@ TEST(DuoMove, OnARampThePlayerSlidesDownAndCannotJump) {
   }
   EXPECT_EQ(m.sound.Count("jump1.wav"), 0);
   // The strip under the ramp's foot shows in the player's colour.
-  EXPECT_EQ(m->SightImage.Row(444)[80], kBlueTile);
+  EXPECT_EQ(m->UncoveredImage.Row(444)[80], kBlueTile);
   DuoStep(*m);
   EXPECT_EQ(m.sound.Count("jump1.wav"), 1);
 }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "support/TestGame.h"
 #include "game/Events.h"
-#include "screens/Ending.h"
-#include "screens/EndingTimerTimer.h"
+#include "screens/EndingSceneTick.h"
+#include "screens/EndingStart.h"
+#include "support/TestGame.h"
 
 namespace {
 
@@ -18,16 +18,16 @@ void StartTheEnding(TestGame& t) {
   Game& g = *t;
   g.PlayMode = PlayMode::OnePlayer;
   g.StageNo = 11;
-  g.ChrImage = Surface(320, 256);
-  g.ChrImage.Fill(32, 0, 56, 24, kWallTile);
-  g.ChrImage.Fill(64, 0, 88, 24, kEmptyTile);
-  g.Chr2Image = Surface(320, 256);
-  g.CRTImage.Fill(0, 0, kFieldWidth, kFieldHeight, 0x00FFFFFF);
+  g.SpriteSheet = Surface(320, 256);
+  g.SpriteSheet.Fill(32, 0, 56, 24, kWallTile);
+  g.SpriteSheet.Fill(64, 0, 88, 24, kEmptyTile);
+  g.DuoSpriteSheet = Surface(320, 256);
+  g.ShownField.Fill(0, 0, kFieldWidth, kFieldHeight, 0x00FFFFFF);
   StartEnding(g);
 }
 
 void Tick(TestGame& t, int times = 1) {
-  for (int i = 0; i < times; ++i) EndingTimerTimer(*t);
+  for (int i = 0; i < times; ++i) EndingSceneTick(*t);
 }
 
 // The lines drawn by the last tick (every tick draws its lines anew).
@@ -59,15 +59,15 @@ TEST(Ending, TheLinesComeOneAfterAnotherOnBlack) {
   Tick(t, 8);
   EXPECT_TRUE(LinesOfTick(t).empty());  // tick 9
   EXPECT_EQ(LinesOfTick(t), std::vector<std::string>{"YOU CLEARED ALL STAGES."});
-  EXPECT_EQ(t->CRTImage.At(181, 181), FromColorRef(0x00FF00));
-  EXPECT_EQ(t->CRTImage.At(100, 100), kBlack);
+  EXPECT_EQ(t->ShownField.At(181, 181), FromColorRef(0x00FF00));
+  EXPECT_EQ(t->ShownField.At(100, 100), kBlack);
   Tick(t, 38);
   EXPECT_EQ(LinesOfTick(t).size(), 1u);  // tick 49
   EXPECT_EQ(LinesOfTick(t).back(), "CONGRATULATIONS!");
   Tick(t, 38);
   EXPECT_EQ(LinesOfTick(t).size(), 2u);  // tick 89
   EXPECT_EQ(LinesOfTick(t).back(), "THANK YOU FOR PLAYING");
-  EXPECT_EQ(t->CRTImage.At(201, 281), FromColorRef(0xFF00FF));
+  EXPECT_EQ(t->ShownField.At(201, 281), FromColorRef(0xFF00FF));
   Tick(t, 38);
   EXPECT_EQ(LinesOfTick(t).size(), 3u);  // tick 129
   EXPECT_EQ(LinesOfTick(t),
@@ -84,16 +84,16 @@ TEST(Ending, TheFirstDemonstrationIsStageOneOnTick171) {
   Tick(t, 170);
   EXPECT_EQ(t->StageNo, 11);
   EXPECT_EQ(t->EndingTick, 0);
-  EXPECT_EQ(t->CRTImage.At(300, 100), kBlack);
+  EXPECT_EQ(t->ShownField.At(300, 100), kBlack);
   const std::vector<std::string> lines = LinesOfTick(t);
   EXPECT_EQ(t->StageNo, 1);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines.front(), "STAGE 1:ROAD AND LADDER");
-  EXPECT_EQ(t->SightImage.At(1, 1), FromColorRef(0xFFFFFF));
+  EXPECT_EQ(t->UncoveredImage.At(1, 1), FromColorRef(0xFFFFFF));
   int x = 0, y = 0;
   ASSERT_TRUE(FindWall(*t, x, y));
-  EXPECT_EQ(t->SightImage.At(x, y), kWallTile);
-  EXPECT_EQ(t->CRTImage.At(0, 470), t->SightImage.At(0, 470));
+  EXPECT_EQ(t->UncoveredImage.At(x, y), kWallTile);
+  EXPECT_EQ(t->ShownField.At(0, 470), t->UncoveredImage.At(0, 470));
 }
 
 TEST(Ending, ItemCellsStayInTheGridAndShowAsBackground) {
@@ -106,7 +106,7 @@ TEST(Ending, ItemCellsStayInTheGridAndShowAsBackground) {
     for (int r = 0; r <= 20; ++r) {
       if (t->MapData[c][r] != Tile::Item) continue;
       ++items;
-      EXPECT_EQ(t->SightImage.At(24 * c + 20, 24 * r + 20), kEmptyTile);
+      EXPECT_EQ(t->UncoveredImage.At(24 * c + 20, 24 * r + 20), kEmptyTile);
     }
   }
   EXPECT_GT(items, 0);

@@ -13,10 +13,10 @@ void EnterGameOverWait(Game& g, i32 lives) {
   g.Lives = lives;
   g.Score = 2350;
   g.ContinueCount = 0;
-  g.BGMPlayer.SetFileName("over.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetFileName("over.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
   g.Timer1.SetEnabled(false);
   g.Timer2.SetEnabled(true);
 }
@@ -32,10 +32,10 @@ void ExpectOverTuneStoppedAndClosed(const MusicLog& music) {
 TEST(GameOverWait, NeitherKeyKeepsWaiting) {
   TestGame t;
   EnterGameOverWait(*t, 0);
-  for (int i = 0; i < 20; ++i) Timer2Timer(*t);
+  for (int i = 0; i < 20; ++i) GameOverWaitTick(*t);
   EXPECT_TRUE(t->Timer2.Enabled);
   EXPECT_FALSE(t->Timer1.Enabled);
-  EXPECT_EQ(t->BGMPlayer.GetState(), MusicDevice::State::Playing);
+  EXPECT_EQ(t->MusicPlayer.GetState(), MusicDevice::State::Playing);
   EXPECT_EQ(t->Score, 2350);
 }
 
@@ -43,7 +43,7 @@ TEST(GameOverWait, EnterWithoutLivesLeavesForTheTitle) {
   TestGame t;
   EnterGameOverWait(*t, 0);
   Dispatch(*t, Event::KeyDown(vk::Enter));
-  Timer2Timer(*t);
+  GameOverWaitTick(*t);
   EXPECT_FALSE(t->Timer2.Enabled);
   EXPECT_FALSE(t->Timer1.Enabled);
   EXPECT_TRUE(t->TitleTimer.Enabled);
@@ -58,7 +58,7 @@ TEST(GameOverWait, EnterWithLivesReplaysTheStage) {
   t->PlayMode = PlayMode::TwoPlayer;
   t->StageNo = 1;
   Dispatch(*t, Event::KeyDown(vk::Enter));
-  Timer2Timer(*t);
+  GameOverWaitTick(*t);
   EXPECT_FALSE(t->Timer2.Enabled);
   EXPECT_TRUE(t->Timer1.Enabled);
   EXPECT_EQ(t->Lives, 3);
@@ -70,7 +70,7 @@ TEST(GameOverWait, CContinuesWithAFreshScoreAndThreeLives) {
   TestGame t;
   EnterGameOverWait(*t, 0);
   Dispatch(*t, Event::KeyDown('C'));
-  Timer2Timer(*t);
+  GameOverWaitTick(*t);
   EXPECT_FALSE(t->Timer2.Enabled);
   EXPECT_TRUE(t->Timer1.Enabled);
   EXPECT_EQ(t->Score, 0);
@@ -78,7 +78,7 @@ TEST(GameOverWait, CContinuesWithAFreshScoreAndThreeLives) {
   EXPECT_EQ(t->ContinueCount, 1);
   EXPECT_EQ(t->StageNo, 4);
   EXPECT_EQ(t->PlayMode, PlayMode::OnePlayer);
-  EXPECT_EQ(t->StageMemo.front(), "STAGE 4");
+  EXPECT_EQ(t->StageCaption.front(), "STAGE 4");
   EXPECT_FALSE(t->TitleTimer.Enabled);
   ExpectOverTuneStoppedAndClosed(t.music);
 }
@@ -88,7 +88,7 @@ TEST(GameOverWait, EnterAndCTogetherContinueOnly) {
   EnterGameOverWait(*t, 0);
   Dispatch(*t, Event::KeyDown(vk::Enter));
   Dispatch(*t, Event::KeyDown('C'));
-  Timer2Timer(*t);
+  GameOverWaitTick(*t);
   EXPECT_TRUE(t->Timer1.Enabled);
   EXPECT_FALSE(t->TitleTimer.Enabled);
   EXPECT_FALSE(t->Timer2.Enabled);

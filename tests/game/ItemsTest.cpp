@@ -50,7 +50,7 @@ TEST(Items, BlinkBetweenTwoFramesFourTicksEach) {
   const int frames[] = {0, 0, 0, 0, 1, 1, 1, 1, 0};
   for (int frame : frames) {
     f.Tick();
-    EXPECT_EQ(KeyedPlayFixture::BoxColor(f->CRTImage, 240, 432), SheetColor(1, 128 + 32 * frame, 0));
+    EXPECT_EQ(KeyedPlayFixture::BoxColor(f->ShownField, 240, 432), SheetColor(1, 128 + 32 * frame, 0));
   }
   EXPECT_EQ(f->ItemPhase[0], 1);
 }
@@ -63,5 +63,5 @@ TEST(Items, ACollectedItemIsNoLongerDrawn) {
   f.Tick();
   EXPECT_EQ(f->ItemPhase[0], -1);
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->CRTImage, 48, 432), SheetColor(1, 64, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->ShownField, 48, 432), SheetColor(1, 64, 64));
 }

@@ -19,7 +19,7 @@ TEST(Jump, StandingJumpRisesOneCellAndLandsBackAfterTwelveFrames) {
     if (tick > 1) f.Tick();
     EXPECT_EQ(f->Player.Y, heights[tick - 1]) << "tick " << tick;
     EXPECT_EQ(f->Player.X, 48);
-    const Pixel sprite = KeyedPlayFixture::BoxColor(f->BuffImage, 48, f->Player.Y);
+    const Pixel sprite = KeyedPlayFixture::BoxColor(f->FrameImage, 48, f->Player.Y);
     if (tick < 7) {
       EXPECT_EQ(sprite, SheetColor(1, 0, 64)) << "rising at tick " << tick;
     } else if (tick < 12) {
@@ -56,7 +56,7 @@ TEST(Jump, RunningJumpClearsAOneCellGapAndLandsTwoCellsOn) {
   f.Tick();
   f.Release(vk::Space);
   EXPECT_EQ(f->Player.X, 76);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 76, f->Player.Y), SheetColor(1, 0, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 76, f->Player.Y), SheetColor(1, 0, 64));
   f.Tick(11);
   EXPECT_EQ(f->Player.X, 120);
   EXPECT_EQ(f->Player.Y, 432);
@@ -74,9 +74,9 @@ TEST(Jump, JumpingLeftShowsTheLeftFacingPoses) {
   f.Press(vk::Space);
   f.Tick();
   f.Release(vk::Space);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 236, 424), SheetColor(1, 96, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 236, 424), SheetColor(1, 96, 64));
   f.Tick(6);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, f->Player.X, f->Player.Y), SheetColor(1, 224, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, f->Player.X, f->Player.Y), SheetColor(1, 224, 64));
 }
 
 TEST(Fall, WalkingOffALedgeOneCellHighTakesOneFrame) {

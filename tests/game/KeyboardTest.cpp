@@ -11,11 +11,11 @@ namespace {
 
 struct KeyboardTest : ::testing::Test {
   void SetUp() override {
-    FormCreate(*g, 0);
+    SetUpGame(*g, 0);
     g->Text = &text;
   }
   void Press(int key, int times = 1) {
-    for (int i = 0; i < times; ++i) FormKeyDown(*g, key);
+    for (int i = 0; i < times; ++i) KeyPressed(*g, key);
   }
   std::unique_ptr<Game> g = std::make_unique<Game>();
   TextLog text{TextLog::kBarWidth, LetterShape::Bar};
@@ -27,7 +27,7 @@ TEST_F(KeyboardTest, FasterStopsAtTen) {
   SetFrameInterval(*g, 10);
   Press('S');
   EXPECT_EQ(g->Timer1.Interval, 10);
-  EXPECT_EQ(g->Label1Caption, "10");
+  EXPECT_EQ(g->FrameIntervalLabel, "10");
 }
 
 TEST_F(KeyboardTest, FasterFromFifteenGivesFive) {
@@ -40,7 +40,7 @@ TEST_F(KeyboardTest, SlowerHasNoUpperLimit) {
   SetFrameInterval(*g, 300);
   Press('A', 3);
   EXPECT_EQ(g->Timer1.Interval, 330);
-  EXPECT_EQ(g->Label1Caption, "330");
+  EXPECT_EQ(g->FrameIntervalLabel, "330");
 }
 
 TEST_F(KeyboardTest, DarkerWorksThreeTimesFromTheStart) {
@@ -62,10 +62,10 @@ TEST_F(KeyboardTest, BrighterWorksSixteenTimesFromTheStart) {
 }
 
 TEST_F(KeyboardTest, PauseOutsidePlayDoesNothing) {
-  const std::vector<Pixel> before = g->CRTImage.Pixels();
+  const std::vector<Pixel> before = g->ShownField.Pixels();
   Press('P');
   EXPECT_EQ(g->Paused, 0);
-  EXPECT_EQ(g->CRTImage.Pixels(), before);
+  EXPECT_EQ(g->ShownField.Pixels(), before);
   EXPECT_EQ(text.Lines.size(), 0u);
 }
 
@@ -84,7 +84,7 @@ TEST_F(KeyboardTest, FAndGShareOneFlag) {
   Press('F');
   Press('G');
   EXPECT_EQ(g->UpKeys[1], 1);
-  FormKeyUp(*g, 'F');
+  KeyReleased(*g, 'F');
   EXPECT_EQ(g->UpKeys[1], 0);
 }
 
@@ -95,7 +95,7 @@ TEST_F(KeyboardTest, LeftAndRightTogetherSetBothFlags) {
   EXPECT_EQ(g->KeyRight, 1);
   EXPECT_EQ(g->LeftKeys[0], 1);
   EXPECT_EQ(g->RightKeys[0], 1);
-  FormKeyUp(*g, vk::Left);
+  KeyReleased(*g, vk::Left);
   EXPECT_EQ(g->KeyLeft, 0);
   EXPECT_EQ(g->LeftKeys[0], 0);
   EXPECT_EQ(g->KeyRight, 1);
@@ -105,7 +105,7 @@ TEST_F(KeyboardTest, EnterSetsOnlyItsOwnFlag) {
   Press(vk::Enter);
   EXPECT_EQ(g->KeyEnter, 1);
   EXPECT_EQ(g->KeySpace, 0);
-  FormKeyUp(*g, vk::Enter);
+  KeyReleased(*g, vk::Enter);
   EXPECT_EQ(g->KeyEnter, 0);
 }
 

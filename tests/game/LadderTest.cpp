@@ -24,15 +24,15 @@ TEST_F(Ladder, UpClimbsToTheTopAndStandsThere) {
   f.Tick();
   EXPECT_EQ(f->Player.Y, 428);
   // Climbing frames change every 8 pixels of height.
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 96, 428), SheetColor(1, 288, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 96, 428), SheetColor(1, 288, 64));
   f.Tick(2);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 96, 420), SheetColor(1, 256, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 96, 420), SheetColor(1, 256, 64));
   f.Tick(51);
   EXPECT_EQ(f->Player.Y, 216);
   f.Tick(5);
   EXPECT_EQ(f->Player.Y, 216);
   EXPECT_EQ(f->Player.Jumping, 0);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 96, 216), SheetColor(1, 0, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 96, 216), SheetColor(1, 0, 64));
 }
 
 TEST_F(Ladder, DownFromTheTopClimbsBackToTheFloor) {
@@ -70,11 +70,11 @@ TEST_F(Ladder, CatchingTheLadderCentresTheCharacterOnIt) {
 TEST_F(Ladder, ClimbingIntoACeilingUncoversIt) {
   f->MapData[4][9] = Tile::Wall;
   f.Begin(96, 264);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 96, 216), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 96, 216), kBlack);
   f.Press(vk::Up);
   f.Tick(6);
   EXPECT_EQ(f->Player.Y, 240);
   f.Tick();
   EXPECT_EQ(f->Player.Y, 240);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 96, 216), SheetColor(1, 32, 0));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 96, 216), SheetColor(1, 32, 0));
 }

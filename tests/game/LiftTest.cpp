@@ -28,7 +28,7 @@ TEST_F(Lift, StaysHiddenUntilSteppedOn) {
   f.Begin(72, 408);
   f.Tick();
   EXPECT_EQ(f->LiftSeen[0], 0);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 120, 432), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 120, 432), kBlack);
 }
 
 TEST_F(Lift, BoardingStartsItAndShowsIt) {
@@ -42,7 +42,7 @@ TEST_F(Lift, BoardingStartsItAndShowsIt) {
   EXPECT_EQ(f->LiftSeen[0], 1);
   EXPECT_EQ(f->LiftY[0], 428);
   EXPECT_EQ(f->Player.Y, 404);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 120, 428), SheetColor(1, 288, 192));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 120, 428), SheetColor(1, 288, 192));
 }
 
 TEST_F(Lift, CarriesTheCharacterWhateverTheKeysSay) {

@@ -52,11 +52,11 @@ TEST_F(Spikes, StandingOnThemStartsTheMissHop) {
 TEST_F(Spikes, TheHopShowsTheTumblingFrames) {
   WalkOntoSpikes();
   f.Tick();  // state -5 moved the character, -4 is drawn
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 108, 427), SheetColor(1, 192, 128));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 108, 427), SheetColor(1, 192, 128));
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 108, 423), SheetColor(1, 224, 128));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 108, 423), SheetColor(1, 224, 128));
   f.Tick(4);  // rising is over: state 2
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 108, f->Player.Y), SheetColor(1, 256, 128));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 108, f->Player.Y), SheetColor(1, 256, 128));
 }
 
 TEST_F(Spikes, WithThreeLivesTheMissPutsTheCharacterBackAndShowsMiss) {
@@ -72,10 +72,10 @@ TEST_F(Spikes, WithThreeLivesTheMissPutsTheCharacterBackAndShowsMiss) {
   EXPECT_TRUE(f.text.Drew("MISS!"));
   EXPECT_EQ(f->ItemPhase[0], -1);
   EXPECT_EQ(f->ItemsLeft, 1);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 96, 456), SheetColor(1, 32, 0));
-  EXPECT_EQ(f->RestImage.At(12, 12), kLifeIcon);
-  EXPECT_EQ(f->RestImage.At(36, 12), kBlack);
-  EXPECT_EQ(f->CRTImage.At(200, 205), FromColorRef(0xFFFFFF));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 96, 456), SheetColor(1, 32, 0));
+  EXPECT_EQ(f->LivesImage.At(12, 12), kLifeIcon);
+  EXPECT_EQ(f->LivesImage.At(36, 12), kBlack);
+  EXPECT_EQ(f->ShownField.At(200, 205), FromColorRef(0xFFFFFF));
   EXPECT_TRUE(f->Timer1.Enabled);
 }
 
@@ -83,10 +83,10 @@ TEST_F(Spikes, TheCharacterBlinksAtItsStartUntilAMovementKey) {
   WalkOntoSpikes();
   FramesUntilBack();
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 96, 432), SheetColor(1, 32, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 96, 432), SheetColor(1, 32, 64));
   EXPECT_EQ(f->Player.State, -201);
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 96, 432), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 96, 432), kBlack);
   EXPECT_EQ(f->Player.State, -200);
   f.Press(vk::Enter);
   f.Tick(2);
@@ -106,7 +106,7 @@ TEST_F(Spikes, WithOneLifeTheMissEndsTheGame) {
   EXPECT_TRUE(f->Timer2.Enabled);
   EXPECT_TRUE(f.text.Drew("GAME OVER"));
   EXPECT_FALSE(f.text.Drew("MISS!"));
-  EXPECT_EQ(f->CRTImage.At(230, 205), FromColorRef(0x0000FF));
+  EXPECT_EQ(f->ShownField.At(230, 205), FromColorRef(0x0000FF));
   const std::vector<std::string> tail(f.music.Calls.end() - 4, f.music.Calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"Stop", "Close", "Open over.mid", "Play"}));
 }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/MusicLog.h"
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "state/Game.h"
 
 using ::testing::ElementsAre;
@@ -14,16 +14,16 @@ namespace {
 
 class MusicDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override { g.BGMPlayer.Attach(&backend); }
+  void SetUp() override { g.MusicPlayer.Attach(&backend); }
 
   // The usual way a sequence changes tunes.
   void StartTune(const std::string& file, bool once) {
-    g.BGMPlayer.Stop();
-    g.BGMPlayer.Close();
-    g.BGMPlayer.SetFileName(file);
-    g.BGMPlayer.Open();
-    if (once) g.BGMPlayer.SetNotify(false);
-    g.BGMPlayer.Play();
+    g.MusicPlayer.Stop();
+    g.MusicPlayer.Close();
+    g.MusicPlayer.SetFileName(file);
+    g.MusicPlayer.Open();
+    if (once) g.MusicPlayer.SetNotify(false);
+    g.MusicPlayer.Play();
   }
 
   Game g;
@@ -36,7 +36,7 @@ TEST_F(MusicDeviceTest, RepeatingTuneRestartsAtItsEnd) {
   for (int i = 0; i < 3; ++i) {
     MusicEnded(g);
     EXPECT_THAT(backend.Take(), ElementsAre("Play")) << "repeat " << i;
-    EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+    EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
   }
 }
 
@@ -46,7 +46,7 @@ TEST_F(MusicDeviceTest, EndNoticeOvertakenByANewerPlayIsIgnored) {
   backend.StillPlaying = true;
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), IsEmpty());
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
   backend.StillPlaying = false;
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), ElementsAre("Play"));
@@ -57,87 +57,87 @@ TEST_F(MusicDeviceTest, TuneStartedWithNoticeOffPlaysOnce) {
   backend.Take();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), IsEmpty());
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "stopped");
 }
 
 TEST_F(MusicDeviceTest, StoppedTuneStaysStopped) {
   StartTune("ending.mid", false);
-  g.BGMPlayer.Stop();
+  g.MusicPlayer.Stop();
   backend.Take();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), IsEmpty());
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "stopped");
 }
 
 TEST_F(MusicDeviceTest, ClosedTuneStaysClosed) {
   StartTune("BGM1.mid", false);
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Close();
   backend.Take();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), IsEmpty());
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "closed");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "closed");
 }
 
 TEST_F(MusicDeviceTest, NewPlaySupersedesTheOutstandingNotice) {
   StartTune("BGM1.mid", false);
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
   backend.Take();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), IsEmpty());
 }
 
 TEST_F(MusicDeviceTest, NoticeAndWaitSettingsLastOneCommand) {
-  g.BGMPlayer.SetFileName("BGM2.mid");
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.SetWait(false);
-  g.BGMPlayer.Open();  // uses up both settings
-  g.BGMPlayer.Play();  // so this play has the default notice
+  g.MusicPlayer.SetFileName("BGM2.mid");
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.SetWait(false);
+  g.MusicPlayer.Open();  // uses up both settings
+  g.MusicPlayer.Play();  // so this play has the default notice
   backend.Take();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), ElementsAre("Play"));
 }
 
 TEST_F(MusicDeviceTest, PlayWithWaitReturnsAtTheEndWithoutNotice) {
-  g.BGMPlayer.SetFileName("START.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.SetWait(true);
-  g.BGMPlayer.Play();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.SetFileName("START.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.SetWait(true);
+  g.MusicPlayer.Play();
+  g.MusicPlayer.Close();
   EXPECT_THAT(backend.Take(), ElementsAre("Open START.mid", "PlayAndWait", "Close"));
 }
 
 TEST_F(MusicDeviceTest, OpenClosesTheTuneAlreadyOpen) {
   StartTune("Title.mid", true);
-  g.BGMPlayer.SetFileName("over.mid");
-  g.BGMPlayer.Open();
+  g.MusicPlayer.SetFileName("over.mid");
+  g.MusicPlayer.Open();
   EXPECT_THAT(backend.Take(), ElementsAre("Open Title.mid", "Play", "Close", "Open over.mid"));
 }
 
 TEST_F(MusicDeviceTest, MissingTuneIsSilenceAndTheSequenceGoesOn) {
   backend.Missing = {"BGM4.mid"};
   StartTune("BGM4.mid", false);
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "closed");
-  g.BGMPlayer.SetWait(true);
-  g.BGMPlayer.Play();
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "closed");
+  g.MusicPlayer.SetWait(true);
+  g.MusicPlayer.Play();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
   MusicEnded(g);
   EXPECT_THAT(backend.Take(), ElementsAre("Open BGM4.mid"));
   StartTune("BGM5.mid", false);
   EXPECT_THAT(backend.Take(), ElementsAre("Open BGM5.mid", "Play"));
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
 }
 
 TEST_F(MusicDeviceTest, OnlyASuccessfulEndRestartsTheTune) {
   StartTune("BGM1.mid", false);
   backend.Take();
   for (NotifyResult r : {NotifyResult::Superseded, NotifyResult::Aborted, NotifyResult::Failure}) {
-    BGMPlayerNotify(g, r);
+    MusicNotice(g, r);
     EXPECT_THAT(backend.Take(), IsEmpty());
   }
-  BGMPlayerNotify(g, NotifyResult::Successful);
+  MusicNotice(g, NotifyResult::Successful);
   EXPECT_THAT(backend.Take(), ElementsAre("Play"));
 }
 

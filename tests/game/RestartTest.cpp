@@ -57,7 +57,7 @@ TEST_F(Restart, WithThreeLivesTheFallOutCostsALifeAndBuildsTheStageAnew) {
 }
 
 TEST_F(Restart, TheMenuItemActsLikeTheKey) {
-  Dispatch(*f, Event::MenuClick(MenuCommand::Restart));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Restart));
   EXPECT_EQ(f->Lives, -3);
   FallOut();
   EXPECT_EQ(f->Lives, 2);
@@ -99,7 +99,7 @@ TEST_F(Restart, IsIgnoredOnceTheClearJumpIsLaunched) {
   const i32 rising = f->Player.State;
   EXPECT_LT(rising, 0);
   f.Press('R');
-  Dispatch(*f, Event::MenuClick(MenuCommand::Restart));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Restart));
   EXPECT_EQ(f->Lives, 3);
   EXPECT_EQ(f->Player.State, rising);
   for (int n = 0; n < 40 && f->Timer1.Enabled; ++n) f.Tick();

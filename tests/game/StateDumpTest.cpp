@@ -43,7 +43,7 @@ TEST(StateDump, StartsWithTheProgressInAFixedOrder) {
 
 TEST(StateDump, ListsTimersAndVirtualTime) {
   auto g = std::make_unique<Game>();
-  FormCreate(*g, 0);
+  SetUpGame(*g, 0);
   g->Timer1.SetEnabled(true);
   g->Timer1.SetInterval(70);
   const auto lines = DumpLines(*g, 1234);
@@ -101,7 +101,7 @@ TEST(StateDump, EndsWithTheMusicAndTwentyMapRows) {
   g->MapData[22][19] = Tile::Ladder;
   g->MapData[5][3] = Tile::Item;
   g->MapData[23][0] = Tile::Wall;  // column 23 is not shown
-  g->BGMPlayer.SetFileName("BGM3.mid");
+  g->MusicPlayer.SetFileName("BGM3.mid");
   const auto lines = DumpLines(*g);
   ASSERT_GE(lines.size(), 22u);
   const std::size_t map = lines.size() - 21;

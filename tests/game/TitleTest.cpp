@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "screens/Title.h"
-#include "screens/TitleTimerTimer.h"
+#include "screens/TitleTick.h"
 #include "state/Game.h"
 #include "support/MusicLog.h"
 #include "support/RepaintCounter.h"
@@ -27,7 +27,7 @@ const Pixel kWhite = FromColorRef(0xFFFFFF), kSilver = FromColorRef(0xC0C0C0);
 class TitleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    g.ChrImage = Surface(320, 256, 0x00FF00FF);  // cells not used by the title show up as magenta
+    g.SpriteSheet = Surface(320, 256, 0x00FF00FF);  // cells not used by the title show up as magenta
     PaintCell(64, 128, kWalkerEven);
     PaintCell(96, 128, kWalkerOdd);
     PaintCell(0, 192, kCreatureEven);
@@ -35,25 +35,25 @@ class TitleTest : public ::testing::Test {
     PaintCell(64, 192, kSpark);
     PaintCell(0, 224, kCar);
     // White logo with one black letter block at (100, 20)-(120, 30).
-    g.TitleImage = Surface(450, 130, kMaskWhite);
-    g.TitleImage.Fill(100, 20, 120, 30, kBlack);
+    g.TitleLogo = Surface(450, 130, kMaskWhite);
+    g.TitleLogo.Fill(100, 20, 120, 30, kBlack);
     g.Text = &text;
     g.Screen = &presenter;
-    g.BGMPlayer.Attach(&music);
+    g.MusicPlayer.Attach(&music);
     g.TitleTimer.SetInterval(100);
     g.Timer1.SetInterval(50);
     g.Timer2.SetInterval(100);
   }
 
-  void PaintCell(int x, int y, Pixel p) { g.ChrImage.Fill(x, y, x + 24, y + 24, p); }
+  void PaintCell(int x, int y, Pixel p) { g.SpriteSheet.Fill(x, y, x + 24, y + 24, p); }
 
   // Shows the frame of tick t.
   void FrameAt(int t) {
     g.TitleCount = t;
-    TitleTimerTimer(g);
+    TitleTick(g);
   }
 
-  Pixel At(int x, int y) const { return g.CRTImage.At(x, y); }
+  Pixel At(int x, int y) const { return g.ShownField.At(x, y); }
 
   bool RowsBlack() const {
     for (int y = 120; y < 200; ++y) {
@@ -77,7 +77,7 @@ TEST_F(TitleTest, ShowTitleStopsThePlayTimersAndStartsTheTitle) {
   g.Paused = 1;
   g.EndingTick = 77;
   g.TitleCount = 140;
-  g.CRTImage.Fill(0, 0, kFieldWidth, kFieldHeight, kWhite);
+  g.ShownField.Fill(0, 0, kFieldWidth, kFieldHeight, kWhite);
   ShowTitle(g);
   EXPECT_FALSE(g.Timer1.Enabled);
   EXPECT_FALSE(g.Timer2.Enabled);
@@ -96,12 +96,12 @@ TEST_F(TitleTest, TitleTunePlaysOnceAndTheTitleStaysSilent) {
   EXPECT_THAT(music.Take(), ElementsAre("Open Title.mid", "Play"));
   MusicEnded(g);
   EXPECT_THAT(music.Take(), IsEmpty());
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "stopped");
 }
 
 TEST_F(TitleTest, FirstTickShowsNoFigure) {
   ShowTitle(g);
-  TitleTimerTimer(g);
+  TitleTick(g);
   EXPECT_TRUE(RowsBlack());
   EXPECT_EQ(g.TitleCount, 1);
   EXPECT_GE(presenter.Count, 1);
@@ -109,12 +109,12 @@ TEST_F(TitleTest, FirstTickShowsNoFigure) {
 
 TEST_F(TitleTest, FiguresMarchInFourPixelsATick) {
   ShowTitle(g);
-  TitleTimerTimer(g);
-  TitleTimerTimer(g);  // t = 1, odd: the leading walker at x = 4 in its second frame
+  TitleTick(g);
+  TitleTick(g);  // t = 1, odd: the leading walker at x = 4 in its second frame
   EXPECT_EQ(At(4, 120), kWalkerOdd);
   EXPECT_EQ(At(3, 120), kBlack);
   EXPECT_EQ(At(4, 160), kSpark);
-  TitleTimerTimer(g);  // t = 2
+  TitleTick(g);  // t = 2
   EXPECT_EQ(At(8, 120), kWalkerEven);
   EXPECT_EQ(g.TitleCount, 3);
   // Rows 1 and 3 come from the right; a figure is drawn once x + 32 < 553.
@@ -163,8 +163,8 @@ TEST_F(TitleTest, LeadingFiguresTurnIntoSquaresOnePerTick) {
 TEST_F(TitleTest, Tick140BringsSolidBandsAndTheCountStays) {
   FrameAt(139);
   EXPECT_EQ(g.TitleCount, 140);
-  TitleTimerTimer(g);
-  TitleTimerTimer(g);
+  TitleTick(g);
+  TitleTick(g);
   EXPECT_EQ(g.TitleCount, 140);
   EXPECT_EQ(At(50, 120), kAqua);
   EXPECT_EQ(At(499, 139), kAqua);
@@ -208,7 +208,7 @@ TEST_F(TitleTest, EnterStartsAOnePlayerGameAtThePracticeStage) {
   g.ContinueCount = 2;
   g.PracticeStage = 4;
   g.KeyEnter = 1;
-  TitleTimerTimer(g);
+  TitleTick(g);
   EXPECT_FALSE(g.TitleTimer.Enabled);
   EXPECT_TRUE(g.Timer1.Enabled);
   EXPECT_EQ(g.PlayMode, PlayMode::OnePlayer);
@@ -229,7 +229,7 @@ TEST_F(TitleTest, SpaceStartsATwoPlayerGameKeepingScoreAndContinues) {
   g.Lives = 5;
   g.PracticeStage = 4;
   g.KeySpace = 1;
-  TitleTimerTimer(g);
+  TitleTick(g);
   EXPECT_FALSE(g.TitleTimer.Enabled);
   EXPECT_TRUE(g.Timer1.Enabled);
   EXPECT_EQ(g.PlayMode, PlayMode::TwoPlayer);
@@ -245,7 +245,7 @@ TEST_F(TitleTest, EnterAndSpaceInOneTickEndInATwoPlayerGameFromZero) {
   g.ContinueCount = 2;
   g.KeyEnter = 1;
   g.KeySpace = 1;
-  TitleTimerTimer(g);
+  TitleTick(g);
   EXPECT_EQ(g.PlayMode, PlayMode::TwoPlayer);
   EXPECT_EQ(g.Lives, 0);
   EXPECT_EQ(g.StageNo, 1);
@@ -257,10 +257,10 @@ TEST_F(TitleTest, EnterAndSpaceInOneTickEndInATwoPlayerGameFromZero) {
 
 TEST_F(TitleTest, NoKeyKeepsTheTitleRunning) {
   ShowTitle(g);
-  for (int i = 0; i < 5; ++i) TitleTimerTimer(g);
+  for (int i = 0; i < 5; ++i) TitleTick(g);
   EXPECT_TRUE(g.TitleTimer.Enabled);
   EXPECT_FALSE(g.Timer1.Enabled);
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
 }
 
 TEST_F(TitleTest, MissingTitleTuneStillShowsTheTitleAndStartsTheGame) {
@@ -268,7 +268,7 @@ TEST_F(TitleTest, MissingTitleTuneStillShowsTheTitleAndStartsTheGame) {
   ShowTitle(g);
   EXPECT_TRUE(g.TitleTimer.Enabled);
   g.KeyEnter = 1;
-  TitleTimerTimer(g);
+  TitleTick(g);
   EXPECT_TRUE(g.Timer1.Enabled);
   EXPECT_EQ(g.Lives, 3);
 }

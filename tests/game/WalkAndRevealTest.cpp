@@ -47,14 +47,14 @@ TEST_F(Walking, RightMovesFourPixelsAFrameAndRecordsEachWallStoodOnOnce) {
 }
 
 TEST_F(Walking, TheCellUnderFootShowsOnlyWhenStandingExactlyOnIt) {
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 72, 456), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 72, 456), kBlack);
   f.Press(vk::Right);
   f.Tick(5);
   EXPECT_EQ(f->Player.X, 68);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 72, 456), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 72, 456), kBlack);
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 72, 456), kWallTile);
-  EXPECT_EQ(f->CRTImage.At(72 + 12, 456 + 12), kWallTile);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 72, 456), kWallTile);
+  EXPECT_EQ(f->ShownField.At(72 + 12, 456 + 12), kWallTile);
 }
 
 TEST_F(Walking, LeftAndRightTogetherGoRight) {
@@ -69,10 +69,10 @@ TEST_F(Walking, StoppingAfterWalkingLeftFacesRightInTheFrameOfItsX) {
   f.Tick();
   EXPECT_EQ(f->Player.X, 44);
   // Facing left, frame (44 mod 32) div 8 = 1.
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 44, 432), SheetColor(1, 96 + 32, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 44, 432), SheetColor(1, 96 + 32, 64));
   f.Release(vk::Left);
   f.Tick();
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->BuffImage, 44, 432), SheetColor(1, 32, 64));
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->FrameImage, 44, 432), SheetColor(1, 32, 64));
 }
 
 TEST_F(Walking, WalkFramesRunZeroOneTwoOne) {
@@ -81,7 +81,7 @@ TEST_F(Walking, WalkFramesRunZeroOneTwoOne) {
   const int expected[] = {2, 1, 1, 0, 0, 1, 1, 2, 2, 1};
   for (int frame : expected) {
     f.Tick();
-    EXPECT_EQ(KeyedPlayFixture::BoxColor(f->CRTImage, f->Player.X, 432), SheetColor(1, 32 * frame, 64))
+    EXPECT_EQ(KeyedPlayFixture::BoxColor(f->ShownField, f->Player.X, 432), SheetColor(1, 32 * frame, 64))
         << "x " << f->Player.X;
   }
 }
@@ -96,14 +96,14 @@ TEST_F(Walking, TheRightEdgeHoldsTheCharacterAt528) {
 TEST_F(Walking, BumpingIntoAWallUncoversIt) {
   f.Draw(18, {"#"});
   ListItemsAndPaint(*f);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 0, 432), kBlack);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 0, 432), kBlack);
   f->Player.X = 28;
   f.Press(vk::Left);
   f.Tick();
   EXPECT_EQ(f->Player.X, 24);
   f.Tick();
   EXPECT_EQ(f->Player.X, 24);
-  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->SightImage, 0, 432), kWallTile);
+  EXPECT_EQ(KeyedPlayFixture::BoxColor(f->UncoveredImage, 0, 432), kWallTile);
 }
 
 TEST(Reveal, SpikesUnderFootAreNotRecorded) {

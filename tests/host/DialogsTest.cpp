@@ -60,8 +60,8 @@ struct Dialogs : ::testing::Test {
 TEST_F(Dialogs, BothDialogsStartAtPositionZeroWithTheirLabelUnset) {
   EXPECT_EQ(f->SpeedDialog.Position, 0);
   EXPECT_EQ(f->SpeedDialog.Label, "Label1");
-  EXPECT_EQ(f->KidoDialog.Position, 0);
-  EXPECT_EQ(f->KidoDialog.Label, "Label1");
+  EXPECT_EQ(f->BrightnessDialog.Position, 0);
+  EXPECT_EQ(f->BrightnessDialog.Label, "Label1");
   EXPECT_EQ(f->Timer1.Interval, 50);
 }
 
@@ -70,8 +70,8 @@ TEST_F(Dialogs, TheSpeedSliderSetsTheFrameIntervalAndBothLabels) {
   EXPECT_EQ(f->Timer1.Interval, 120);
   EXPECT_EQ(f->SpeedDialog.Position, 120);
   EXPECT_EQ(f->SpeedDialog.Label, "120");
-  EXPECT_EQ(f->Label1Caption, "120");
-  EXPECT_EQ(f->KidoDialog.Label, "Label1");
+  EXPECT_EQ(f->FrameIntervalLabel, "120");
+  EXPECT_EQ(f->BrightnessDialog.Label, "Label1");
 }
 
 TEST_F(Dialogs, AtTheStartSpeedTheFrameStepRunsEveryFiftyMilliseconds) {
@@ -107,7 +107,7 @@ TEST_F(Dialogs, BrightnessZeroGivesTheDarkestColours) {
   const Colours c = DuoColours(*f);
   EXPECT_EQ(c.Reds, (std::vector<int>{0, 10, 20}));
   EXPECT_EQ(c.Blues, (std::vector<int>{25, 40, 55}));
-  EXPECT_EQ(f->KidoDialog.Label, "0");
+  EXPECT_EQ(f->BrightnessDialog.Label, "0");
 }
 
 TEST_F(Dialogs, BrightnessTwoHundredTakesTheBrightestBlueToItsLimit) {
@@ -115,8 +115,8 @@ TEST_F(Dialogs, BrightnessTwoHundredTakesTheBrightestBlueToItsLimit) {
   const Colours c = DuoColours(*f);
   EXPECT_EQ(c.Reds, (std::vector<int>{200, 210, 220}));
   EXPECT_EQ(c.Blues, (std::vector<int>{225, 240, 255}));
-  EXPECT_EQ(f->KidoDialog.Label, "200");
-  EXPECT_EQ(f->Label1Caption, "Label1");
+  EXPECT_EQ(f->BrightnessDialog.Label, "200");
+  EXPECT_EQ(f->FrameIntervalLabel, "Label1");
 }
 
 TEST_F(Dialogs, AfterTheBrighterKeyTheSliderSetsTheRedAgain) {
@@ -135,14 +135,14 @@ TEST_F(Dialogs, ABrightnessChangeRepaintsAtOnce) {
 }
 
 TEST_F(Dialogs, ThePauseItemPausesAndResumesThePlay) {
-  Dispatch(*f, Event::MenuClick(MenuCommand::Pause));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Pause));
   EXPECT_EQ(f->Paused, 1);
   EXPECT_EQ(std::count(f.text.Lines.begin(), f.text.Lines.end(), "PAUSE"), 1);
   const int x = f->Player.X;
   f.Press(vk::Right);
   f.Tick(5);
   EXPECT_EQ(f->Player.X, x);
-  Dispatch(*f, Event::MenuClick(MenuCommand::Pause));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Pause));
   EXPECT_EQ(f->Paused, 0);
   EXPECT_EQ(std::count(f.text.Lines.begin(), f.text.Lines.end(), "PAUSE"), 1);
   f.Tick();
@@ -152,17 +152,17 @@ TEST_F(Dialogs, ThePauseItemPausesAndResumesThePlay) {
 TEST_F(Dialogs, ThePauseItemOnTheTitleLeavesThePlayRunningAndDrawsNothing) {
   f->Timer1.SetEnabled(false);
   f->TitleTimer.SetEnabled(true);
-  const std::vector<Pixel> before = f->CRTImage.Pixels();
+  const std::vector<Pixel> before = f->ShownField.Pixels();
   const int repaints = f.repaints.Count;
-  Dispatch(*f, Event::MenuClick(MenuCommand::Pause));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Pause));
   EXPECT_EQ(f->Paused, 0);
-  EXPECT_EQ(f->CRTImage.Pixels(), before);
+  EXPECT_EQ(f->ShownField.Pixels(), before);
   EXPECT_EQ(f.repaints.Count, repaints);
 }
 
 TEST_F(Dialogs, TheExitItemClosesTheWindow) {
   EXPECT_FALSE(f->CloseRequested);
-  Dispatch(*f, Event::MenuClick(MenuCommand::Exit));
+  Dispatch(*f, Event::MenuChoice(MenuCommand::Exit));
   EXPECT_TRUE(f->CloseRequested);
 }
 

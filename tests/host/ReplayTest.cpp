@@ -61,8 +61,8 @@ TEST(Replay, WrittenLinesParseBackToTheSameEvents) {
   const Event events[] = {Event::KeyDown(37),
                           Event::KeyUp('Q'),
                           Event::Tick(TimerId::EndingTimer),
-                          Event::MenuClick(MenuCommand::Restart),
-                          Event::MenuClick(MenuCommand::Exit),
+                          Event::MenuChoice(MenuCommand::Restart),
+                          Event::MenuChoice(MenuCommand::Exit),
                           Event::SliderMove(SliderId::Brightness, 200),
                           Event::Activation()};
   std::string text = kHeader;

@@ -64,7 +64,7 @@ TEST(WholeGame, AClearedStageIsTalliedAndTheNextOneStarts) {
   EXPECT_TRUE(h.t->Timer1.Enabled);
   EXPECT_EQ(h.t->StageNo, 4);
   EXPECT_EQ(h.t->Lives, 4);
-  EXPECT_EQ(h.t->StageMemo.front(), "STAGE 4");
+  EXPECT_EQ(h.t->StageCaption.front(), "STAGE 4");
 }
 
 TEST(WholeGame, ClearingStageTenLeadsThroughTheEndingBackToTheTitle) {

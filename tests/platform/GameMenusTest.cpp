@@ -186,7 +186,7 @@ TEST_F(GameMenusTest, DraggingTheThumbMovesTheSliderAsItGoes) {
   Frame(ThumbAt(SliderId::Brightness, 150), true);
   Frame(ThumbAt(SliderId::Brightness, 150), false);
   EXPECT_EQ(Lines(), (std::vector<std::string>{"slider brightness 60", "slider brightness 150"}));
-  EXPECT_EQ(g->KidoDialog.Label, "150");
+  EXPECT_EQ(g->BrightnessDialog.Label, "150");
   EXPECT_TRUE(menus.DialogOpen());
 }
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/SmfBytes.h"
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "host/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "state/Game.h"
@@ -268,19 +268,19 @@ TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundWithoutAGap) {
   SdlMusicBackend music(hold, kRate, dir);
   music.UseSynthesizer(nullptr);
   Game g;
-  g.BGMPlayer.Attach(&music);
-  g.BGMPlayer.SetFileName(tune);
-  g.BGMPlayer.Open();
-  g.BGMPlayer.Play();
+  g.MusicPlayer.Attach(&music);
+  g.MusicPlayer.SetFileName(tune);
+  g.MusicPlayer.Open();
+  g.MusicPlayer.Play();
   int chunks = 0;
   for (int round = 1; round <= 4; ++round) {
     chunks += ChunksUntilEndEvent(music);
     EXPECT_EQ(chunks, (round * 11025 + kChunk - 1) / kChunk) << "round " << round;
     SDL_FlushEvent(MusicEndedEventType());
     MusicEnded(g);
-    EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+    EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
   }
-  g.BGMPlayer.Stop();
+  g.MusicPlayer.Stop();
   Render(music, 1000);
   EXPECT_EQ(EndEventsQueued(), 0);
 }
@@ -290,18 +290,18 @@ TEST_F(SdlMusicBackendTest, StopCutsTheRoundRunAhead) {
   SdlMusicBackend music(hold, kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   Game g;
-  g.BGMPlayer.Attach(&music);
-  g.BGMPlayer.SetFileName(tune);
-  g.BGMPlayer.Open();
-  g.BGMPlayer.Play();
+  g.MusicPlayer.Attach(&music);
+  g.MusicPlayer.SetFileName(tune);
+  g.MusicPlayer.Open();
+  g.MusicPlayer.Play();
   ASSERT_GT(ChunksUntilEndEvent(music), 0);
   EXPECT_GT(PeakOf(Render(music, 20)), 1000) << "the next round sounds before the game answers";
-  g.BGMPlayer.Stop();
+  g.MusicPlayer.Stop();
   MusicEnded(g);
   Render(music, 50);
   EXPECT_LT(PeakOf(Render(music, 500)), 300);
   EXPECT_EQ(EndEventsQueued(), 0);
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "stopped");
 }
 
 TEST_F(SdlMusicBackendTest, TuneThatPlaysOnceStopsAtItsEnd) {
@@ -309,14 +309,14 @@ TEST_F(SdlMusicBackendTest, TuneThatPlaysOnceStopsAtItsEnd) {
   SdlMusicBackend music(hold, kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   Game g;
-  g.BGMPlayer.Attach(&music);
-  g.BGMPlayer.SetFileName(tune);
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.Attach(&music);
+  g.MusicPlayer.SetFileName(tune);
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
   ASSERT_GT(ChunksUntilEndEvent(music), 0);
   MusicEnded(g);
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "stopped");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "stopped");
   Render(music, 300);
   EXPECT_LT(PeakOf(Render(music, 500)), 300);
   EXPECT_EQ(EndEventsQueued(), 1);
@@ -327,15 +327,15 @@ TEST_F(SdlMusicBackendTest, EndOvertakenByANewerPlayIsIgnored) {
   SdlMusicBackend music(hold, kRate, dir);
   music.UseSynthesizer(nullptr);
   Game g;
-  g.BGMPlayer.Attach(&music);
-  g.BGMPlayer.SetFileName(tune);
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.Attach(&music);
+  g.MusicPlayer.SetFileName(tune);
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
   ASSERT_GT(ChunksUntilEndEvent(music), 0);  // the end is on its way...
-  g.BGMPlayer.Play();  // ...when a newer play begins from the start
+  g.MusicPlayer.Play();  // ...when a newer play begins from the start
   MusicEnded(g);
-  EXPECT_STREQ(g.BGMPlayer.StateName(), "playing");
+  EXPECT_STREQ(g.MusicPlayer.StateName(), "playing");
   EXPECT_EQ(ChunksUntilEndEvent(music), kTuneChunks);
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/SmfBytes.h"
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "host/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/SdlMusicBackend.h"
@@ -70,10 +70,10 @@ TEST(SdlMusicRepeat, RepeatStartsWithin50MsOfTheTunesEnd) {
     music.UseSynthesizer(FluidSynthesizer::Make(output.SampleRate(), kDefaultSoundFont));
     output.Hook(music);
     Game g;
-    g.BGMPlayer.Attach(&music);
-    g.BGMPlayer.SetFileName(tune.filename().string());
-    g.BGMPlayer.Open();
-    g.BGMPlayer.Play();
+    g.MusicPlayer.Attach(&music);
+    g.MusicPlayer.SetFileName(tune.filename().string());
+    g.MusicPlayer.Open();
+    g.MusicPlayer.Play();
     int ends = 0;
     SDL_Event e;
     while (ends < 4 && SDL_WaitEventTimeout(&e, 3000)) {
@@ -82,8 +82,8 @@ TEST(SdlMusicRepeat, RepeatStartsWithin50MsOfTheTunesEnd) {
       ++ends;
     }
     EXPECT_EQ(ends, 4);
-    g.BGMPlayer.Stop();
-    g.BGMPlayer.Close();
+    g.MusicPlayer.Stop();
+    g.MusicPlayer.Close();
     output.Unhook();
   }
   unsetenv("SDL_AUDIODRIVER");

@@ -122,14 +122,14 @@ TEST_F(WindowRunTest, LiveTimersFireFromTheClock) {
 }
 
 TEST_F(WindowRunTest, TheEndOfATuneArrivesBetweenTheEventsAroundIt) {
-  g->BGMPlayer.SetFileName("BGM1.mid");
-  g->BGMPlayer.Open();
-  g->BGMPlayer.SetNotify(false);
-  g->BGMPlayer.Play();
+  g->MusicPlayer.SetFileName("BGM1.mid");
+  g->MusicPlayer.Open();
+  g->MusicPlayer.SetNotify(false);
+  g->MusicPlayer.Play();
   std::vector<std::string> states;
   watcher.OnEvent = [&](const Event& e) {
     if (e.Kind != EventKind::KeyDown) return;
-    states.push_back(g->BGMPlayer.StateName());
+    states.push_back(g->MusicPlayer.StateName());
     if (e.Key == vk::Right) g->CloseRequested = true;
   };
   PushKey(SDL_KEYDOWN, SDLK_LEFT);

@@ -19,7 +19,7 @@ TEST(Bouncer, FliesDiagonallyAndBouncesOffTheFieldBorder) {
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 524);
   EXPECT_EQ(f->EnemyY[0], 252);
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 524, 252), SheetColor(1, 64, 192));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 524, 252), SheetColor(1, 64, 192));
 }
 
 TEST(Bouncer, TurnsAtAWallColumn) {

@@ -34,7 +34,7 @@ TEST_F(Chaser, JumpsAOneCellGapInTwelveTicksAndWalksOnAsItLands) {
   EXPECT_EQ(f->EnemyY[0], 432);
   EXPECT_EQ(f->EnemyX[0], 148);
   // Walking right: the right-facing frames.
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 148, 432), SheetColor(1, 64, 128));  // phase of x 148 is 0
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 148, 432), SheetColor(1, 64, 128));  // phase of x 148 is 0
 }
 
 TEST_F(Chaser, AWallAboveItsHeadMakesItWalkOffInstead) {
@@ -73,7 +73,7 @@ TEST_F(Chaser, ClimbsALadderTowardThePlayersHeight) {
   EXPECT_EQ(f->EnemyY[0], 428);
   EXPECT_EQ(f->EnemyDX[0], 0);
   // Climbing shows the climbing frames, by height.
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 240, 428), SheetColor(1, 160, 128));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 240, 428), SheetColor(1, 160, 128));
 }
 
 TEST_F(Chaser, OnALadderAtThePlayersHeightItWalksTowardThePlayer) {

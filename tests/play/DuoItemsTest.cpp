@@ -15,10 +15,10 @@ TEST(DuoItems, BothPlayersOnAFreshItemInOneFrameBothCountItAndItGoes) {
   EXPECT_EQ(m->DuoItemsLeft[1], 1);
   EXPECT_EQ(m.sound.Count("get1.wav"), 2);
   // Drawn untouched once more in the frame in which it went.
-  EXPECT_EQ(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
+  EXPECT_EQ(m->ShownField.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
   DuoStep(*m);
-  EXPECT_NE(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
-  EXPECT_NE(m->CRTImage.At(264 + 12, 432 + 23), SheetCell(2, 128, 64));
+  EXPECT_NE(m->ShownField.At(264 + 12, 432 + 23), SheetCell(2, 96, 64));
+  EXPECT_NE(m->ShownField.At(264 + 12, 432 + 23), SheetCell(2, 128, 64));
   EXPECT_EQ(m.sound.Count("get1.wav"), 2);
 }
 
@@ -34,7 +34,7 @@ TEST(DuoItems, AnItemPlayerOneHasTouchedShowsRedAndOnlyPlayerTwoCanTakeIt) {
   // Player 1 still stands on it: no second count, drawn as player 2's to take.
   EXPECT_EQ(m->DuoItemsLeft[0], 1);
   EXPECT_EQ(m.sound.Count("get1.wav"), 1);
-  EXPECT_EQ(m->CRTImage.At(72 + 2, 432 + 2), SheetCell(2, 96, 96));
+  EXPECT_EQ(m->ShownField.At(72 + 2, 432 + 2), SheetCell(2, 96, 96));
   m->Duo[1].X = 80;
   DuoStep(*m);
   EXPECT_EQ(m->ItemPhase[0], -1);
@@ -50,7 +50,7 @@ TEST(DuoItems, AnItemPlayerTwoHasTouchedShowsBlue) {
   DuoStep(*m);
   EXPECT_EQ(m->ItemPhase[0] / 8, 2);
   EXPECT_EQ(m->DuoItemsLeft[1], 1);
-  EXPECT_EQ(m->CRTImage.At(456 + 2, 432 + 2), SheetCell(2, 128, 128));
+  EXPECT_EQ(m->ShownField.At(456 + 2, 432 + 2), SheetCell(2, 128, 128));
 }
 
 TEST(DuoItems, EachPictureShowsForFourFrames) {
@@ -58,9 +58,9 @@ TEST(DuoItems, EachPictureShowsForFourFrames) {
   m.AddItem(240, 240, 2);
   DuoStep(*m);
   DuoStep(*m);
-  EXPECT_EQ(m->CRTImage.At(241, 241), SheetCell(2, 96, 64));
+  EXPECT_EQ(m->ShownField.At(241, 241), SheetCell(2, 96, 64));
   DuoStep(*m);
-  EXPECT_EQ(m->CRTImage.At(241, 241), SheetCell(2, 128, 64));
+  EXPECT_EQ(m->ShownField.At(241, 241), SheetCell(2, 128, 64));
   EXPECT_EQ(m->ItemPhase[0], 5);
 }
 

@@ -98,17 +98,17 @@ TEST(DuoResult, BothDroppingOutInOneFrameNamesPlayerOne) {
 TEST(DuoResult, TheResultLineIsWhiteOverTheLastPictureAndTheMusicGoesOn) {
   DuoMatch m;
   m.AddItem(24, 240);
-  m->BGMPlayer.SetFileName("BGM1.mid");
-  m->BGMPlayer.Open();
-  m->BGMPlayer.Play();
+  m->MusicPlayer.SetFileName("BGM1.mid");
+  m->MusicPlayer.Open();
+  m->MusicPlayer.Play();
   m->Duo[1].Y = 2;
   m->Duo[1].State = -3;
   DuoStep(*m);
-  EXPECT_EQ(m->CRTImage.At(201, 201), FromColorRef(0xFFFFFF));
-  EXPECT_EQ(m->CRTImage.At(200 + 8 * 13 + 2 + 1, 201), kBlack);
+  EXPECT_EQ(m->ShownField.At(201, 201), FromColorRef(0xFFFFFF));
+  EXPECT_EQ(m->ShownField.At(200 + 8 * 13 + 2 + 1, 201), kBlack);
   EXPECT_FALSE(m->Timer1.Enabled);
   EXPECT_TRUE(m->Timer2.Enabled);
-  EXPECT_EQ(m->BGMPlayer.GetState(), MusicDevice::State::Playing);
+  EXPECT_EQ(m->MusicPlayer.GetState(), MusicDevice::State::Playing);
 }
 
 TEST(DuoResult, RisingAndFallingFiguresStayInTheFrame) {
@@ -122,6 +122,6 @@ TEST(DuoResult, RisingAndFallingFiguresStayInTheFrame) {
   m->Duo[1].State = -6;
   DuoStep(*m);
   // The states are now 5 and -5: they cancel out, yet neither is in play.
-  EXPECT_EQ(m->CRTImage.At(121, 205), SheetCell(1, 288, 128));
-  EXPECT_EQ(m->CRTImage.At(361, 195), SheetCell(1, 224, 128));
+  EXPECT_EQ(m->ShownField.At(121, 205), SheetCell(1, 288, 128));
+  EXPECT_EQ(m->ShownField.At(361, 195), SheetCell(1, 224, 128));
 }

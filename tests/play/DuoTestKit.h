@@ -21,19 +21,19 @@ struct DuoMatch : TestGame {
     Game& m = *g;
     m.PlayMode = PlayMode::TwoPlayer;
     m.StageNo = 1;
-    m.ChrImage = Surface(320, 256);
-    m.Chr2Image = Surface(320, 256);
+    m.SpriteSheet = Surface(320, 256);
+    m.DuoSpriteSheet = Surface(320, 256);
     for (int y = 0; y < 256; y += 32) {
       for (int x = 0; x < 320; x += 32) {
         // Masks (rows at 32 and 96) are all black: the figure fills its box.
         const bool mask = y == 32 || y == 96;
-        m.ChrImage.Fill(x, y, x + 24, y + 24, mask ? kBlack : SheetCell(1, x, y));
-        m.Chr2Image.Fill(x, y, x + 24, y + 24, SheetCell(2, x, y));
+        m.SpriteSheet.Fill(x, y, x + 24, y + 24, mask ? kBlack : SheetCell(1, x, y));
+        m.DuoSpriteSheet.Fill(x, y, x + 24, y + 24, SheetCell(2, x, y));
       }
     }
-    m.BG1Image.Fill(0, 0, kFieldWidth, kFieldHeight, kBlueTile);
-    m.BG2Image.Fill(0, 0, kFieldWidth, kFieldHeight, kRedTile);
-    m.SightImage.FillWhole(kBlack);
+    m.RacerOneStageImage.Fill(0, 0, kFieldWidth, kFieldHeight, kBlueTile);
+    m.RacerTwoStageImage.Fill(0, 0, kFieldWidth, kFieldHeight, kRedTile);
+    m.UncoveredImage.FillWhole(kBlack);
     for (int c = 0; c <= 22; ++c) m.MapData[c][19] = Tile::Wall;
     m.Duo[0].X = 72;
     m.Duo[1].X = 456;

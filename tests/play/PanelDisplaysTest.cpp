@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "play/PlayFixture.h"
-#include "drawing/ShowRest.h"
+#include "drawing/ShowLives.h"
 #include "drawing/ShowScore.h"
 
 using playtest::PlayFixture;
@@ -12,7 +12,7 @@ namespace {
 int IconsShown(const Game& g) {
   int n = 0;
   for (int y = 12; y < 97; y += 24)
-    for (int x = 12; x < 129; x += 24) n += g.RestImage.At(x, y) == SheetColor(1, 192, 128);
+    for (int x = 12; x < 129; x += 24) n += g.LivesImage.At(x, y) == SheetColor(1, 192, 128);
   return n;
 }
 
@@ -24,18 +24,18 @@ int BarLength(const Surface& s) {
 
 }  // namespace
 
-TEST(ShowRest, ShowsTheSpareLivesFiveToARow) {
+TEST(ShowLives, ShowsTheSpareLivesFiveToARow) {
   PlayFixture f;
   const int shown[][2] = {{3, 2}, {1, 0}, {0, 0}, {-3, 0}, {6, 5}, {7, 6}, {21, 20}, {25, 20}};
   for (const auto& [lives, icons] : shown) {
     f->Lives = lives;
-    ShowRest(*f);
+    ShowLives(*f);
     EXPECT_EQ(IconsShown(*f), icons) << "lives " << lives;
   }
   f->Lives = 7;
-  ShowRest(*f);
-  EXPECT_EQ(f->RestImage.At(12, 36), SheetColor(1, 192, 128));
-  EXPECT_EQ(f->RestImage.At(126, 12), kBlack);
+  ShowLives(*f);
+  EXPECT_EQ(f->LivesImage.At(12, 36), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->LivesImage.At(126, 12), kBlack);
 }
 
 TEST(ShowScore, DrawsBarsOfAFullLengthAt15000AndRaisesTheHighScore) {
@@ -43,22 +43,22 @@ TEST(ShowScore, DrawsBarsOfAFullLengthAt15000AndRaisesTheHighScore) {
   f->Score = 7500;
   f->HiScore = 3000;
   ShowScore(*f);
-  EXPECT_EQ(f->ScoreEdit, "7500");
-  EXPECT_EQ(f->HiEdit, "7500");
+  EXPECT_EQ(f->ScoreBox, "7500");
+  EXPECT_EQ(f->HiScoreBox, "7500");
   EXPECT_EQ(f->HiScore, 7500);
-  EXPECT_EQ(BarLength(f->ScoreImage), 44);
-  EXPECT_EQ(f->ScoreImage.At(0, 8), FromColorRef(0xFF0000));
-  EXPECT_EQ(f->HiImage.At(0, 8), FromColorRef(0x0000FF));
-  EXPECT_EQ(f->ScoreImage.At(0, 16), kBlack);  // the fill leaves the last row
+  EXPECT_EQ(BarLength(f->ScoreBar), 44);
+  EXPECT_EQ(f->ScoreBar.At(0, 8), FromColorRef(0xFF0000));
+  EXPECT_EQ(f->HiScoreBar.At(0, 8), FromColorRef(0x0000FF));
+  EXPECT_EQ(f->ScoreBar.At(0, 16), kBlack);  // the fill leaves the last row
 
   f->Score = 100;
   ShowScore(*f);
   EXPECT_EQ(f->HiScore, 7500);
-  EXPECT_EQ(f->HiEdit, "7500");
-  EXPECT_EQ(BarLength(f->ScoreImage), 0);
-  EXPECT_EQ(BarLength(f->HiImage), 44);
+  EXPECT_EQ(f->HiScoreBox, "7500");
+  EXPECT_EQ(BarLength(f->ScoreBar), 0);
+  EXPECT_EQ(BarLength(f->HiScoreBar), 44);
 
   f->Score = 40000;
   ShowScore(*f);
-  EXPECT_EQ(BarLength(f->ScoreImage), 89);
+  EXPECT_EQ(BarLength(f->ScoreBar), 89);
 }

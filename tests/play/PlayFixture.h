@@ -1,6 +1,6 @@
 #pragma once
 
-#include "play/Timer1Timer.h"
+#include "play/PlayFrameTick.h"
 #include "stages/StageFixture.h"
 
 namespace playtest {
@@ -9,7 +9,7 @@ namespace playtest {
 struct PlayFixture : StageFixture {
   // Frame timer ticks, as the clock delivers them: only while it is on.
   void Tick(int frames = 1) {
-    for (int n = 0; n < frames && game->Timer1.Enabled; ++n) Timer1Timer(*game);
+    for (int n = 0; n < frames && game->Timer1.Enabled; ++n) PlayFrameTick(*game);
   }
 };
 

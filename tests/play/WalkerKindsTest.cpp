@@ -49,7 +49,7 @@ TEST_F(SlopeWalker, AtAForkTakesTheRampOnAZeroDraw) {
   EXPECT_EQ(f->EnemyY[0], 430);
   EXPECT_EQ(f->EnemyDY[0], -12);
   // Going up a ramp rising to the right.
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 128, 430), SheetColor(1, 192, 224));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 128, 430), SheetColor(1, 192, 224));
 }
 
 TEST_F(SlopeWalker, AtAForkWalksPastOnAOneDraw) {
@@ -58,7 +58,7 @@ TEST_F(SlopeWalker, AtAForkWalksPastOnAOneDraw) {
   EXPECT_EQ(f->EnemyDY[0], 7);
   EXPECT_EQ(f->EnemyX[0], 128);
   EXPECT_EQ(f->EnemyY[0], 432);
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 128, 432), SheetColor(1, 128, 224));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 128, 432), SheetColor(1, 128, 224));
   f.Tick();
   EXPECT_EQ(f->EnemyDY[0], 6);
   EXPECT_EQ(f->EnemyX[0], 132);
@@ -91,7 +91,7 @@ TEST(SlopeWalkerEdge, TurnsAtAnEdgeButNotAtAWall) {
   f.Tick(2);
   EXPECT_EQ(f->EnemyX[0], 120);
   EXPECT_EQ(f->EnemyDX[0], -1);
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 120, 432), SheetColor(1, 96, 224));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 120, 432), SheetColor(1, 96, 224));
   EXPECT_EQ(f->EnemyX[1], 68);  // walks into the wall cell of column 2
   EXPECT_EQ(f->EnemyDX[1], -1);
 }
@@ -110,7 +110,7 @@ TEST(Climber, TurnsAtTheEdgeOfItsPlatform) {
   EXPECT_EQ(f->EnemyDX[0], -4);
   f.Tick();
   EXPECT_EQ(f->EnemyX[0], 116);
-  EXPECT_EQ(PlayFixture::BoxColor(f->BuffImage, 116, 432), SheetColor(1, 0, 192));
+  EXPECT_EQ(PlayFixture::BoxColor(f->FrameImage, 116, 432), SheetColor(1, 0, 192));
 }
 
 TEST(Climber, AtALadderFootItDrawsWhichWayToGo) {

@@ -18,17 +18,17 @@ void ClearStage(Game& g, i32 stage, i32 uncovered) {
   g.Score = 500;
   g.MissFlag = 0;
   g.ContinueCount = 0;
-  g.Chr2Image = Surface(320, 256);
-  g.Chr2Image.Fill(32, 0, 56, 24, kDarkWall);
+  g.DuoSpriteSheet = Surface(320, 256);
+  g.DuoSpriteSheet.Fill(32, 0, 56, 24, kDarkWall);
   g.RevealCount = uncovered;
   for (i32 k = 0; k < uncovered; ++k) {
     g.RevealX[k] = 2 + k;
     g.RevealY[k] = 7;
   }
-  g.BGMPlayer.SetFileName("clear.mid");
-  g.BGMPlayer.Open();
-  g.BGMPlayer.SetNotify(false);
-  g.BGMPlayer.Play();
+  g.MusicPlayer.SetFileName("clear.mid");
+  g.MusicPlayer.Open();
+  g.MusicPlayer.SetNotify(false);
+  g.MusicPlayer.Play();
   g.Timer1.SetEnabled(false);
   g.ClearTimer.SetEnabled(true);
 }
@@ -36,7 +36,7 @@ void ClearStage(Game& g, i32 stage, i32 uncovered) {
 int TicksUntilHandOver(Game& g) {
   int ticks = 0;
   while (g.ClearTimer.Enabled && ticks < 10000) {
-    ClearTimerTimer(g);
+    ClearTallyTick(g);
     ++ticks;
   }
   return ticks;
@@ -51,23 +51,23 @@ bool Drew(const TestGame& t, const std::string& line) {
 TEST(ClearTally, WithoutUncoveredCellsTheNoMissBonusComesOnTheFirstTick) {
   TestGame t;
   ClearStage(*t, 3, 0);
-  ClearTimerTimer(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->RevealCount, -1);
   EXPECT_EQ(t->Score, 1500);
   EXPECT_EQ(t.sound.Played, std::vector<std::string>{"clear1.wav"});
   EXPECT_EQ(t.text.Lines, std::vector<std::string>{"No-Miss BONUS=1000"});
-  EXPECT_EQ(t->CRTImage.At(190, 250), FromColorRef(0xC0C0C0));
+  EXPECT_EQ(t->ShownField.At(190, 250), FromColorRef(0xC0C0C0));
   EXPECT_EQ(t.screen.Count, 1);
 }
 
 TEST(ClearTally, WithoutUncoveredCellsTheNextStageStartsOnTick50) {
   TestGame t;
   ClearStage(*t, 3, 0);
-  for (int i = 0; i < 49; ++i) ClearTimerTimer(*t);
+  for (int i = 0; i < 49; ++i) ClearTallyTick(*t);
   EXPECT_TRUE(t->ClearTimer.Enabled);
   EXPECT_EQ(t->StageNo, 3);
   EXPECT_EQ(t.screen.Count, 49);
-  ClearTimerTimer(*t);
+  ClearTallyTick(*t);
   EXPECT_FALSE(t->ClearTimer.Enabled);
   EXPECT_TRUE(t->Timer1.Enabled);
   EXPECT_FALSE(t->EndingTimer.Enabled);
@@ -80,21 +80,21 @@ TEST(ClearTally, WithoutUncoveredCellsTheNextStageStartsOnTick50) {
 TEST(ClearTally, UncoveredCellsTurnDarkLastFirstAndPayTenEach) {
   TestGame t;
   ClearStage(*t, 2, 3);
-  ClearTimerTimer(*t);
-  EXPECT_EQ(t->BuffImage.At(24 * 4, 24 * 7), kDarkWall);
-  EXPECT_EQ(t->BuffImage.At(24 * 4 + 23, 24 * 7 + 23), kDarkWall);
-  EXPECT_EQ(t->BuffImage.At(24 * 3, 24 * 7), kBlack);
-  EXPECT_EQ(t->CRTImage.At(24 * 4, 24 * 7), kDarkWall);
+  ClearTallyTick(*t);
+  EXPECT_EQ(t->FrameImage.At(24 * 4, 24 * 7), kDarkWall);
+  EXPECT_EQ(t->FrameImage.At(24 * 4 + 23, 24 * 7 + 23), kDarkWall);
+  EXPECT_EQ(t->FrameImage.At(24 * 3, 24 * 7), kBlack);
+  EXPECT_EQ(t->ShownField.At(24 * 4, 24 * 7), kDarkWall);
   EXPECT_EQ(t->Score, 510);
-  EXPECT_EQ(t->CRTImage.At(200, 300), FromColorRef(0xFFFF00));
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
-  EXPECT_EQ(t->BuffImage.At(24 * 2, 24 * 7), kDarkWall);
+  EXPECT_EQ(t->ShownField.At(200, 300), FromColorRef(0xFFFF00));
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
+  EXPECT_EQ(t->FrameImage.At(24 * 2, 24 * 7), kDarkWall);
   EXPECT_EQ(t->Score, 530);
   EXPECT_EQ(t.text.Lines,
             (std::vector<std::string>{"BLOCK BONUS=20", "BLOCK BONUS=10", "BLOCK BONUS=0"}));
   EXPECT_EQ(t.sound.Played.size(), 3u);
-  ClearTimerTimer(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->Score, 1530);
   EXPECT_TRUE(Drew(t, "No-Miss BONUS=1000"));
 }
@@ -120,22 +120,22 @@ TEST(ClearTally, AMissOnTheStagePaysNoNoMissBonus) {
 TEST(ClearTally, TheBonusLinesAreDrawnOverTheLastBlockPicture) {
   TestGame t;
   ClearStage(*t, 4, 1);
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
-  EXPECT_EQ(t->CRTImage.At(200, 300), FromColorRef(0xFFFF00));
-  EXPECT_EQ(t->CRTImage.At(190, 250), FromColorRef(0xC0C0C0));
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
+  EXPECT_EQ(t->ShownField.At(200, 300), FromColorRef(0xFFFF00));
+  EXPECT_EQ(t->ShownField.At(190, 250), FromColorRef(0xC0C0C0));
 }
 
 TEST(ClearTally, AfterStageTenWithoutContinuesTheNoContinueBonusComesOnTickThree) {
   TestGame t;
   ClearStage(*t, 10, 0);
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->Score, 1500);
-  ClearTimerTimer(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->Score, 6500);
   EXPECT_TRUE(Drew(t, "No-Continue BONUS=5000"));
-  EXPECT_EQ(t->CRTImage.At(180, 275), FromColorRef(0xFFFFFF));
+  EXPECT_EQ(t->ShownField.At(180, 275), FromColorRef(0xFFFFFF));
   EXPECT_EQ(t.sound.Played.size(), 2u);
 }
 
@@ -167,19 +167,19 @@ TEST(ClearTally, NoContinueBonusIsPaidAfterAMissToo) {
 TEST(ClearTally, AfterStageTenTheEndingStarts) {
   TestGame t;
   ClearStage(*t, 10, 0);
-  t->BuffImage.Fill(0, 0, 553, 481, 0x00FFFFFF);
+  t->FrameImage.Fill(0, 0, 553, 481, 0x00FFFFFF);
   EXPECT_EQ(TicksUntilHandOver(*t), 50);
   EXPECT_EQ(t->StageNo, 11);
   EXPECT_EQ(t->Lives, 3);
   EXPECT_FALSE(t->Timer1.Enabled);
   EXPECT_TRUE(t->EndingTimer.Enabled);
   EXPECT_EQ(t->EndingTick, -170);
-  EXPECT_EQ(t->BuffImage.At(0, 0), kBlack);
-  EXPECT_EQ(t->BuffImage.At(551, 479), kBlack);
-  EXPECT_EQ(t->BuffImage.At(552, 480), 0x00FFFFFFu);
+  EXPECT_EQ(t->FrameImage.At(0, 0), kBlack);
+  EXPECT_EQ(t->FrameImage.At(551, 479), kBlack);
+  EXPECT_EQ(t->FrameImage.At(552, 480), 0x00FFFFFFu);
   const std::vector<std::string> tail(t.music.Calls.end() - 4, t.music.Calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"Stop", "Close", "Open ending.mid", "Play"}));
-  EXPECT_EQ(t->BGMPlayer.GetState(), MusicDevice::State::Playing);
+  EXPECT_EQ(t->MusicPlayer.GetState(), MusicDevice::State::Playing);
 }
 
 TEST(ClearTally, APendingRestartStaysNegativeWithTheExtraLife) {
@@ -195,32 +195,32 @@ TEST(ClearTally, EveryBonusRedrawsTheScoreBarsAndRaisesTheHighScore) {
   ClearStage(*t, 10, 2);
   t->Score = 8950;
   t->HiScore = 9000;
-  ClearTimerTimer(*t);
-  EXPECT_EQ(t->ScoreEdit, "8960");
-  EXPECT_EQ(t->HiEdit, "9000");
+  ClearTallyTick(*t);
+  EXPECT_EQ(t->ScoreBox, "8960");
+  EXPECT_EQ(t->HiScoreBox, "9000");
   // 89 x 8960 / 15000 = 53.16: 53 pixels of blue.
-  EXPECT_EQ(t->ScoreImage.At(52, 0), FromColorRef(0xFF0000));
-  EXPECT_EQ(t->ScoreImage.At(53, 0), kBlack);
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
+  EXPECT_EQ(t->ScoreBar.At(52, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->ScoreBar.At(53, 0), kBlack);
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->HiScore, 9970);
-  EXPECT_EQ(t->HiEdit, "9970");
-  EXPECT_EQ(t->HiImage.At(58, 15), FromColorRef(0x0000FF));
-  EXPECT_EQ(t->HiImage.At(59, 15), kBlack);
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
-  ClearTimerTimer(*t);
+  EXPECT_EQ(t->HiScoreBox, "9970");
+  EXPECT_EQ(t->HiScoreBar.At(58, 15), FromColorRef(0x0000FF));
+  EXPECT_EQ(t->HiScoreBar.At(59, 15), kBlack);
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
+  ClearTallyTick(*t);
   EXPECT_EQ(t->Score, 14970);
-  EXPECT_EQ(t->ScoreImage.At(87, 0), FromColorRef(0xFF0000));
-  EXPECT_EQ(t->ScoreImage.At(88, 0), kBlack);
+  EXPECT_EQ(t->ScoreBar.At(87, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->ScoreBar.At(88, 0), kBlack);
 }
 
 TEST(ClearTally, AScoreAboveAFullBarIsClippedAtTheDisplaysEdge) {
   TestGame t;
   ClearStage(*t, 3, 1);
   t->Score = 20000;
-  ClearTimerTimer(*t);
-  EXPECT_EQ(t->ScoreImage.At(88, 0), FromColorRef(0xFF0000));
-  EXPECT_EQ(t->HiImage.At(88, 0), FromColorRef(0x0000FF));
+  ClearTallyTick(*t);
+  EXPECT_EQ(t->ScoreBar.At(88, 0), FromColorRef(0xFF0000));
+  EXPECT_EQ(t->HiScoreBar.At(88, 0), FromColorRef(0x0000FF));
   EXPECT_EQ(t->HiScore, 20010);
 }

@@ -131,7 +131,7 @@ void CheckPositions(const Game& g, Checker& c) {
 }
 
 void CheckSurfaces(const Game& g, Checker& c) {
-  for (const Surface* s : {&g.CRTImage, &g.BuffImage, &g.BGImage, &g.SightImage, &g.BG1Image, &g.BG2Image}) {
+  for (const Surface* s : {&g.ShownField, &g.FrameImage, &g.StageImage, &g.UncoveredImage, &g.RacerOneStageImage, &g.RacerTwoStageImage}) {
     c.Expect(s->Width() == kFieldWidth && s->Height() == kFieldHeight, "a field surface changed its size");
   }
 }

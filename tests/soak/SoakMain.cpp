@@ -60,11 +60,11 @@ struct Program {
   std::unique_ptr<Game> g = std::make_unique<Game>();
 
   bool Start(std::uint32_t seed, const std::string& assets, std::string& error) {
-    g->BGMPlayer.Attach(&music);
+    g->MusicPlayer.Attach(&music);
     g->Sound = &effects;
     g->Text = &text;
     if (!LoadSoakSheets(*g, assets, error)) return false;
-    FormCreate(*g, seed);
+    SetUpGame(*g, seed);
     ShowTitle(*g);
     return true;
   }

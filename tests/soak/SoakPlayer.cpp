@@ -1,6 +1,6 @@
 #include "SoakPlayer.h"
 
-#include "game/BGMPlayerNotify.h"
+#include "game/MusicNotice.h"
 #include "game/Events.h"
 #include "state/Game.h"
 
@@ -21,12 +21,12 @@ void SoakPlayer::PressOrRelease(Game& g) {
 
 void SoakPlayer::UseMenusAndDialogs(Game& g) {
   if (g.Paused && OneIn(40)) Dispatch(g, Event::KeyDown('P'));
-  if (OneIn(5000)) Dispatch(g, Event::MenuClick(MenuCommand::Restart));
-  if (OneIn(5000)) Dispatch(g, Event::MenuClick(MenuCommand::Pause));
+  if (OneIn(5000)) Dispatch(g, Event::MenuChoice(MenuCommand::Restart));
+  if (OneIn(5000)) Dispatch(g, Event::MenuChoice(MenuCommand::Pause));
   if (OneIn(20000)) Dispatch(g, Event::SliderMove(SliderId::Speed, Below(301)));
   if (OneIn(5000)) Dispatch(g, Event::SliderMove(SliderId::Brightness, Below(201)));
   if (OneIn(3000)) Dispatch(g, Event::Activation());
-  if (OneIn(400000)) Dispatch(g, Event::MenuClick(MenuCommand::Exit));
+  if (OneIn(400000)) Dispatch(g, Event::MenuChoice(MenuCommand::Exit));
 }
 
 void SoakPlayer::HelpToAClear(Game& g) {
@@ -68,7 +68,7 @@ void SoakPlayer::Act(Game& g) {
   if (g.TitleTimer.Enabled) g.PracticeStage = nextStage_;
   onTitle_ = g.TitleTimer.Enabled;
   if (g.Timer2.Enabled && OneIn(12)) Dispatch(g, Event::KeyDown(vk::Enter));
-  if (g.BGMPlayer.GetState() == MusicDevice::State::Playing && OneIn(400)) MusicEnded(g);
+  if (g.MusicPlayer.GetState() == MusicDevice::State::Playing && OneIn(400)) MusicEnded(g);
   if (OneIn(500)) HelpToAClear(g);
   if (OneIn(1500)) HelpToADuoWin(g);
 }

@@ -25,9 +25,9 @@ Surface PatternSheet(int width, int height) {
 
 bool LoadSoakSheets(Game& g, const std::string& dir, std::string& error) {
   if (dir.empty()) {
-    g.ChrImage = PatternSheet(kSheetWidth, kSheetHeight);
-    g.Chr2Image = PatternSheet(kSheetWidth, kSheetHeight);
-    g.TitleImage = PatternSheet(kSheetWidth, 96);
+    g.SpriteSheet = PatternSheet(kSheetWidth, kSheetHeight);
+    g.DuoSpriteSheet = PatternSheet(kSheetWidth, kSheetHeight);
+    g.TitleLogo = PatternSheet(kSheetWidth, 96);
     return true;
   }
   return LoadSheets(g, dir, error);

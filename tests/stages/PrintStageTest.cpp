@@ -4,9 +4,9 @@
 #include <sstream>
 #include <string>
 
+#include "stages/BuildStage1.h"
 #include "stages/MapNotation.h"
 #include "stages/PrintStage.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

@@ -33,13 +33,13 @@ inline bool IsMaskCell(int x, int y) {
 // Sheets whose cells are filled with SheetColor, except the masks and the
 // one-player background and black tiles, which are black.
 inline void PaintSyntheticSheets(Game& g) {
-  g.ChrImage = Surface(320, 256);
-  g.Chr2Image = Surface(320, 256);
+  g.SpriteSheet = Surface(320, 256);
+  g.DuoSpriteSheet = Surface(320, 256);
   for (int y = 0; y < 256; y += 32) {
     for (int x = 0; x < 320; x += 32) {
       const bool black = IsMaskCell(x, y) || (y == 0 && (x == 64 || x == 288));
-      g.ChrImage.Fill(x, y, x + 32, y + 32, black ? kBlack : SheetColor(1, x, y));
-      g.Chr2Image.Fill(x, y, x + 32, y + 32, SheetColor(2, x, y));
+      g.SpriteSheet.Fill(x, y, x + 32, y + 32, black ? kBlack : SheetColor(1, x, y));
+      g.DuoSpriteSheet.Fill(x, y, x + 32, y + 32, SheetColor(2, x, y));
     }
   }
 }
@@ -65,9 +65,9 @@ inline Tile TileOf(char symbol) {
 struct StageFixture {
   StageFixture() : game(std::make_unique<Game>()) {
     Game& g = *game;
-    FormCreate(g, 20240601);
+    SetUpGame(g, 20240601);
     g.TitleTimer.SetEnabled(false);
-    g.BGMPlayer.Attach(&music);
+    g.MusicPlayer.Attach(&music);
     g.Sound = &sounds;
     g.Text = &text;
     g.Screen = &repaints;
@@ -118,9 +118,9 @@ struct StageFixture {
     ListItemsAndPaint(g);
     ResetCharactersForStage(g);
     ResetRevealed(g);
-    g.BGMPlayer.SetFileName("BGM1.mid");
-    g.BGMPlayer.Open();
-    g.BGMPlayer.Play();
+    g.MusicPlayer.SetFileName("BGM1.mid");
+    g.MusicPlayer.Open();
+    g.MusicPlayer.Play();
     g.Timer1.SetEnabled(true);
   }
 

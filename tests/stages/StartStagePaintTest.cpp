@@ -60,39 +60,39 @@ TEST(Painting, OnePlayerHasTheWholeStageHiddenAndOnlyTheSpikesInSight) {
                           Solo(224, 160), Solo(256, 160), Solo(224, 160), Solo(256, 160),
                           Duo(224, 0),    Duo(224, 0),    kBlack,         kBlack};
   for (int c = 0; c < 12; ++c) {
-    EXPECT_EQ(CellColor(f->BGImage, c, 0), hidden[c]) << "column " << c;
-    EXPECT_EQ(CellColor(f->SightImage, c, 0), c == 2 ? Solo(160, 160) : kBlack) << "column " << c;
+    EXPECT_EQ(CellColor(f->StageImage, c, 0), hidden[c]) << "column " << c;
+    EXPECT_EQ(CellColor(f->UncoveredImage, c, 0), c == 2 ? Solo(160, 160) : kBlack) << "column " << c;
   }
-  EXPECT_EQ(f->BGImage.At(3 * 24, 480), Solo(32, 0));  // row 20 shows its top line
+  EXPECT_EQ(f->StageImage.At(3 * 24, 480), Solo(32, 0));  // row 20 shows its top line
 }
 
 TEST(Painting, TwoPlayersGetABlueAndARedStageAndABlackView) {
   StageFixture f;
   f->PlayMode = PlayMode::TwoPlayer;
   f.Draw(0, {"#H^*/\\T"});
-  f->SightImage.FillWhole(Rgb(1, 2, 3));
+  f->UncoveredImage.FillWhole(Rgb(1, 2, 3));
   ListItemsAndPaint(*f);
   const int xs[] = {32, 0, 0, 64, 160, 192, 64};
   const int ys[] = {0, 0, 96, 0, 0, 0, 0};
   for (int c = 0; c < 7; ++c) {
-    EXPECT_EQ(CellColor(f->BG1Image, c, 0), Duo(xs[c], ys[c])) << "column " << c;
-    EXPECT_EQ(CellColor(f->BG2Image, c, 0), Duo(xs[c], ys[c] + 32)) << "column " << c;
-    EXPECT_EQ(CellColor(f->SightImage, c, 0), kBlack);
+    EXPECT_EQ(CellColor(f->RacerOneStageImage, c, 0), Duo(xs[c], ys[c])) << "column " << c;
+    EXPECT_EQ(CellColor(f->RacerTwoStageImage, c, 0), Duo(xs[c], ys[c] + 32)) << "column " << c;
+    EXPECT_EQ(CellColor(f->UncoveredImage, c, 0), kBlack);
   }
-  EXPECT_EQ(CellColor(f->BGImage, 0, 0), kBlack);
+  EXPECT_EQ(CellColor(f->StageImage, 0, 0), kBlack);
 }
 
 TEST(Painting, TheTwoPlayerFirstViewIsACheckerboardOfFiveCellSquares) {
   StageFixture f;
   f->PlayMode = PlayMode::TwoPlayer;
-  f->BG1Image.FillWhole(Rgb(0, 0, 60));
-  f->BG2Image.FillWhole(Rgb(35, 0, 0));
+  f->RacerOneStageImage.FillWhole(Rgb(0, 0, 60));
+  f->RacerTwoStageImage.FillWhole(Rgb(35, 0, 0));
   PaintDuoCheckerboard(*f);
-  EXPECT_EQ(CellColor(f->SightImage, 1, 0), Rgb(0, 0, 60));
-  EXPECT_EQ(CellColor(f->SightImage, 2, 0), Rgb(35, 0, 0));
-  EXPECT_EQ(CellColor(f->SightImage, 2, 5), Rgb(0, 0, 60));
-  EXPECT_EQ(CellColor(f->SightImage, 7, 5), Rgb(35, 0, 0));
-  EXPECT_EQ(CellColor(f->SightImage, 22, 19), Rgb(0, 0, 60));
-  EXPECT_EQ(CellColor(f->SightImage, 21, 19), Rgb(35, 0, 0));
-  EXPECT_EQ(f->SightImage.At(12, 480), kBlack);  // row 20 stays as it was
+  EXPECT_EQ(CellColor(f->UncoveredImage, 1, 0), Rgb(0, 0, 60));
+  EXPECT_EQ(CellColor(f->UncoveredImage, 2, 0), Rgb(35, 0, 0));
+  EXPECT_EQ(CellColor(f->UncoveredImage, 2, 5), Rgb(0, 0, 60));
+  EXPECT_EQ(CellColor(f->UncoveredImage, 7, 5), Rgb(35, 0, 0));
+  EXPECT_EQ(CellColor(f->UncoveredImage, 22, 19), Rgb(0, 0, 60));
+  EXPECT_EQ(CellColor(f->UncoveredImage, 21, 19), Rgb(35, 0, 0));
+  EXPECT_EQ(f->UncoveredImage.At(12, 480), kBlack);  // row 20 stays as it was
 }

@@ -29,30 +29,30 @@ bool SameGrid(const Game& a, const Game& b) {
 
 TEST_F(StageStart, ShowsTheCaptionTitleAndPlaysTheJingleBeforeTheMusic) {
   Start(1);
-  EXPECT_EQ(f->StageMemo, (std::vector<std::string>{"STAGE 1", "ROAD AND LADDER"}));
+  EXPECT_EQ(f->StageCaption, (std::vector<std::string>{"STAGE 1", "ROAD AND LADDER"}));
   EXPECT_EQ(f.text.Lines, std::vector<std::string>{"STAGE 1:ROAD AND LADDER"});
   const std::vector<std::string> music = {"Open START.mid", "PlayAndWait", "Close", "Open BGM1.mid",
                                           "Play"};
   EXPECT_EQ(f.music.Calls, music);
-  EXPECT_EQ(f->BGMPlayer.GetState(), MusicDevice::State::Playing);
+  EXPECT_EQ(f->MusicPlayer.GetState(), MusicDevice::State::Playing);
   EXPECT_GE(f.repaints.Count, 1);
 }
 
 TEST_F(StageStart, PutsTheTitleLeftOfCentreByTheNameLength) {
   Start(3);  // "THE AMIDA": 9 characters, left edge 175
   const Pixel white = FromColorRef(0xFFFFFF);
-  EXPECT_EQ(f->CRTImage.At(175, 205), white);
-  EXPECT_NE(f->CRTImage.At(174, 205), white);
+  EXPECT_EQ(f->ShownField.At(175, 205), white);
+  EXPECT_NE(f->ShownField.At(174, 205), white);
   EXPECT_EQ(f.music.Calls[3], "Open BGM3.mid");
 }
 
 TEST_F(StageStart, ShowsTheBlackViewWithOnlyTheSpikes) {
   Start(7);  // spikes instead of a floor in row 19
   for (int c = 0; c <= 22; ++c) {
-    EXPECT_EQ(f->CRTImage.At(24 * c + 12, 19 * 24 + 12), SheetColor(1, 160, 160)) << c;
+    EXPECT_EQ(f->ShownField.At(24 * c + 12, 19 * 24 + 12), SheetColor(1, 160, 160)) << c;
   }
-  EXPECT_EQ(f->CRTImage.At(12, 12), f->SightImage.At(12, 12));
-  EXPECT_EQ(f->SightImage.At(12, 12), kBlack);
+  EXPECT_EQ(f->ShownField.At(12, 12), f->UncoveredImage.At(12, 12));
+  EXPECT_EQ(f->UncoveredImage.At(12, 12), kBlack);
 }
 
 TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
@@ -87,11 +87,11 @@ TEST_F(StageStart, ResetsTheCharactersAndWhatWasUncovered) {
 TEST_F(StageStart, DrawsTheLivesAndScoreDisplaysAndLeavesTheTimersAlone) {
   f->HiScore = 7500;
   Start(1);
-  EXPECT_EQ(f->RestImage.At(12, 12), SheetColor(1, 192, 128));
-  EXPECT_EQ(f->RestImage.At(36, 12), SheetColor(1, 192, 128));
-  EXPECT_EQ(f->RestImage.At(60, 12), kBlack);
-  EXPECT_EQ(f->ScoreEdit, "0");
-  EXPECT_EQ(f->HiEdit, "7500");
+  EXPECT_EQ(f->LivesImage.At(12, 12), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->LivesImage.At(36, 12), SheetColor(1, 192, 128));
+  EXPECT_EQ(f->LivesImage.At(60, 12), kBlack);
+  EXPECT_EQ(f->ScoreBox, "0");
+  EXPECT_EQ(f->HiScoreBox, "7500");
   EXPECT_FALSE(f->Timer1.Enabled);
   EXPECT_FALSE(f->TitleTimer.Enabled);
 }
@@ -128,9 +128,9 @@ TEST_F(StageStart, TheTwoPlayerGameShowsStageOneAndTheCheckerboard) {
   f->Lives = 0;
   f->StageNo = 1;
   StartStage(*f);
-  EXPECT_EQ(f->StageMemo[0], "STAGE 1");
-  EXPECT_EQ(f->SightImage.At(24 + 12, 12), f->BG1Image.At(24 + 12, 12));
-  EXPECT_EQ(f->SightImage.At(48 + 12, 12), f->BG2Image.At(48 + 12, 12));
-  EXPECT_EQ(f->RestImage.At(12, 12), kBlack);
+  EXPECT_EQ(f->StageCaption[0], "STAGE 1");
+  EXPECT_EQ(f->UncoveredImage.At(24 + 12, 12), f->RacerOneStageImage.At(24 + 12, 12));
+  EXPECT_EQ(f->UncoveredImage.At(48 + 12, 12), f->RacerTwoStageImage.At(48 + 12, 12));
+  EXPECT_EQ(f->LivesImage.At(12, 12), kBlack);
   EXPECT_EQ(f->LiftCount, 0);
 }

@@ -4,8 +4,18 @@
 #include <ostream>
 #include <string>
 
+#include "stages/BuildDuoStage.h"
+#include "stages/BuildStage1.h"
+#include "stages/BuildStage10.h"
+#include "stages/BuildStage2.h"
+#include "stages/BuildStage3.h"
+#include "stages/BuildStage4.h"
+#include "stages/BuildStage5.h"
+#include "stages/BuildStage6.h"
+#include "stages/BuildStage7.h"
+#include "stages/BuildStage8.h"
+#include "stages/BuildStage9.h"
 #include "stages/MapNotation.h"
-#include "stages/StageBuilders.h"
 
 namespace {
 

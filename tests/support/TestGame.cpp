@@ -7,9 +7,9 @@ constexpr std::uint32_t kTestSeed = 12345;
 }  // namespace
 
 TestGame::TestGame() : g(std::make_unique<Game>()) {
-  FormCreate(*g, kTestSeed);
+  SetUpGame(*g, kTestSeed);
   g->TitleTimer.SetEnabled(false);
-  g->BGMPlayer.Attach(&music);
+  g->MusicPlayer.Attach(&music);
   g->Sound = &sound;
   g->Screen = &screen;
   g->Text = &text;

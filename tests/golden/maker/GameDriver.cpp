@@ -11,13 +11,13 @@ GameDriver GameDriver::Sketch() const {
   // (a sketch of a sketch copies no pixels at all).
   b.g_ = std::make_unique<Game>(*g_);
   Game& s = *b.g_;
-  for (Surface* p : {&s.CRTImage, &s.BuffImage, &s.BGImage, &s.SightImage, &s.BG1Image, &s.BG2Image,
-                     &s.MojiImage, &s.RestImage, &s.ScoreImage, &s.HiImage, &s.ChrImage, &s.Chr2Image,
-                     &s.TitleImage}) {
+  for (Surface* p : {&s.ShownField, &s.FrameImage, &s.StageImage, &s.UncoveredImage, &s.RacerOneStageImage, &s.RacerTwoStageImage,
+                     &s.TextStrip, &s.LivesImage, &s.ScoreBar, &s.HiScoreBar, &s.SpriteSheet, &s.DuoSpriteSheet,
+                     &s.TitleLogo}) {
     *p = Surface();
   }
-  s.BGImages[0] = &s.BG1Image;
-  s.BGImages[1] = &s.BG2Image;
+  s.RacerStageImages[0] = &s.RacerOneStageImage;
+  s.RacerStageImages[1] = &s.RacerTwoStageImage;
   s.Sound = nullptr;
   s.Screen = nullptr;
   b.held_ = held_;
@@ -37,7 +37,7 @@ bool GameDriver::Start(const std::string& assetDir, std::uint32_t seed, int stag
   // No fonts: the core draws no text without them, and the maker needs
   // only the game's moves, never its looks.
   if (!LoadSheets(*g_, assetDir, error)) return false;
-  FormCreate(*g_, seed);
+  SetUpGame(*g_, seed);
   g_->PracticeStage = stage;
   ShowTitle(*g_);
   lines_ = {kReplayHeader, "seed " + std::to_string(seed)};

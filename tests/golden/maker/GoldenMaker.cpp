@@ -132,7 +132,7 @@ class Policy {
       if (OneIn(300)) Tap('R');
       if (OneIn(200)) Tap('P');
       if (OneIn(150)) Tap(OneIn(2) ? 'A' : 'S');
-      if (OneIn(400)) d_.Send(Event::MenuClick(OneIn(2) ? MenuCommand::Restart : MenuCommand::Pause));
+      if (OneIn(400)) d_.Send(Event::MenuChoice(OneIn(2) ? MenuCommand::Restart : MenuCommand::Pause));
       if (OneIn(500)) d_.Send(Event::SliderMove(SliderId::Speed, 10 + Below(291)));
       if (OneIn(700)) d_.Send(Event::Activation());
       Ticks(1);

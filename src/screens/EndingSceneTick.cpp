@@ -1,4 +1,4 @@
-#include "screens/EndingTimerTimer.h"
+#include "screens/EndingSceneTick.h"
 
 #include <cstdint>
 
@@ -31,13 +31,13 @@ constexpr i32 kTicksPerStage = 150;
 // Every stage in turn, fully uncovered, with its enemies on the move.
 void ShowDemonstration(Game& g, i32 t) {
   if (t % kTicksPerStage == 1) ShowEndingStage(g, (t / kTicksPerStage) % 10 + 1);
-  g.BuffImage.Blit(g.SightImage, 0, 0);
+  g.FrameImage.Blit(g.UncoveredImage, 0, 0);
   for (i32 i = 0; i < g.EnemyCount; ++i) MoveEnemy(g, i);
 }
 
 void LeaveForTheTitle(Game& g) {
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
   g.EndingTimer.SetEnabled(false);
   ShowTitle(g);
 }
@@ -46,16 +46,16 @@ void LeaveForTheTitle(Game& g) {
 
 // One tick of the ending. EndingTick runs from -169: the lines appear on
 // black, and from tick 1 on the ten stages are shown, 150 ticks each.
-void EndingTimerTimer(Game& g) {
+void EndingSceneTick(Game& g) {
   g.EndingTick += 1;
   const i32 t = g.EndingTick;
   if (t > 0) ShowDemonstration(g, t);
-  g.CRTImage.Blit(g.BuffImage, 0, 0);
+  g.ShownField.Blit(g.FrameImage, 0, 0);
   for (const EndingLine& line : kLines) {
     if (t >= line.FromTick) {
-      DrawTextLine(g, g.CRTImage, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
+      DrawTextLine(g, g.ShownField, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
     }
   }
-  g.RepaintCRT();
+  g.RepaintField();
   if (g.KeyEnter == 1) LeaveForTheTitle(g);
 }

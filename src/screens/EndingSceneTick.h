@@ -3,4 +3,4 @@
 struct Game;
 
 // One tick of the ending; Enter goes back to the title.
-void EndingTimerTimer(Game& g);
+void EndingSceneTick(Game& g);

@@ -3,4 +3,4 @@
 struct Game;
 
 // One tick of the title screen: its figures move; Enter or Space starts a game.
-void TitleTimerTimer(Game& g);
+void TitleTick(Game& g);

@@ -1,4 +1,4 @@
-#include "screens/TitleTimerTimer.h"
+#include "screens/TitleTick.h"
 
 #include <cstdint>
 
@@ -25,14 +25,14 @@ constexpr TitleLine kLines[5] = {
 
 void DrawTitleLines(Game& g) {
   for (const TitleLine& line : kLines) {
-    DrawTextLine(g, g.CRTImage, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
+    DrawTextLine(g, g.ShownField, line.Text, line.X, line.Y, text_style::kLine.In(line.ColorRef));
   }
 }
 
 void LeaveTitle(Game& g) {
   g.TitleTimer.SetEnabled(false);
-  g.BGMPlayer.Stop();
-  g.BGMPlayer.Close();
+  g.MusicPlayer.Stop();
+  g.MusicPlayer.Close();
 }
 
 void StartSoloGame(Game& g) {
@@ -58,13 +58,13 @@ void StartDuoGame(Game& g) {
 
 }  // namespace
 
-void TitleTimerTimer(Game& g) {
-  g.CRTImage.FillWhole(kBlack);
+void TitleTick(Game& g) {
+  g.ShownField.FillWhole(kBlack);
   DrawTitleFigures(g);
   // The logo's black lettering is cut out of the figures and bands.
-  g.CRTImage.Blit(g.TitleImage, 0, 0, 450, 130, 50, 100, RasterOp::And);
+  g.ShownField.Blit(g.TitleLogo, 0, 0, 450, 130, 50, 100, RasterOp::And);
   DrawTitleLines(g);
   if (g.KeyEnter == 1) StartSoloGame(g);
   if (g.KeySpace == 1) StartDuoGame(g);
-  g.RepaintCRT();
+  g.RepaintField();
 }

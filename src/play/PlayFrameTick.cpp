@@ -1,10 +1,10 @@
-#include "play/Timer1Timer.h"
+#include "play/PlayFrameTick.h"
 
 #include "play/DuoStep.h"
 #include "play/SoloStep.h"
 #include "state/Game.h"
 
-void Timer1Timer(Game& g) {
+void PlayFrameTick(Game& g) {
   if (g.Paused == 1) return;
   if (g.PlayMode == PlayMode::TwoPlayer) {
     DuoStep(g);

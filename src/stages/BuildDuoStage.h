@@ -1,0 +1,6 @@
+#pragma once
+
+#include "state/Game.h"
+
+// The two-player race's stage.
+void BuildDuoStage(Game& g);
