@@ -8,6 +8,7 @@ namespace {
 constexpr int kSpeedMax = 300;
 constexpr int kBrightnessMax = 200;
 constexpr std::int64_t kWaitMax = 24LL * 60 * 60 * 1000;  // a day of game time
+constexpr std::int64_t kHiScoreMax = 2147483647;
 
 std::vector<std::string> Words(const std::string& line) {
   std::istringstream in(line);
@@ -129,6 +130,22 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
       script.Seed = seed;
       continue;
     }
+    if (w[0] == "stage") {
+      if (script.Stage || !script.Steps.empty()) return fail("'stage' may stand only once, before the first event");
+      std::int64_t stage = 0;
+      if (w.size() != 2 || !ParseInRange(w[1], kLastStage, stage) || stage < kFirstStage)
+        return fail("expected 'stage N' with N from 1 to 10");
+      script.Stage = static_cast<int>(stage);
+      continue;
+    }
+    if (w[0] == "hiscore") {
+      if (script.HiScore || !script.Steps.empty()) return fail("'hiscore' may stand only once, before the first event");
+      std::int64_t hiscore = 0;
+      if (w.size() != 2 || !ParseInRange(w[1], kHiScoreMax, hiscore))
+        return fail("expected 'hiscore N' with N from 0 to " + std::to_string(kHiScoreMax));
+      script.HiScore = static_cast<int>(hiscore);
+      continue;
+    }
     ReplayStep step;
     step.Line = number;
     std::string what;
@@ -140,6 +157,13 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
     return fail(std::string("empty file: the first line must be '") + kReplayHeader + "'");
   }
   return true;
+}
+
+std::string ReplayStartLines(const ReplayStart& start) {
+  std::string lines = std::string(kReplayHeader) + "\nseed " + std::to_string(start.Seed) + "\n";
+  if (start.Stage != kFirstStage) lines += "stage " + std::to_string(start.Stage) + "\n";
+  if (start.HiScore != 0) lines += "hiscore " + std::to_string(start.HiScore) + "\n";
+  return lines;
 }
 
 std::string ReplayLine(const Event& e) {

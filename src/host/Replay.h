@@ -7,9 +7,13 @@
 
 #include "game/Events.h"
 
-// Replay files are text. The first line is "velmorane-replay 1"; then an
-// optional "seed N"; blank lines and lines starting with '#' are ignored.
-// Each further line is one step:
+// Replay files are text. The first line is "velmorane-replay 1"; then the
+// game's start, each line optional and at most once, before the first step:
+//   seed N                             the random generator's seed
+//   stage N                            the stage Enter starts at (1..10)
+//   hiscore N                          the high score the run began with
+// Blank lines and lines starting with '#' are ignored. Each further line is
+// one step:
 //   key down NAME | key up NAME        NAME: Left Right Up Down Space Enter, A..Z
 //   tick TIMER                         runs that timer's handler once now
 //   wait MS                            lets MS milliseconds of game time pass
@@ -26,6 +30,8 @@ struct ReplayStep {
 
 struct ReplayScript {
   std::optional<std::uint32_t> Seed;
+  std::optional<int> Stage;
+  std::optional<int> HiScore;
   std::vector<ReplayStep> Steps;
 };
 
@@ -39,6 +45,20 @@ constexpr const char* kReplayHeader = "velmorane-replay 1";
 // Parses a whole replay; on the first malformed line returns false with its
 // line number and what is wrong.
 bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& error);
+
+// Where a game starts: what a recording's first lines hold.
+struct ReplayStart {
+  std::uint32_t Seed = 0;
+  int Stage = 1;
+  int HiScore = 0;
+};
+
+constexpr int kFirstStage = 1;
+constexpr int kLastStage = 10;
+
+// The header and start lines of a recording of a game that starts so: the
+// stage and high score lines only when they differ from a plain start.
+std::string ReplayStartLines(const ReplayStart& start);
 
 // The line that replays e (without the line break).
 std::string ReplayLine(const Event& e);

@@ -7,6 +7,7 @@
 
 #include "drawing/ClientArea.h"
 #include "platform/MenuCaptions.h"
+#include "platform/RecordsDialogs.h"
 #include "state/Game.h"
 
 namespace {
@@ -50,6 +51,17 @@ void GameMenus::Draw(const Viewport& v) {
   }
   DrawMenuBar(v);
   DrawDialog(v);
+  if (records_) records_->Draw(v);
+}
+
+bool GameMenus::DialogOpen() const { return open_.has_value() || (records_ && records_->Open()); }
+
+void GameMenus::DialogKeyDown(DialogKey key) {
+  if (records_ && records_->Open()) {
+    if (key == DialogKey::Enter || key == DialogKey::Escape) records_->CloseByKey();
+    return;
+  }
+  keys_.push_back(key);
 }
 
 void GameMenus::OpenDialog(SliderId dialog) {
@@ -79,6 +91,7 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
       if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
       if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
+      if (records_) records_->DrawMenuItems();
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(caption::ConfigMenu).c_str())) {

@@ -10,6 +10,7 @@
 #include "platform/Letterbox.h"
 
 struct Game;
+class RecordsDialogs;
 
 // The main window's menu bar (Game: restart, pause, exit; Config: the two
 // settings dialogs) and the modal settings dialogs, drawn with ImGui. Every
@@ -28,10 +29,12 @@ class GameMenus {
 
   // What the Config menu's items do: show that dialog modally.
   void OpenDialog(SliderId dialog);
-  bool DialogOpen() const { return open_.has_value(); }
+  bool DialogOpen() const;
   // A key pressed while a dialog is open: the dialog takes it (arrows and
   // page keys move the slider, Enter is OK); the game does not see it.
-  void DialogKeyDown(DialogKey key) { keys_.push_back(key); }
+  void DialogKeyDown(DialogKey key);
+  // The Game menu also holds the records' items and dialogs.
+  void AddRecords(RecordsDialogs* records) { records_ = records; }
 
  private:
   void DrawMenuBar(const Viewport& v);
@@ -51,4 +54,5 @@ class GameMenus {
   // A slider move submitted but not yet dispatched, per dialog.
   std::optional<int> moved_[2];
   TrackBarDrag drag_;
+  RecordsDialogs* records_ = nullptr;
 };

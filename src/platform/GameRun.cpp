@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -13,11 +14,17 @@
 #include "host/CommandLine.h"
 #include "host/FileBytes.h"
 #include "host/HeadlessRun.h"
+#include "host/LoginName.h"
+#include "host/RecordKeeper.h"
 #include "host/ReplayRecorder.h"
+#include "host/RunRecords.h"
 #include "host/Sheets.h"
+#include "host/XdgFolders.h"
 #include "platform/GameMenus.h"
 #include "platform/ImGuiOverlay.h"
 #include "platform/ProgramFolder.h"
+#include "platform/RecordsDialogs.h"
+#include "platform/ReplayWatch.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
 #include "platform/TtfText.h"
@@ -85,10 +92,12 @@ int RunHeadless(Game& g, const Options& o, const std::string& assetDir, const Re
   return Finish(g, o, run.Now());
 }
 
-int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script) {
+int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script,
+                const ReplayStart& start, RunRecords* records) {
   ReplayRecorder recorder;
+  RecordKeeper keeper(g, LocalDateNow);
   std::string error;
-  WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
+  WindowRun window(g, &keeper);
   if (!window.Open(error)) {
     Complain(error);
     return kFileTrouble;
@@ -99,14 +108,29 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   }
   // The recording is begun only once there is a game to record, so a run
   // that cannot start leaves no file behind.
-  if (!o.RecordFile.empty() && !recorder.Open(o.RecordFile, g.RandomSeed, error)) {
-    Complain(error);
-    return kFileTrouble;
+  if (!o.RecordFile.empty()) {
+    if (!recorder.Open(o.RecordFile, start, error)) {
+      Complain(error);
+      return kFileTrouble;
+    }
+    keeper.AddRecording(&recorder, "");
   }
+  if (records) {
+    records->Begin(start, std::chrono::system_clock::now(), LoginName(), keeper);
+    window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
+  }
+  // Watching a recording from the Game menu ends this run and starts the
+  // program again on it.
+  std::string watch;
+  RecordsDialogs recordsDialogs(records, [&](const std::string& file) {
+    watch = file;
+    g.CloseRequested = true;
+  });
   // While a replay plays, the menus and dialogs are shown but change nothing.
   GameMenus menus(g, [&window](const Event& e) {
     if (!window.Replaying()) window.Submit(e);
   });
+  menus.AddRecords(&recordsDialogs);
   ImGuiOverlay overlay;
   overlay.Init(window.Window(), window.Renderer(), menus);
   window.SetOverlay(&overlay);
@@ -118,11 +142,18 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   ReplayError bad;
   const bool ok = window.Run(bad);
   g.Screen = nullptr;
+  keeper.Finish();
   if (!ok) {
     std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
     return kMalformed;
   }
-  return Finish(g, o, window.Elapsed());
+  const int status = Finish(g, o, window.Elapsed());
+  if (!watch.empty() && status == 0) {
+    WatchRecording(watch, assetDir, o.SoundFont, error);
+    Complain(error);
+    return kFileTrouble;
+  }
+  return status;
 }
 
 int RunWithOptions(const Options& o) {
@@ -146,10 +177,23 @@ int RunWithOptions(const Options& o) {
     return kFileTrouble;
   }
 
-  const std::uint32_t seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
-  SetUpGame(*g, seed);
-  g->PracticeStage = o.Stage;
-  return o.Headless ? RunHeadless(*g, o, assetDir, script) : RunInWindow(*g, o, assetDir, script);
+  // A game played in a window leaves records, unless asked not to; a
+  // recording being watched leaves none.
+  std::unique_ptr<RunRecords> records;
+  if (!o.Headless && !o.NoRecords && o.ReplayFile.empty()) {
+    const std::string folder = GameDataFolder(ProcessEnvironment());
+    if (folder.empty()) Complain("no records are kept: neither XDG_DATA_HOME nor HOME names a folder");
+    else records = std::make_unique<RunRecords>(folder, Complain);
+  }
+
+  ReplayStart start;
+  start.Seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
+  start.Stage = script.Stage.value_or(o.Stage);
+  start.HiScore = script.HiScore ? *script.HiScore : records ? records->BestScore() : 0;
+  SetUpGame(*g, start.Seed);
+  g->PracticeStage = start.Stage;
+  g->HiScore = start.HiScore;
+  return o.Headless ? RunHeadless(*g, o, assetDir, script) : RunInWindow(*g, o, assetDir, script, start, records.get());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "imgui_impl_sdlrenderer.h"
 #include "platform/GameMenus.h"
 #include "platform/GlyphRanges.h"
+#include "platform/RecordCaptions.h"
 #include "platform/MenuCaptions.h"
 #include "platform/MenuStyle.h"
 #include "platform/TtfText.h"
@@ -25,6 +26,7 @@ DialogKey DialogKeyFor(SDL_Keycode key) {
     case SDLK_END: return DialogKey::End;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return DialogKey::Enter;
+    case SDLK_ESCAPE: return DialogKey::Escape;
     default: return DialogKey::Other;
   }
 }
@@ -48,7 +50,8 @@ void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& m
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
   ApplyClassicStyle(ImGui::GetStyle());
   baseStyle_ = ImGui::GetStyle();
-  const std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  captions.insert(captions.end(), kRecordCaptions.begin(), kRecordCaptions.end());
   glyphs_ = GlyphRangesFor(captions);
   ImGui_ImplSDL2_InitForSDLRenderer(window);
   ImGui_ImplSDLRenderer_Init(renderer);

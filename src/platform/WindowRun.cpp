@@ -1,13 +1,18 @@
 #include "platform/WindowRun.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <filesystem>
+#include <iostream>
 
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
 #include "game/MusicNotice.h"
+#include "host/PictureName.h"
 #include "host/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
+#include "platform/Screenshot.h"
 #include "platform/VirtualKeys.h"
 #include "state/Game.h"
 
@@ -148,6 +153,10 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !replay_) pending_.push_back({false, Event::Activation()});
     return;
   }
+  if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F12) {
+    if (!e.key.repeat) SavePicture();
+    return;
+  }
   if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && !replay_) {
     const int key = VirtualKeyFor(e.key.keysym.sym);
     if (key == 0) return;
@@ -221,6 +230,19 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
   const std::int64_t now = Now();
   schedule_.RestartAll(g_, now);
   lastTick_ = now;
+}
+
+void WindowRun::SavePicture() {
+  if (picturesFolder_.empty()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(picturesFolder_, ec);
+  const std::string file = FreePictureName(picturesFolder_, std::chrono::system_clock::now());
+  Surface shown;
+  ComposeShownClientArea(g_, shown);
+  std::string error;
+  if (ec) std::cerr << "velmorane: no picture saved: " << picturesFolder_ << ": " << ec.message() << '\n';
+  else if (!SavePng(shown, file, error)) std::cerr << "velmorane: no picture saved: " << error << '\n';
+  else std::cerr << "velmorane: picture saved as " << file << '\n';
 }
 
 void WindowRun::Present() {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string>
 
 #include <SDL.h>
 
@@ -34,6 +35,9 @@ class WindowRun : public GameHold, public Presenter {
   SDL_Window* Window() const { return window_; }
   SDL_Renderer* Renderer() const { return renderer_; }
   void SetOverlay(FrameOverlay* overlay) { overlay_ = overlay; }
+  // F12 saves the picture shown into this folder (made when missing); no
+  // folder, no pictures.
+  void SavePicturesIn(std::string folder) { picturesFolder_ = std::move(folder); }
   // The steps to play before the keyboard takes over (user keys are ignored
   // until then).
   void PlayReplay(const ReplayScript& script);
@@ -68,6 +72,7 @@ class WindowRun : public GameHold, public Presenter {
   std::optional<std::int64_t> NextWake(std::int64_t now) const;
   void WaitForInput(std::int64_t now);
   void Present();
+  void SavePicture();
 
   Game& g_;
   EventObserver* observer_;
@@ -79,6 +84,7 @@ class WindowRun : public GameHold, public Presenter {
   SDL_Texture* texture_ = nullptr;
   Surface picture_;
   bool dirty_ = true;
+  std::string picturesFolder_;
 
   TimerSchedule schedule_;
   std::deque<Pending> pending_;

@@ -38,6 +38,8 @@ TEST(CommandLine, ReadsEveryOption) {
   EXPECT_EQ(o.Stage, 10);
   EXPECT_EQ(o.SoundFont, "f.sf2");
   EXPECT_EQ(o.AssetDir, "a");
+  EXPECT_FALSE(o.NoRecords);
+  EXPECT_TRUE(Parses({"--no-records"}).NoRecords);
 }
 
 TEST(CommandLine, SeedMustBeAnUnsigned32BitNumber) {

@@ -114,3 +114,37 @@ TEST(Replay, SeedNumbersAreDecimalDigitsInRange) {
   EXPECT_FALSE(ParseSeed("+5", seed));
   EXPECT_FALSE(ParseSeed("", seed));
 }
+
+TEST(Replay, TheStartLinesGiveTheStageAndTheHighScore) {
+  ReplayScript script;
+  ReplayError error;
+  ASSERT_TRUE(ParseReplay(kHeader + "seed 7\nstage 10\nhiscore 2147483647\nactivate\n", script, error)) << error.What;
+  EXPECT_EQ(script.Stage, 10);
+  EXPECT_EQ(script.HiScore, 2147483647);
+  ASSERT_TRUE(ParseReplay(kHeader + "seed 7\nactivate\n", script, error));
+  EXPECT_FALSE(script.Stage);
+  EXPECT_FALSE(script.HiScore);
+}
+
+TEST(Replay, StartLinesAreWrittenOnlyWhenTheStartIsNotPlain) {
+  EXPECT_EQ(ReplayStartLines({4711, 1, 0}), kHeader + "seed 4711\n");
+  EXPECT_EQ(ReplayStartLines({4711, 5, 0}), kHeader + "seed 4711\nstage 5\n");
+  EXPECT_EQ(ReplayStartLines({4711, 1, 900}), kHeader + "seed 4711\nhiscore 900\n");
+  ReplayScript script;
+  ReplayError error;
+  ASSERT_TRUE(ParseReplay(ReplayStartLines({4711, 3, 12340}), script, error)) << error.What;
+  EXPECT_EQ(script.Seed, 4711u);
+  EXPECT_EQ(script.Stage, 3);
+  EXPECT_EQ(script.HiScore, 12340);
+}
+
+TEST(Replay, StartLinesOnlyOnceBeforeTheEventsAndInRange) {
+  EXPECT_EQ(ParseFails(kHeader + "stage 2\nstage 2\n").Line, 3);
+  EXPECT_EQ(ParseFails(kHeader + "hiscore 5\nhiscore 5\n").Line, 3);
+  EXPECT_EQ(ParseFails(kHeader + "seed 1\nactivate\nstage 2\n").Line, 4);
+  EXPECT_EQ(ParseFails(kHeader + "wait 10\nhiscore 100\n").Line, 3);
+  for (const char* line : {"stage 0", "stage 11", "stage", "stage two", "stage 1 2", "hiscore -1",
+                           "hiscore 2147483648", "hiscore", "hiscore 1e3"}) {
+    EXPECT_EQ(ParseFails(kHeader + "seed 1\n" + line + "\n").Line, 3) << line;
+  }
+}

@@ -1,7 +1,9 @@
 # The prelude the scripted tests share. Source it, then call start_test "$@"
 # with the test's arguments <velmorane> <asset-dir>. Sets bin, assets and
 # work (a scratch folder removed on exit); stand-in sheets replace assets
-# that have not been made yet.
+# that have not been made yet. What the program keeps between runs (scores,
+# recordings, settings, pictures) goes into the scratch folder, never into
+# the home of whoever runs the tests.
 scripts_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 common_sh="$scripts_dir/lib/common.sh"
 
@@ -21,6 +23,7 @@ start_test() {
   assets="$2"
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
+  export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_PICTURES_DIR="$work/home/pictures"
   if [[ ! -f "$assets/ChrImage.bmp" ]]; then
     assets="$work/assets"
     mkdir -p "$assets"

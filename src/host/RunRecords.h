@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/RecordKeeper.h"
+#include "host/Replay.h"
+#include "host/ReplayFolder.h"
+#include "host/ReplayRecorder.h"
+#include "host/ScoreFile.h"
+
+struct Game;
+
+// What a run in a window keeps in the game's data folder: the table of the
+// best ten ("scores.txt") and one automatic recording per run in
+// "replays/". A folder that cannot be written costs one line through
+// `complain`, and the game goes on without what it could not keep.
+class RunRecords {
+ public:
+  using Complaint = std::function<void(const std::string& line)>;
+
+  RunRecords(const std::string& dataFolder, Complaint complain);
+
+  ScoreFile& Scores() { return scores_; }
+  ReplayFolder& Replays() { return replays_; }
+
+  // The best stored score: the high score a game starts with.
+  int BestScore() { return scores_.Load().Best(); }
+
+  // Removes recordings past the newest kept ones (never one of a game in the
+  // table), then starts this run's recording and has the keeper write into
+  // it and enter finished games under the player's name.
+  void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
+             RecordKeeper& keeper);
+
+ private:
+  Complaint complain_;
+  ScoreFile scores_;
+  ReplayFolder replays_;
+  ReplayRecorder recording_;
+};

@@ -1,0 +1,139 @@
+#include "platform/RecordsDialogs.h"
+
+#include <imgui.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "drawing/ClientArea.h"
+#include "host/RunRecords.h"
+#include "platform/RecordCaptions.h"
+
+namespace {
+
+const char* const kScoresId = "##Scores";
+const char* const kReplaysId = "##Replays";
+
+std::string Text(std::string_view caption) { return std::string(caption); }
+
+std::string Reached(const ScoreEntry& e) {
+  return e.Ending ? Text(record_caption::Ending) : Text(record_caption::Stage) + " " + std::to_string(e.Stage);
+}
+
+std::string Minutes(long long seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
+  return text;
+}
+
+void HeaderRow(std::initializer_list<std::string_view> captions) {
+  for (std::string_view c : captions) ImGui::TableSetupColumn(Text(c).c_str());
+  ImGui::TableHeadersRow();
+}
+
+}  // namespace
+
+void RecordsDialogs::DrawMenuItems() {
+  ImGui::Separator();
+  if (ImGui::MenuItem(Text(record_caption::ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
+    scores_ = records_->Scores().Load();
+    open_ = Shown::Scores;
+    opening_ = true;
+  }
+  if (ImGui::MenuItem(Text(record_caption::ReplaysMenu).c_str(), nullptr, false, records_ != nullptr)) {
+    replays_ = records_->Replays().List();
+    open_ = Shown::Replays;
+    opening_ = true;
+  }
+}
+
+void RecordsDialogs::Draw(const Viewport& v) {
+  if (!open_) return;
+  const char* id = *open_ == Shown::Scores ? kScoresId : kReplaysId;
+  if (opening_) {
+    ImGui::OpenPopup(id);
+    opening_ = false;
+    closing_ = false;
+  }
+  const float s = static_cast<float>(v.Scale);
+  const ImVec2 display = ImGui::GetIO().DisplaySize;
+  const ImVec2 size(520 * s, 300 * s);
+  ImGui::SetNextWindowPos(ImVec2((display.x - size.x) / 2, (display.y - size.y) / 2));
+  ImGui::SetNextWindowSize(size);
+  constexpr ImGuiWindowFlags flags = ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove |
+                                     ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoTitleBar;
+  if (!ImGui::BeginPopupModal(id, nullptr, flags)) {
+    open_.reset();
+    return;
+  }
+  ImGui::TextUnformatted(Text(*open_ == Shown::Scores ? record_caption::ScoresMenu : record_caption::ReplaysMenu).c_str());
+  ImGui::Separator();
+  ImGui::BeginChild("##rows", ImVec2(0, size.y - ImGui::GetFrameHeightWithSpacing() * 3), false);
+  if (*open_ == Shown::Scores) DrawScores();
+  else DrawReplays();
+  ImGui::EndChild();
+  if (ImGui::Button(Text(record_caption::Close).c_str()) || closing_) {
+    ImGui::CloseCurrentPopup();
+    open_.reset();
+    closing_ = false;
+  }
+  ImGui::EndPopup();
+}
+
+void RecordsDialogs::DrawScores() {
+  if (scores_.Entries().empty()) {
+    ImGui::TextUnformatted(Text(record_caption::NoScores).c_str());
+    return;
+  }
+  if (!ImGui::BeginTable("##table", 6, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingFixedFit)) return;
+  HeaderRow({record_caption::Rank, record_caption::Score, record_caption::Reached, record_caption::Name,
+             record_caption::Date, ""});
+  int rank = 0;
+  for (const ScoreEntry& e : scores_.Entries()) {
+    ImGui::PushID(rank);
+    ImGui::TableNextRow();
+    ImGui::TableNextColumn();
+    ImGui::Text("%d", ++rank);
+    ImGui::TableNextColumn();
+    ImGui::Text("%d", e.Score);
+    ImGui::TableNextColumn();
+    ImGui::TextUnformatted(Reached(e).c_str());
+    ImGui::TableNextColumn();
+    ImGui::TextUnformatted(e.Name.c_str());
+    ImGui::TableNextColumn();
+    ImGui::TextUnformatted(e.Date.c_str());
+    ImGui::TableNextColumn();
+    const std::filesystem::path file = std::filesystem::path(records_->Replays().Path()) / e.Replay;
+    std::error_code ec;
+    if (!e.Replay.empty() && std::filesystem::exists(file, ec) && ImGui::SmallButton(Text(record_caption::Watch).c_str()))
+      watch_(file.string());
+    ImGui::PopID();
+  }
+  ImGui::EndTable();
+}
+
+void RecordsDialogs::DrawReplays() {
+  if (replays_.empty()) {
+    ImGui::TextUnformatted(Text(record_caption::NoReplays).c_str());
+    return;
+  }
+  if (!ImGui::BeginTable("##table", 4, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingFixedFit)) return;
+  HeaderRow({record_caption::Date, record_caption::Length, record_caption::Best, ""});
+  int row = 0;
+  for (const ReplayFolder::Listing& r : replays_) {
+    ImGui::PushID(row++);
+    ImGui::TableNextRow();
+    ImGui::TableNextColumn();
+    ImGui::TextUnformatted(r.Start.c_str());
+    ImGui::TableNextColumn();
+    ImGui::TextUnformatted(Minutes(r.Seconds).c_str());
+    ImGui::TableNextColumn();
+    if (r.BestScore > 0) ImGui::Text("%d", r.BestScore);
+    else ImGui::TextUnformatted("-");
+    ImGui::TableNextColumn();
+    if (ImGui::SmallButton(Text(record_caption::Watch).c_str()))
+      watch_((std::filesystem::path(records_->Replays().Path()) / r.Name).string());
+    ImGui::PopID();
+  }
+  ImGui::EndTable();
+}
