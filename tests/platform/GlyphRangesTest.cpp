@@ -5,6 +5,7 @@
 
 #include "platform/GlyphRanges.h"
 #include "platform/MenuCaptions.h"
+#include "platform/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {
@@ -56,7 +57,8 @@ TEST(GlyphRanges, EveryShownCaptionIsCoveredBySortedMergedRanges) {
 }
 
 TEST(GlyphRanges, TheMenuFontHasAGlyphForEveryCaptionCharacter) {
-  const std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  captions.insert(captions.end(), kRecordCaptions.begin(), kRecordCaptions.end());
   const std::vector<ImWchar> ranges = GlyphRangesFor(captions);
   ImFontAtlas atlas;
   ImFont* font = atlas.AddFontFromFileTTF(kGothicFontPath, 12, nullptr, ranges.data());

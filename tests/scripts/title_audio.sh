@@ -14,6 +14,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 source "$here/lib/common.sh"
+private_home "$work"
 need_tool python3
 
 [[ -f /usr/share/sounds/sf2/TimGM6mb.sf2 ]] || fail "the timgm6mb-soundfont package is not installed"

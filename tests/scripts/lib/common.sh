@@ -1,9 +1,7 @@
 # The prelude the scripted tests share. Source it, then call start_test "$@"
 # with the test's arguments <velmorane> <asset-dir>. Sets bin, assets and
 # work (a scratch folder removed on exit); stand-in sheets replace assets
-# that have not been made yet. What the program keeps between runs (scores,
-# recordings, settings, pictures) goes into the scratch folder, never into
-# the home of whoever runs the tests.
+# that have not been made yet.
 scripts_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 common_sh="$scripts_dir/lib/common.sh"
 
@@ -18,12 +16,18 @@ need_tool() {
   done
 }
 
+# What the program keeps between runs (scores, recordings, settings,
+# pictures) goes into DIR/home, never into the home of whoever runs the tests.
+private_home() {
+  export XDG_DATA_HOME="$1/home/data" XDG_CONFIG_HOME="$1/home/config" XDG_PICTURES_DIR="$1/home/pictures"
+}
+
 start_test() {
   bin="$1"
   assets="$2"
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
-  export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config" XDG_PICTURES_DIR="$work/home/pictures"
+  private_home "$work"
   if [[ ! -f "$assets/ChrImage.bmp" ]]; then
     assets="$work/assets"
     mkdir -p "$assets"
@@ -119,4 +123,15 @@ hold_key() {
   xdotool keydown --window "$1" "$2"
   sleep "$3"
   xdotool keyup --window "$1" "$2"
+}
+
+# Replays RECORDING headless and fails unless it ends in the state WINDOW-DUMP
+# holds (VirtualTime aside: wall-clock time in the window, game time
+# headless). replays_to_window_state RECORDING WINDOW-DUMP
+replays_to_window_state() {
+  local rec="$1" dump="$2"
+  "$bin" --headless --replay "$rec" --assets "$assets" --dump-state > "$work/headless-dump.txt" 2> "$work/headless-stderr.txt" ||
+    { cat "$work/headless-stderr.txt"; fail "the headless replay of $rec failed"; }
+  diff <(grep -v '^VirtualTime' "$dump") <(grep -v '^VirtualTime' "$work/headless-dump.txt") ||
+    fail "the headless replay of $rec ends in another state than the window"
 }
