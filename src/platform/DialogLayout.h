@@ -20,7 +20,7 @@ struct DialogLayout {
 const DialogLayout& LayoutFor(SliderId dialog);
 
 // Keys a classic slider and its dialog answer to.
-enum class DialogKey { Left, Right, Up, Down, PageUp, PageDown, Home, End, Enter, Other };
+enum class DialogKey { Left, Right, Up, Down, PageUp, PageDown, Home, End, Enter, Escape, Other };
 
 // Where a key moves a slider at position on 0..max: the arrows by one (left
 // and up lower it), the page keys by the page size, Home and End to the ends.

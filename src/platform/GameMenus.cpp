@@ -50,10 +50,22 @@ void GameMenus::Draw(const Viewport& v) {
   }
   DrawMenuBar(v);
   DrawDialog(v);
+  if (settings_ && settings_->DrawDialog()) submit_(Event::Activation());
+}
+
+const MenuCaptions& GameMenus::Captions() const {
+  return CaptionsIn(settings_ ? settings_->Shown().Lang : Language::Japanese);
+}
+
+bool GameMenus::DialogOpen() const { return open_.has_value() || (settings_ && settings_->DialogOpen()); }
+
+void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
+  if (settings_ && settings_->DialogOpen()) settings_->KeyDown(key, keyName);
+  else keys_.push_back(key);
 }
 
 void GameMenus::OpenDialog(SliderId dialog) {
-  if (open_) return;
+  if (DialogOpen()) return;
   open_ = dialog;
   opening_ = true;
   keys_.clear();
@@ -75,15 +87,16 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   // The drop-down menus have the style's own padding.
   ImGui::PopStyleVar(3);
   if (shown && ImGui::BeginMenuBar()) {
-    if (ImGui::BeginMenu(Text(caption::GameMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
-      if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
-      if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
+    if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
+      if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
+      if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
+      if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
       ImGui::EndMenu();
     }
-    if (ImGui::BeginMenu(Text(caption::ConfigMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
-      if (ImGui::MenuItem(Text(caption::SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+    if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
+      if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
+      if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+      if (settings_) settings_->DrawConfigItems();
       ImGui::EndMenu();
     }
     ImGui::EndMenuBar();
@@ -122,7 +135,8 @@ void GameMenus::DrawDialog(const Viewport& v) {
   const ScreenRect bar{origin.x + kFrame * s, origin.y + kFrame * s, layout.ClientWidth * s, (kCaptionHeight - 1) * s};
   draw->AddRectFilled(ImVec2(bar.X, bar.Y), ImVec2(bar.X + bar.W, bar.Y + bar.H), classic::Caption);
   const float textY = std::floor(bar.Y + (bar.H - ImGui::GetFontSize()) / 2);
-  draw->AddText(ImVec2(bar.X + 3 * s, textY), classic::Light, Text(caption::Dialog).c_str());
+  const std::string_view title = *open_ == SliderId::Speed ? Captions().SpeedDialog : Captions().BrightnessDialog;
+  draw->AddText(ImVec2(bar.X + 3 * s, textY), classic::Light, Text(title).c_str());
   const ScreenRect closeBox{bar.X + bar.W - (kCloseBoxWidth + 2) * s, bar.Y + 2 * s, kCloseBoxWidth * s,
                             kCloseBoxHeight * s};
   const bool closed = ClassicButton("##close", "", closeBox, s, false);
@@ -142,7 +156,7 @@ bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect&
   DrawEdge(draw, Scaled(layout.Bevel, client, s), s, true);
   const ScreenRect label = Scaled(layout.Label, client, s);
   DrawLabel(draw, label.X, label.Y, DialogState(g_, dialog).Label);
-  const bool ok = ClassicButton("##OKBtn", Text(caption::OKButton), Scaled(layout.OK, client, s), s, true);
+  const bool ok = ClassicButton("##OKBtn", Text(Captions().OKButton), Scaled(layout.OK, client, s), s, true);
 
   int position = ShownPosition(dialog);
   const int dragged =

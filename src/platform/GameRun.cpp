@@ -15,11 +15,16 @@
 #include "host/HeadlessRun.h"
 #include "host/ReplayRecorder.h"
 #include "host/Sheets.h"
+#include "host/SettingsStore.h"
+#include "host/SpeedAndBrightness.h"
+#include "host/XdgFolders.h"
 #include "platform/GameMenus.h"
 #include "platform/ImGuiOverlay.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
+#include "platform/SettingsKeeper.h"
+#include "platform/SettingsMenus.h"
 #include "platform/TtfText.h"
 #include "platform/WindowRun.h"
 #include "screens/Title.h"
@@ -85,11 +90,33 @@ int RunHeadless(Game& g, const Options& o, const std::string& assetDir, const Re
   return Finish(g, o, run.Now());
 }
 
+// The settings file of a run in a window: --settings FILE, else the one in
+// the config folder; none with --no-settings or when no folder can be named.
+SettingsStore OpenSettings(const Options& o) {
+  if (o.NoSettings) return SettingsStore();
+  const std::string folder = GameConfigFolder(ProcessEnvironment());
+  if (o.SettingsFile.empty() && folder.empty()) {
+    Complain("no folder for the settings (neither XDG_CONFIG_HOME nor HOME is set); they last until the game ends");
+    return SettingsStore();
+  }
+  return SettingsStore(o.SettingsFile.empty() ? folder + "/settings.ini" : o.SettingsFile, std::cerr);
+}
+
+SettingsOverrides OverridesFrom(const Options& o) {
+  SettingsOverrides over;
+  over.LanguageSet = o.Lang.has_value();
+  over.Lang = o.Lang.value_or(Language::Japanese);
+  over.SoundFont = o.SoundFont;
+  return over;
+}
+
 int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script) {
+  SettingsStore store = OpenSettings(o);
+  const Settings chosen = WithOverrides(store.Current(), OverridesFrom(o));
   ReplayRecorder recorder;
   std::string error;
   WindowRun window(g, o.RecordFile.empty() ? nullptr : &recorder);
-  if (!window.Open(error)) {
+  if (!window.Open(error, chosen.WindowScale, chosen.FullScreen)) {
     Complain(error);
     return kFileTrouble;
   }
@@ -103,18 +130,26 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     Complain(error);
     return kFileTrouble;
   }
+  SdlMusicSystem music(window, false, chosen.SoundFont, assetDir);
+  SettingsKeeper keeper(g, store, OverridesFrom(o), window, music);
+  SettingsMenus settingsMenus(keeper);
   // While a replay plays, the menus and dialogs are shown but change nothing.
   GameMenus menus(g, [&window](const Event& e) {
     if (!window.Replaying()) window.Submit(e);
-  });
+  }, &settingsMenus);
   ImGuiOverlay overlay;
   overlay.Init(window.Window(), window.Renderer(), menus);
   window.SetOverlay(&overlay);
   g.Screen = &window;
-  SdlMusicSystem music(window, false, o.SoundFont, assetDir);
   music.AttachTo(g);
   ShowTitle(g);
-  if (!o.ReplayFile.empty()) window.PlayReplay(script);
+  // The remembered speed and brightness reach the game first, so that a
+  // recording begins with them; a replay brings its own.
+  if (!o.ReplayFile.empty()) {
+    window.PlayReplay(script);
+  } else {
+    for (const Event& e : SlidersForSettings(g, chosen)) window.Submit(e);
+  }
   ReplayError bad;
   const bool ok = window.Run(bad);
   g.Screen = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/GlyphRanges.h"
 #include "platform/MenuCaptions.h"
 #include "platform/MenuStyle.h"
+#include "platform/PhysicalKeys.h"
 #include "platform/TtfText.h"
 
 namespace {
@@ -25,6 +26,7 @@ DialogKey DialogKeyFor(SDL_Keycode key) {
     case SDLK_END: return DialogKey::End;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return DialogKey::Enter;
+    case SDLK_ESCAPE: return DialogKey::Escape;
     default: return DialogKey::Other;
   }
 }
@@ -48,8 +50,7 @@ void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& m
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
   ApplyClassicStyle(ImGui::GetStyle());
   baseStyle_ = ImGui::GetStyle();
-  const std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
-  glyphs_ = GlyphRangesFor(captions);
+  glyphs_ = GlyphRangesFor(AllCaptionTexts());
   ImGui_ImplSDL2_InitForSDLRenderer(window);
   ImGui_ImplSDLRenderer_Init(renderer);
   menus_ = &menus;
@@ -60,7 +61,7 @@ bool ImGuiOverlay::HandleEvent(const SDL_Event& e) {
   if (!ready_) return false;
   const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP || e.type == SDL_TEXTINPUT;
   if (key && menus_->DialogOpen()) {
-    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym));
+    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym), PhysicalKeyName(e.key.keysym.sym));
     return true;
   }
   ImGui_ImplSDL2_ProcessEvent(&e);
