@@ -53,23 +53,27 @@ std::string CommentLines(const std::string& comment) {
   return out;
 }
 
-// Puts back the defaults of key settings that clash with a key read earlier
-// in the file, with a warning each.
+// Puts back the default of a key setting whose key an action read on an
+// earlier line, or one the file does not name, already gives for something
+// else; with a warning each. Keys may thus be swapped in the file.
 void CheckKeyClashes(const std::string& name, const std::vector<std::size_t>& keyLines,
-                     const std::vector<int>& keyFields, Settings& s, std::vector<std::string>& warnings) {
-  const auto& fields = AllSettingsFields();
+                     const std::vector<Action>& keyActions, Settings& s, std::vector<std::string>& warnings) {
+  std::vector<bool> named(kActionCount, false), seen(kActionCount, false);
+  for (Action a : keyActions) named[static_cast<std::size_t>(a)] = true;
   for (std::size_t i = 0; i < keyLines.size(); ++i) {
-    const SettingsField& field = fields[static_cast<std::size_t>(keyFields[i])];
-    for (const ActionInfo& info : AllActions()) {
-      if (field.Key != info.SettingName) continue;
-      const std::string key = s.Keys.KeyOf(info.Which);
-      const auto holder = s.Keys.HolderOf(info.Which, key);
-      if (!holder) continue;
-      s.Keys.Set(info.Which, std::string(info.DefaultKey));
-      warnings.push_back(Where(name, keyLines[i]) + field.Key + ": " + key + " is already the key of " +
-                         std::string(InfoOf(*holder).SettingName) + "; using the default " +
-                         std::string(info.DefaultKey));
+    const Action a = keyActions[i];
+    const std::string key = s.Keys.KeyOf(a);
+    for (const ActionInfo& other : AllActions()) {
+      const auto o = static_cast<std::size_t>(other.Which);
+      if (other.Which == a || s.Keys.KeyOf(other.Which) != key || other.Target == InfoOf(a).Target) continue;
+      if (named[o] && !seen[o]) continue;
+      s.Keys.Set(a, std::string(InfoOf(a).DefaultKey));
+      warnings.push_back(Where(name, keyLines[i]) + std::string(InfoOf(a).SettingName) + ": " + key +
+                         " is already the key of " + std::string(other.SettingName) + "; using the default " +
+                         std::string(InfoOf(a).DefaultKey));
+      break;
     }
+    seen[static_cast<std::size_t>(a)] = true;
   }
 }
 
@@ -82,7 +86,7 @@ bool SettingsFile::Parse(const std::string& name, const std::string& text, Setti
   Settings s;
   lines_.clear();
   std::vector<std::size_t> keyLines;
-  std::vector<int> keyFields;
+  std::vector<Action> keyActions;
   std::istringstream in(text);
   for (std::string raw; std::getline(in, raw);) {
     Line line;
@@ -111,15 +115,16 @@ bool SettingsFile::Parse(const std::string& name, const std::string& text, Setti
                              "; using the default '" + field.Write(Settings{}) + "'");
         }
         line.Field = index;
-        if (key.rfind("key_", 0) == 0) {
+        for (const ActionInfo& info : AllActions()) {
+          if (info.SettingName != key) continue;
           keyLines.push_back(at);
-          keyFields.push_back(index);
+          keyActions.push_back(info.Which);
         }
       }
     }
     lines_.push_back(line);
   }
-  CheckKeyClashes(name, keyLines, keyFields, s, warnings);
+  CheckKeyClashes(name, keyLines, keyActions, s, warnings);
   for (Line& line : lines_) {
     if (line.Field >= 0) line.ValueRead = fields[static_cast<std::size_t>(line.Field)].Write(s);
   }
