@@ -142,3 +142,37 @@ TEST(SettingsStore, WithoutAFileNothingIsReadOrWritten) {
   EXPECT_TRUE(store.Current().Mute);
   EXPECT_EQ(store.Path(), "");
 }
+
+TEST(SettingsStore, AFailedRenameKeepsWhatIsThereAndLeavesNoTemporaryFile) {
+  ScratchFolder scratch;
+  const auto path = scratch / "settings.ini";
+  PutFile(path, "speed = 60\n");
+  std::ostringstream errors;
+  SettingsStore store(path.string(), errors);
+  // Something a rename cannot replace takes the file's place while the game runs.
+  std::filesystem::remove(path);
+  std::filesystem::create_directories(path / "kept");
+  Settings s = store.Current();
+  s.FrameInterval = 70;
+  store.Change(s);
+  EXPECT_EQ(LinesIn(errors.str()), 1) << errors.str();
+  EXPECT_NE(errors.str().find(path.string()), std::string::npos) << errors.str();
+  EXPECT_TRUE(std::filesystem::is_directory(path / "kept"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST(SettingsStore, SomethingThatIsNoFileIsNamedAndLeftAlone) {
+  ScratchFolder scratch;
+  const auto path = scratch / "settings.ini";
+  std::filesystem::create_directories(path / "kept");
+  std::ostringstream errors;
+  SettingsStore store(path.string(), errors);
+  EXPECT_EQ(LinesIn(errors.str()), 1);
+  EXPECT_NE(errors.str().find(path.string()), std::string::npos) << errors.str();
+  Settings s;
+  s.Mute = true;
+  store.Change(s);
+  EXPECT_EQ(LinesIn(errors.str()), 1) << "no attempt to write it";
+  EXPECT_TRUE(std::filesystem::is_directory(path / "kept"));
+}

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Settings last between runs, played in real windows under a virtual X
+# server with a config folder of the test's own:
+# - one press of A makes the game slower, and the settings file then holds
+#   the frame interval 60;
+# - the next start gives the game that speed as the first event, so its
+#   recording begins with 'slider speed 60' and its state shows Timer1 at 60,
+#   in the window and replayed headless;
+# - with the jump key rebound to X in the file (as a person edits it, keeping
+#   a comment of theirs), X jumps and is recorded as the game's own Space;
+#   the person's comment is still there after the game rewrote the file;
+# - --lang en shows the menus in English (screenshots kept in the work folder).
+# Usage: settings_window.sh <velmorane> <asset-dir>
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
+use_virtual_display
+export BIN="$bin" ASSETS="$assets" WORK="$work"
+settings="$XDG_CONFIG_HOME/velmorane/settings.ini"
+
+# One window session: starts the game with the options given after the
+# session's name, runs the keys in $WORK/NAME.keys, then closes the window.
+cat > "$work/session.sh" <<'SESSION'
+set -u
+source "$COMMON_SH"
+name="$1"
+shift
+"$BIN" --assets "$ASSETS" --seed 777 --record "$WORK/$name.rec" --dump-state "$@" \
+  > "$WORK/$name.dump" 2> "$WORK/$name.err" &
+pid=$!
+wid="$(wait_for_window "$pid" "$WORK/$name.err")" || exit 1
+wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/$name.png" || exit 1
+source "$WORK/$name.keys"
+close_window "$pid" "$WORK/$name.status"
+SESSION
+session() {
+  run_in_virtual_display "$work/session.sh" "$@"
+  [[ "$(cat "$work/$1.status")" == 0 ]] || { cat "$work/$1.err"; fail "session $1 ended with $(cat "$work/$1.status")"; }
+}
+
+# 1. One press of A.
+echo 'hold_key "$wid" a 0.1; sleep 0.5' > "$work/slower.keys"
+session slower
+[[ -f "$settings" ]] || fail "no settings file at $settings"
+grep -qx 'speed = 60' "$settings" || { cat "$settings"; fail "the settings file does not hold speed 60"; }
+grep -qx 'Timer1 off 60' "$work/slower.dump" || fail "A did not make the game slower"
+
+# 2. The next start begins with the remembered speed.
+echo 'sleep 0.5' > "$work/next.keys"
+session next
+sed -n 3p "$work/next.rec" | grep -qx 'slider speed 60' ||
+  { head -5 "$work/next.rec"; fail "the recording does not begin with 'slider speed 60'"; }
+grep -qx 'Timer1 off 60' "$work/next.dump" || fail "the next start's state has no Timer1 at 60"
+"$bin" --headless --replay "$work/next.rec" --assets "$assets" --dump-state > "$work/next-headless.dump" 2>/dev/null
+grep -qx 'Timer1 off 60' "$work/next-headless.dump" || fail "the recording replays to another speed"
+grep -qx 'speed = 60' "$settings" || fail "a start with the remembered speed lost it"
+
+# 3. The jump key rebound by hand to X.
+sed -i 's/^key_player1_jump = Space$/# I jump with X\nkey_player1_jump = X/' "$settings"
+grep -qx 'key_player1_jump = X' "$settings" || fail "could not rebind the jump key in the file"
+cat > "$work/jump.keys" <<'KEYS'
+hold_key "$wid" Return 0.3      # start a one-player game
+sleep 4                         # the start jingle holds the game
+hold_key "$wid" x 0.3           # jump
+sleep 0.8
+hold_key "$wid" space 0.3       # no longer a game key
+hold_key "$wid" s 0.1           # faster again: the file is rewritten
+sleep 0.5
+KEYS
+session jump
+rec="$work/jump.rec"
+grep -qx 'key down Space' "$rec" || fail "X was not recorded as the game's jump key"
+grep -q '^key [a-z]* X$' "$rec" && fail "X reached the game as itself"
+[[ "$(grep -c '^key down Space$' "$rec")" == 1 ]] || fail "the Space key still jumps"
+# The hero rises in the ticks after the jump key: the recording up to the
+# key, then with four more frames, replayed headless.
+upto="$(grep -n '^key down Space$' "$rec" | cut -d: -f1)"
+head -n "$upto" "$rec" > "$work/before.rec"
+awk -v n="$upto" 'NR <= n { print; next } /^tick Timer1$/ && ++t > 4 { exit } { print }' "$rec" > "$work/after.rec"
+y() { "$bin" --headless --replay "$1" --assets "$assets" --dump-state 2>/dev/null | sed -n 's/^PlayerY //p'; }
+y0="$(y "$work/before.rec")"
+y1="$(y "$work/after.rec")"
+[[ -n "$y0" && -n "$y1" ]] && (( y1 < y0 )) || fail "the hero did not jump (PlayerY $y0 then $y1)"
+grep -qx '# I jump with X' "$settings" || fail "the person's comment was lost"
+grep -qx 'key_player1_jump = X' "$settings" || fail "the rebound key was lost"
+grep -qx 'speed = 50' "$settings" || fail "S did not make the game faster in the file"
+
+# 4. English menus: the Config menu opened with the mouse.
+cat > "$work/english.keys" <<'KEYS'
+source "$WORK/geometry.txt"
+read -r OX OY < <(convert "$WORK/english.png" -fill black +opaque '#C0C0C0' -trim -format '%X %Y' info: | tr -d +)
+xdotool mousemove 0 0
+sleep 0.1
+xdotool mousemove_relative -- "$((OX + 72))" "$((OY + 10))"
+sleep 0.3
+xdotool click 1
+sleep 0.5
+import -window root "$WORK/english-menu.png"
+echo "$OX $OY" > "$WORK/english-origin.txt"
+KEYS
+session english --lang en
+read -r OX OY < "$work/english-origin.txt"
+# Inside the drop-down menu: grey with the captions' ink, as wide as the
+# English brightness item (about 200 pixels at scale 1), not the Japanese one.
+row_width() {
+  convert "$work/english-menu.png" -crop "400x13+$((OX + 50))+$((OY + 23 + 19 * $1))" +repage \
+    -fuzz 20% -fill white -opaque '#C0C0C0' -trim -format '%w' info:
+}
+w0="$(row_width 0)"
+w1="$(row_width 1)"
+(( w0 > 170 && w0 < 230 && w1 > 80 && w1 < 120 )) || fail "English menu rows are $w0 and $w1 pixels wide"
+grep -qx 'language = ja' "$settings" || fail "--lang was saved"
+echo "settings window test passed"
