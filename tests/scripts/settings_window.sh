@@ -100,14 +100,15 @@ echo "$OX $OY" > "$WORK/english-origin.txt"
 KEYS
 session english --lang en
 read -r OX OY < "$work/english-origin.txt"
-# Inside the drop-down menu: grey with the captions' ink, as wide as the
-# English brightness item (about 200 pixels at scale 1), not the Japanese one.
+# The inked width of rows of the drop-down menu (scale 1), inside its border:
+# the English brightness item is about 200 pixels wide (the Japanese one
+# under 180) and "Keys" about 25 (the Japanese one about 45).
 row_width() {
-  convert "$work/english-menu.png" -crop "400x13+$((OX + 50))+$((OY + 23 + 19 * $1))" +repage \
+  convert "$work/english-menu.png" -crop "225x13+$((OX + 52))+$((OY + 23 + 19 * $1))" +repage \
     -fuzz 20% -fill white -opaque '#C0C0C0' -trim -format '%w' info:
 }
 w0="$(row_width 0)"
-w1="$(row_width 1)"
-(( w0 > 170 && w0 < 230 && w1 > 80 && w1 < 120 )) || fail "English menu rows are $w0 and $w1 pixels wide"
+w3="$(row_width 3)"
+(( w0 >= 190 && w0 <= 215 && w3 >= 15 && w3 <= 35 )) || fail "English menu rows 0 and 3 are $w0 and $w3 pixels wide"
 grep -qx 'language = ja' "$settings" || fail "--lang was saved"
 echo "settings window test passed"
