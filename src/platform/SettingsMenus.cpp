@@ -12,8 +12,10 @@ namespace {
 constexpr const char* kSoundId = "###SoundDlg";
 constexpr const char* kKeysId = "###KeysDlg";
 constexpr float kSliderEms = 16;      // the volume sliders' width, in font heights
-constexpr float kKeyColumnEms = 14;   // where the keys column of the keys dialog starts
-constexpr float kKeyButtonEms = 8;
+constexpr float kKeyColumnEms = 12;   // where a column's keys start in the keys dialog
+constexpr float kKeyButtonEms = 7;
+constexpr float kColumnGapEms = 2;
+constexpr Action kSecondColumn = Action::Start;  // the first action of the keys dialog's second column
 constexpr int kMenuScales = 4;        // the scales the Window menu offers besides fitting the screen
 
 std::string Text(std::string_view caption) { return std::string(caption); }
@@ -133,11 +135,18 @@ void SettingsMenus::DrawKeysDialog() {
   }
   const float em = ImGui::GetFontSize();
   const KeyBindings keys = keeper_.Kept().Keys;
+  // The players' keys in the first column, the others in the second.
+  ImGui::BeginGroup();
   for (const ActionInfo& info : AllActions()) {
     const auto index = static_cast<std::size_t>(info.Which);
+    if (info.Which == kSecondColumn) {
+      ImGui::EndGroup();
+      ImGui::SameLine(0, em * kColumnGapEms);
+      ImGui::BeginGroup();
+    }
     ImGui::AlignTextToFramePadding();
     ImGui::TextUnformatted(Text(c.Actions[index]).c_str());
-    ImGui::SameLine(em * kKeyColumnEms);
+    ImGui::SameLine(em * kKeyColumnEms);  // from the group's left edge
     const bool waiting = waiting_ == info.Which;
     const std::string label = (waiting ? std::string("...") : keys.KeyOf(info.Which)) + "##" +
                               std::string(info.SettingName);
@@ -146,6 +155,7 @@ void SettingsMenus::DrawKeysDialog() {
       message_ = Filled(c.PressNewKey, "", c.Actions[index]);
     }
   }
+  ImGui::EndGroup();
   ImGui::TextUnformatted(message_.c_str());
   if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
     Settings s = keeper_.Kept();
