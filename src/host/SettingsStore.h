@@ -22,8 +22,6 @@ class SettingsStore {
   const Settings& Current() const { return settings_; }
   // Takes the new settings and writes the file when they differ.
   void Change(const Settings& s);
-  // The file that keeps the settings; empty when there is none.
-  const std::string& Path() const { return path_; }
 
  private:
   std::string path_;

@@ -111,4 +111,41 @@ w0="$(row_width 0)"
 w3="$(row_width 3)"
 (( w0 >= 190 && w0 <= 215 && w3 >= 15 && w3 <= 35 )) || fail "English menu rows 0 and 3 are $w0 and $w3 pixels wide"
 grep -qx 'language = ja' "$settings" || fail "--lang was saved"
+
+# 5. The keys dialog: player 2's jump is offered B (player 2's right: refused,
+# with a message), then K (taken at once, and saved).
+cat > "$work/dialog.keys" <<'KEYS'
+source "$WORK/geometry.txt"
+read -r OX OY < <(convert "$WORK/dialog.png" -fill black +opaque '#C0C0C0' -trim -format '%X %Y' info: | tr -d +)
+point() {
+  xdotool mousemove 0 0
+  sleep 0.1
+  xdotool mousemove_relative -- "$((OX + $1))" "$((OY + $2))"
+  sleep 0.3
+}
+point 72 10; xdotool click 1; sleep 0.3
+point 92 84; xdotool click 1; sleep 0.5      # Config, the keys item
+import -window root "$WORK/keys-dialog.png"
+point 318 392; xdotool click 1; sleep 0.3    # player 2 jump
+xdotool key b; sleep 0.4
+import -window root "$WORK/keys-refused.png"
+cp "$SETTINGS" "$WORK/after-refusal.ini"
+point 318 392; xdotool click 1; sleep 0.3
+xdotool key k; sleep 0.4
+xdotool key Return; sleep 0.3
+echo "$OX $OY" > "$WORK/dialog-origin.txt"
+KEYS
+export SETTINGS="$settings"
+session dialog
+grep -qx 'key_player2_jump = Z' "$work/after-refusal.ini" || fail "a key in use was taken"
+grep -qx 'key_player2_jump = K' "$settings" || fail "the keys dialog did not keep K for player 2's jump"
+read -r OX OY < "$work/dialog-origin.txt"
+# The refusal's message: ink on the line under the key rows, none there before.
+message_ink() {
+  convert "$1" -crop "400x13+$((OX + 130))+$((OY + 408))" +repage -fuzz 20% -fill white -opaque '#C0C0C0' \
+    -fill black +opaque white -format '%[fx:int((1-mean)*w*h+0.5)]' info:
+}
+before="$(message_ink "$work/keys-dialog.png")"
+after="$(message_ink "$work/keys-refused.png")"
+(( before == 0 && after > 100 )) || fail "no message for the refused key ($before, then $after pixels of ink)"
 echo "settings window test passed"

@@ -13,6 +13,9 @@ assets="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The game's config and data folders of its own: no run here reads or writes
+# the settings of the person running the test.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 source "$here/lib/common.sh"
 need_tool python3
 
