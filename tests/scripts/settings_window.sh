@@ -9,7 +9,9 @@
 # - with the jump key rebound to X in the file (as a person edits it, keeping
 #   a comment of theirs), X jumps and is recorded as the game's own Space;
 #   the person's comment is still there after the game rewrote the file;
-# - --lang en shows the menus in English (screenshots kept in the work folder).
+# - --lang en shows the menus in English (measured on a screenshot);
+# - the keys dialog refuses a key in use with a message and keeps a free one;
+# - window_scale = 1 opens the window at scale 1; F11 is kept as full screen.
 # Usage: settings_window.sh <velmorane> <asset-dir>
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
@@ -148,4 +150,18 @@ message_ink() {
 before="$(message_ink "$work/keys-dialog.png")"
 after="$(message_ink "$work/keys-refused.png")"
 (( before == 0 && after > 100 )) || fail "no message for the refused key ($before, then $after pixels of ink)"
+
+# 6. The window's scale from the file: 1 on a desktop where 2 would fit; F11
+# then goes to the whole screen, and the file keeps that.
+sed -i 's/^window_scale = 0$/window_scale = 1/' "$settings"
+cat > "$work/scale.keys" <<'KEYS'
+xdotool getwindowgeometry --shell "$wid" > "$WORK/scale-geometry.txt"
+xdotool key F11
+sleep 0.5
+KEYS
+VIRTUAL_SCREEN=1600x1200x24 session scale
+source "$work/scale-geometry.txt"
+[[ "${WIDTH}x${HEIGHT}" == "744x540" ]] || fail "window_scale = 1 opened a ${WIDTH}x${HEIGHT} window"
+grep -qx 'fullscreen = yes' "$settings" || fail "F11 was not kept as full screen"
+grep -qx 'window_scale = 1' "$settings" || fail "the scale was lost"
 echo "settings window test passed"
