@@ -17,6 +17,7 @@ bool CheckCombination(const Options& o, std::string& error) {
   else if (o.Headless && !o.RecordFile.empty()) error = "--record plays in a window; it cannot be used with --headless";
   else if (!o.RecordFile.empty() && !o.ReplayFile.empty()) error = "--record and --replay cannot be used together";
   else if (o.PrintStageSet && !o.Seed) error = "--print-stage needs --seed N";
+  else if (o.NoSettings && !o.SettingsFile.empty()) error = "--settings and --no-settings cannot be used together";
   else return true;
   return false;
 }
@@ -66,6 +67,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options& options, st
       if (!value(o.SoundFont)) return false;
     } else if (a == "--assets") {
       if (!value(o.AssetDir)) return false;
+    } else if (a == "--settings") {
+      if (!value(o.SettingsFile)) return false;
+    } else if (a == "--no-settings") {
+      o.NoSettings = true;
+    } else if (a == "--lang") {
+      if (!value(v)) return false;
+      if (v != "ja" && v != "en") {
+        error = "--lang: '" + v + "' is not ja or en";
+        return false;
+      }
+      o.Lang = v == "ja" ? Language::Japanese : Language::English;
     } else if (a == "--print-stage") {
       if (!value(o.PrintStage)) return false;
       o.PrintStageSet = true;
@@ -94,7 +106,11 @@ std::string UsageText() {
          "  --no-records        keep no high scores and no automatic recording, and\n"
          "                      start with a high score of 0\n"
          "  --assets DIR        folder with the sheets, tunes and effects\n"
-         "  --soundfont FILE    SoundFont for the music\n"
+         "  --soundfont FILE    SoundFont for the music, for this run\n"
+         "  --lang ja|en        menus and dialogs in Japanese or English, for this run\n"
+         "  --settings FILE     keep the settings in FILE instead of\n"
+         "                      $XDG_CONFIG_HOME/velmorane/settings.ini\n"
+         "  --no-settings       read and write no settings file\n"
          "  --print-stage S     print the layout stage S builds (with --seed)\n"
          "  --version           print the version\n"
          "  --help              print this text\n";

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host/Settings.h"
+
 // What the command line asks for. Without options the game starts in a
 // window, seeded from the clock.
 struct Options {
@@ -23,6 +25,9 @@ struct Options {
   std::string PrintStage;
   bool PrintStageSet = false;
   int Stage = 1;
+  std::string SettingsFile;  // instead of the one in the config folder
+  bool NoSettings = false;
+  std::optional<Language> Lang;
 };
 
 // Reads the arguments after the program name; false with one line saying

@@ -7,6 +7,7 @@
 
 #include "drawing/ClientArea.h"
 #include "platform/MenuCaptions.h"
+#include "platform/RecordCaptions.h"
 #include "platform/RecordsDialogs.h"
 #include "state/Game.h"
 
@@ -51,21 +52,30 @@ void GameMenus::Draw(const Viewport& v) {
   }
   DrawMenuBar(v);
   DrawDialog(v);
-  if (records_) records_->Draw(v);
+  if (settings_ && settings_->DrawDialog()) submit_(Event::Activation());
+  if (records_) records_->Draw(v, RecordCaptionsIn(Lang()));
 }
 
-bool GameMenus::DialogOpen() const { return open_.has_value() || (records_ && records_->Open()); }
+Language GameMenus::Lang() const { return settings_ ? settings_->Shown().Lang : Language::Japanese; }
 
-void GameMenus::DialogKeyDown(DialogKey key) {
+const MenuCaptions& GameMenus::Captions() const { return CaptionsIn(Lang()); }
+
+bool GameMenus::DialogOpen() const {
+  return open_.has_value() || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
+}
+
+void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   if (records_ && records_->Open()) {
     if (key == DialogKey::Enter || key == DialogKey::Escape) records_->CloseByKey();
-    return;
+  } else if (settings_ && settings_->DialogOpen()) {
+    settings_->KeyDown(key, keyName);
+  } else {
+    keys_.push_back(key);
   }
-  keys_.push_back(key);
 }
 
 void GameMenus::OpenDialog(SliderId dialog) {
-  if (open_) return;
+  if (DialogOpen()) return;
   open_ = dialog;
   opening_ = true;
   keys_.clear();
@@ -87,16 +97,17 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   // The drop-down menus have the style's own padding.
   ImGui::PopStyleVar(3);
   if (shown && ImGui::BeginMenuBar()) {
-    if (ImGui::BeginMenu(Text(caption::GameMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
-      if (ImGui::MenuItem(Text(caption::PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
-      if (ImGui::MenuItem(Text(caption::ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
-      if (records_) records_->DrawMenuItems();
+    if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
+      if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
+      if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
+      if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
+      if (records_) records_->DrawMenuItems(RecordCaptionsIn(Lang()));
       ImGui::EndMenu();
     }
-    if (ImGui::BeginMenu(Text(caption::ConfigMenu).c_str())) {
-      if (ImGui::MenuItem(Text(caption::BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
-      if (ImGui::MenuItem(Text(caption::SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+    if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
+      if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
+      if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+      if (settings_) settings_->DrawConfigItems();
       ImGui::EndMenu();
     }
     ImGui::EndMenuBar();
@@ -135,7 +146,8 @@ void GameMenus::DrawDialog(const Viewport& v) {
   const ScreenRect bar{origin.x + kFrame * s, origin.y + kFrame * s, layout.ClientWidth * s, (kCaptionHeight - 1) * s};
   draw->AddRectFilled(ImVec2(bar.X, bar.Y), ImVec2(bar.X + bar.W, bar.Y + bar.H), classic::Caption);
   const float textY = std::floor(bar.Y + (bar.H - ImGui::GetFontSize()) / 2);
-  draw->AddText(ImVec2(bar.X + 3 * s, textY), classic::Light, Text(caption::Dialog).c_str());
+  const std::string_view title = *open_ == SliderId::Speed ? Captions().SpeedDialog : Captions().BrightnessDialog;
+  draw->AddText(ImVec2(bar.X + 3 * s, textY), classic::Light, Text(title).c_str());
   const ScreenRect closeBox{bar.X + bar.W - (kCloseBoxWidth + 2) * s, bar.Y + 2 * s, kCloseBoxWidth * s,
                             kCloseBoxHeight * s};
   const bool closed = ClassicButton("##close", "", closeBox, s, false);
@@ -155,7 +167,7 @@ bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect&
   DrawEdge(draw, Scaled(layout.Bevel, client, s), s, true);
   const ScreenRect label = Scaled(layout.Label, client, s);
   DrawLabel(draw, label.X, label.Y, DialogState(g_, dialog).Label);
-  const bool ok = ClassicButton("##OKBtn", Text(caption::OKButton), Scaled(layout.OK, client, s), s, true);
+  const bool ok = ClassicButton("##OKBtn", Text(Captions().OKButton), Scaled(layout.OK, client, s), s, true);
 
   int position = ShownPosition(dialog);
   const int dragged =

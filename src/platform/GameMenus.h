@@ -8,6 +8,8 @@
 #include "platform/ClassicWidgets.h"
 #include "platform/DialogLayout.h"
 #include "platform/Letterbox.h"
+#include "platform/MenuCaptions.h"
+#include "platform/SettingsMenus.h"
 
 struct Game;
 class RecordsDialogs;
@@ -21,7 +23,10 @@ class RecordsDialogs;
 class GameMenus {
  public:
   using Submit = std::function<void(const Event&)>;
-  GameMenus(const Game& g, Submit submit) : g_(g), submit_(std::move(submit)) {}
+  // With settings, the Config menu also holds their items and dialogs, and
+  // the captions are in the chosen language; without, in Japanese.
+  GameMenus(const Game& g, Submit submit, SettingsMenus* settings = nullptr)
+      : g_(g), submit_(std::move(submit)), settings_(settings) {}
 
   // Inside an ImGui frame: the menu bar over the canvas's strip, and the open
   // dialog centred on the window.
@@ -31,8 +36,9 @@ class GameMenus {
   void OpenDialog(SliderId dialog);
   bool DialogOpen() const;
   // A key pressed while a dialog is open: the dialog takes it (arrows and
-  // page keys move the slider, Enter is OK); the game does not see it.
-  void DialogKeyDown(DialogKey key);
+  // page keys move the slider, Enter is OK; the keys dialog takes the key's
+  // name as a new key); the game does not see it.
+  void DialogKeyDown(DialogKey key, std::string_view keyName = {});
   // The Game menu also holds the records' items and dialogs.
   void AddRecords(RecordsDialogs* records) { records_ = records; }
 
@@ -45,9 +51,12 @@ class GameMenus {
   int ShownPosition(SliderId dialog) const;
   void MoveSlider(SliderId dialog, int position);
   void CloseDialog();
+  Language Lang() const;
+  const MenuCaptions& Captions() const;
 
   const Game& g_;
   Submit submit_;
+  SettingsMenus* settings_;
   std::optional<SliderId> open_;
   bool opening_ = false;
   std::deque<DialogKey> keys_;

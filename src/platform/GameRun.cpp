@@ -14,11 +14,13 @@
 #include "host/CommandLine.h"
 #include "host/FileBytes.h"
 #include "host/HeadlessRun.h"
-#include "host/LoginName.h"
+#include "host/PlayerName.h"
 #include "host/RecordKeeper.h"
 #include "host/ReplayRecorder.h"
 #include "host/RunRecords.h"
 #include "host/Sheets.h"
+#include "host/SettingsStore.h"
+#include "host/SpeedAndBrightness.h"
 #include "host/XdgFolders.h"
 #include "platform/GameMenus.h"
 #include "platform/ImGuiOverlay.h"
@@ -27,6 +29,8 @@
 #include "platform/ReplayWatch.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
+#include "platform/SettingsKeeper.h"
+#include "platform/SettingsMenus.h"
 #include "platform/TtfText.h"
 #include "platform/WindowRun.h"
 #include "screens/Title.h"
@@ -92,13 +96,35 @@ int RunHeadless(Game& g, const Options& o, const std::string& assetDir, const Re
   return Finish(g, o, run.Now());
 }
 
+// The settings file of a run in a window: --settings FILE, else the one in
+// the config folder; none with --no-settings or when no folder can be named.
+SettingsStore OpenSettings(const Options& o) {
+  if (o.NoSettings) return SettingsStore();
+  const std::string folder = GameConfigFolder(ProcessEnvironment());
+  if (o.SettingsFile.empty() && folder.empty()) {
+    Complain("no folder for the settings (neither XDG_CONFIG_HOME nor HOME is set); they last until the game ends");
+    return SettingsStore();
+  }
+  return SettingsStore(o.SettingsFile.empty() ? folder + "/settings.ini" : o.SettingsFile, std::cerr);
+}
+
+SettingsOverrides OverridesFrom(const Options& o) {
+  SettingsOverrides over;
+  over.LanguageSet = o.Lang.has_value();
+  over.Lang = o.Lang.value_or(Language::Japanese);
+  over.SoundFont = o.SoundFont;
+  return over;
+}
+
 int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const ReplayScript& script,
                 const ReplayStart& start, RunRecords* records) {
+  SettingsStore store = OpenSettings(o);
+  const Settings chosen = WithOverrides(store.Current(), OverridesFrom(o));
   ReplayRecorder recorder;
-  RecordKeeper keeper(g, LocalDateNow);
+  RecordKeeper recordKeeper(g, LocalDateNow);
   std::string error;
-  WindowRun window(g, &keeper);
-  if (!window.Open(error)) {
+  WindowRun window(g, &recordKeeper);
+  if (!window.Open(error, chosen.WindowScale, chosen.FullScreen)) {
     Complain(error);
     return kFileTrouble;
   }
@@ -113,12 +139,15 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
       Complain(error);
       return kFileTrouble;
     }
-    keeper.AddRecording(&recorder, "");
+    recordKeeper.AddRecording(&recorder, "");
   }
   if (records) {
-    records->Begin(start, std::chrono::system_clock::now(), LoginName(), keeper);
+    records->Begin(start, std::chrono::system_clock::now(), PlayerName(chosen, ProcessEnvironment()), recordKeeper);
     window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
   }
+  SdlMusicSystem music(window, false, chosen.SoundFont, assetDir);
+  SettingsKeeper keeper(g, store, OverridesFrom(o), window, music);
+  SettingsMenus settingsMenus(keeper);
   // Watching a recording from the Game menu ends this run and starts the
   // program again on it.
   std::string watch;
@@ -129,20 +158,25 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   // While a replay plays, the menus and dialogs are shown but change nothing.
   GameMenus menus(g, [&window](const Event& e) {
     if (!window.Replaying()) window.Submit(e);
-  });
+  }, &settingsMenus);
   menus.AddRecords(&recordsDialogs);
   ImGuiOverlay overlay;
   overlay.Init(window.Window(), window.Renderer(), menus);
   window.SetOverlay(&overlay);
   g.Screen = &window;
-  SdlMusicSystem music(window, false, o.SoundFont, assetDir);
   music.AttachTo(g);
   ShowTitle(g);
-  if (!o.ReplayFile.empty()) window.PlayReplay(script);
+  // The remembered speed and brightness reach the game first, so that a
+  // recording begins with them; a replay brings its own.
+  if (!o.ReplayFile.empty()) {
+    window.PlayReplay(script);
+  } else {
+    for (const Event& e : SlidersForSettings(g, chosen)) window.Submit(e);
+  }
   ReplayError bad;
   const bool ok = window.Run(bad);
   g.Screen = nullptr;
-  keeper.Finish();
+  recordKeeper.Finish();
   if (!ok) {
     std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
     return kMalformed;

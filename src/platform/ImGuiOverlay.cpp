@@ -5,9 +5,10 @@
 #include "imgui_impl_sdlrenderer.h"
 #include "platform/GameMenus.h"
 #include "platform/GlyphRanges.h"
-#include "platform/RecordCaptions.h"
 #include "platform/MenuCaptions.h"
 #include "platform/MenuStyle.h"
+#include "platform/PhysicalKeys.h"
+#include "platform/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {
@@ -50,8 +51,9 @@ void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& m
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
   ApplyClassicStyle(ImGui::GetStyle());
   baseStyle_ = ImGui::GetStyle();
-  std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
-  captions.insert(captions.end(), kRecordCaptions.begin(), kRecordCaptions.end());
+  std::vector<std::string_view> captions = AllCaptionTexts();
+  const std::vector<std::string_view> records = AllRecordCaptionTexts();
+  captions.insert(captions.end(), records.begin(), records.end());
   glyphs_ = GlyphRangesFor(captions);
   ImGui_ImplSDL2_InitForSDLRenderer(window);
   ImGui_ImplSDLRenderer_Init(renderer);
@@ -63,7 +65,7 @@ bool ImGuiOverlay::HandleEvent(const SDL_Event& e) {
   if (!ready_) return false;
   const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP || e.type == SDL_TEXTINPUT;
   if (key && menus_->DialogOpen()) {
-    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym));
+    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym), PhysicalKeyName(e.key.keysym.sym));
     return true;
   }
   ImGui_ImplSDL2_ProcessEvent(&e);

@@ -1,31 +1,31 @@
 #pragma once
 
-#include <array>
 #include <string_view>
+#include <vector>
 
-// The captions of the Game menu's records: the table of the best ten and
-// the list of recordings, and their dialogs.
-namespace record_caption {
-inline constexpr std::string_view ScoresMenu = "ハイスコア";
-inline constexpr std::string_view ReplaysMenu = "リプレイ";
-inline constexpr std::string_view Rank = "順位";
-inline constexpr std::string_view Score = "スコア";
-inline constexpr std::string_view Reached = "到達";
-inline constexpr std::string_view Ending = "エンディング";
-inline constexpr std::string_view Stage = "ステージ";
-inline constexpr std::string_view Name = "名前";
-inline constexpr std::string_view Date = "日付";
-inline constexpr std::string_view Length = "長さ";
-inline constexpr std::string_view Best = "最高点";
-inline constexpr std::string_view Watch = "再生";
-inline constexpr std::string_view Close = "閉じる";
-inline constexpr std::string_view NoScores = "まだ記録はありません";
-inline constexpr std::string_view NoReplays = "まだリプレイはありません";
-}  // namespace record_caption
+#include "host/Settings.h"
 
-// Every caption above, for the menu font's glyphs.
-inline constexpr std::array<std::string_view, 15> kRecordCaptions = {
-    record_caption::ScoresMenu, record_caption::ReplaysMenu, record_caption::Rank,    record_caption::Score,
-    record_caption::Reached,    record_caption::Ending,      record_caption::Stage,   record_caption::Name,
-    record_caption::Date,       record_caption::Length,      record_caption::Best,    record_caption::Watch,
-    record_caption::Close,      record_caption::NoScores,    record_caption::NoReplays};
+// The captions of the Game menu's records, the table of the best ten and the
+// list of recordings, in each language the menus speak.
+struct RecordCaptions {
+  std::string_view ScoresMenu;
+  std::string_view ReplaysMenu;
+  std::string_view Rank;
+  std::string_view Score;
+  std::string_view Reached;
+  std::string_view Ending;
+  std::string_view Stage;  // followed by the stage's number
+  std::string_view Name;
+  std::string_view Date;
+  std::string_view Length;
+  std::string_view Best;
+  std::string_view Watch;
+  std::string_view Close;
+  std::string_view NoScores;
+  std::string_view NoReplays;
+};
+
+const RecordCaptions& RecordCaptionsIn(Language language);
+
+// Every caption of every language, for the menu font's glyphs.
+std::vector<std::string_view> AllRecordCaptionTexts();

@@ -7,7 +7,6 @@
 
 #include "drawing/ClientArea.h"
 #include "host/RunRecords.h"
-#include "platform/RecordCaptions.h"
 
 namespace {
 
@@ -16,8 +15,8 @@ const char* const kReplaysId = "##Replays";
 
 std::string Text(std::string_view caption) { return std::string(caption); }
 
-std::string Reached(const ScoreEntry& e) {
-  return e.Ending ? Text(record_caption::Ending) : Text(record_caption::Stage) + " " + std::to_string(e.Stage);
+std::string Reached(const ScoreEntry& e, const RecordCaptions& c) {
+  return e.Ending ? Text(c.Ending) : Text(c.Stage) + " " + std::to_string(e.Stage);
 }
 
 std::string Minutes(long long seconds) {
@@ -33,21 +32,21 @@ void HeaderRow(std::initializer_list<std::string_view> captions) {
 
 }  // namespace
 
-void RecordsDialogs::DrawMenuItems() {
+void RecordsDialogs::DrawMenuItems(const RecordCaptions& c) {
   ImGui::Separator();
-  if (ImGui::MenuItem(Text(record_caption::ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
+  if (ImGui::MenuItem(Text(c.ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
     scores_ = records_->Scores().Load();
     open_ = Shown::Scores;
     opening_ = true;
   }
-  if (ImGui::MenuItem(Text(record_caption::ReplaysMenu).c_str(), nullptr, false, records_ != nullptr)) {
+  if (ImGui::MenuItem(Text(c.ReplaysMenu).c_str(), nullptr, false, records_ != nullptr)) {
     replays_ = records_->Replays().List();
     open_ = Shown::Replays;
     opening_ = true;
   }
 }
 
-void RecordsDialogs::Draw(const Viewport& v) {
+void RecordsDialogs::Draw(const Viewport& v, const RecordCaptions& c) {
   if (!open_) return;
   const char* id = *open_ == Shown::Scores ? kScoresId : kReplaysId;
   if (opening_) {
@@ -66,13 +65,13 @@ void RecordsDialogs::Draw(const Viewport& v) {
     open_.reset();
     return;
   }
-  ImGui::TextUnformatted(Text(*open_ == Shown::Scores ? record_caption::ScoresMenu : record_caption::ReplaysMenu).c_str());
+  ImGui::TextUnformatted(Text(*open_ == Shown::Scores ? c.ScoresMenu : c.ReplaysMenu).c_str());
   ImGui::Separator();
   ImGui::BeginChild("##rows", ImVec2(0, size.y - ImGui::GetFrameHeightWithSpacing() * 3), false);
-  if (*open_ == Shown::Scores) DrawScores();
-  else DrawReplays();
+  if (*open_ == Shown::Scores) DrawScores(c);
+  else DrawReplays(c);
   ImGui::EndChild();
-  if (ImGui::Button(Text(record_caption::Close).c_str()) || closing_) {
+  if (ImGui::Button(Text(c.Close).c_str()) || closing_) {
     ImGui::CloseCurrentPopup();
     open_.reset();
     closing_ = false;
@@ -80,14 +79,13 @@ void RecordsDialogs::Draw(const Viewport& v) {
   ImGui::EndPopup();
 }
 
-void RecordsDialogs::DrawScores() {
+void RecordsDialogs::DrawScores(const RecordCaptions& c) {
   if (scores_.Entries().empty()) {
-    ImGui::TextUnformatted(Text(record_caption::NoScores).c_str());
+    ImGui::TextUnformatted(Text(c.NoScores).c_str());
     return;
   }
   if (!ImGui::BeginTable("##table", 6, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingFixedFit)) return;
-  HeaderRow({record_caption::Rank, record_caption::Score, record_caption::Reached, record_caption::Name,
-             record_caption::Date, ""});
+  HeaderRow({c.Rank, c.Score, c.Reached, c.Name, c.Date, ""});
   int rank = 0;
   for (const ScoreEntry& e : scores_.Entries()) {
     ImGui::PushID(rank);
@@ -97,7 +95,7 @@ void RecordsDialogs::DrawScores() {
     ImGui::TableNextColumn();
     ImGui::Text("%d", e.Score);
     ImGui::TableNextColumn();
-    ImGui::TextUnformatted(Reached(e).c_str());
+    ImGui::TextUnformatted(Reached(e, c).c_str());
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(e.Name.c_str());
     ImGui::TableNextColumn();
@@ -105,20 +103,20 @@ void RecordsDialogs::DrawScores() {
     ImGui::TableNextColumn();
     const std::filesystem::path file = std::filesystem::path(records_->Replays().Path()) / e.Replay;
     std::error_code ec;
-    if (!e.Replay.empty() && std::filesystem::exists(file, ec) && ImGui::SmallButton(Text(record_caption::Watch).c_str()))
+    if (!e.Replay.empty() && std::filesystem::exists(file, ec) && ImGui::SmallButton(Text(c.Watch).c_str()))
       watch_(file.string());
     ImGui::PopID();
   }
   ImGui::EndTable();
 }
 
-void RecordsDialogs::DrawReplays() {
+void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
   if (replays_.empty()) {
-    ImGui::TextUnformatted(Text(record_caption::NoReplays).c_str());
+    ImGui::TextUnformatted(Text(c.NoReplays).c_str());
     return;
   }
   if (!ImGui::BeginTable("##table", 4, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingFixedFit)) return;
-  HeaderRow({record_caption::Date, record_caption::Length, record_caption::Best, ""});
+  HeaderRow({c.Date, c.Length, c.Best, ""});
   int row = 0;
   for (const ReplayFolder::Listing& r : replays_) {
     ImGui::PushID(row++);
@@ -131,7 +129,7 @@ void RecordsDialogs::DrawReplays() {
     if (r.BestScore > 0) ImGui::Text("%d", r.BestScore);
     else ImGui::TextUnformatted("-");
     ImGui::TableNextColumn();
-    if (ImGui::SmallButton(Text(record_caption::Watch).c_str()))
+    if (ImGui::SmallButton(Text(c.Watch).c_str()))
       watch_((std::filesystem::path(records_->Replays().Path()) / r.Name).string());
     ImGui::PopID();
   }

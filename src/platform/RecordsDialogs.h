@@ -8,6 +8,7 @@
 #include "host/ReplayFolder.h"
 #include "host/ScoreTable.h"
 #include "platform/Letterbox.h"
+#include "platform/RecordCaptions.h"
 
 class RunRecords;
 
@@ -22,17 +23,17 @@ class RecordsDialogs {
 
   // Inside the Game menu, below the items of the game itself: a separator
   // and the two records items.
-  void DrawMenuItems();
+  void DrawMenuItems(const RecordCaptions& c);
   // The open dialog, centred on the window.
-  void Draw(const Viewport& v);
+  void Draw(const Viewport& v, const RecordCaptions& c);
   bool Open() const { return open_.has_value(); }
   // Escape or Enter closes the open dialog.
   void CloseByKey() { closing_ = true; }
 
  private:
   enum class Shown { Scores, Replays };
-  void DrawScores();
-  void DrawReplays();
+  void DrawScores(const RecordCaptions& c);
+  void DrawReplays(const RecordCaptions& c);
 
   RunRecords* records_;
   Watch watch_;

@@ -38,3 +38,7 @@ void SdlEffects::Play(const std::string& file) {
     Mix_HaltChannel(kEffectChannel);
   }
 }
+
+void SdlEffects::SetVolume(int mixerVolume) {
+  if (outputOpen_) Mix_Volume(kEffectChannel, mixerVolume);
+}

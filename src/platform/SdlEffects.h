@@ -20,6 +20,8 @@ class SdlEffects : public SoundEffects {
   SdlEffects& operator=(const SdlEffects&) = delete;
 
   void Play(const std::string& file) override;
+  // The effects' volume, 0 to 128 (the mixer's scale).
+  void SetVolume(int mixerVolume);
 
  private:
   Mix_Chunk* Load(const std::string& file);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 class SdlMusicBackend;
 
 // The audio output shared by music and effects: SDL2_mixer at 44.1 kHz,
@@ -8,7 +10,7 @@ class SdlMusicBackend;
 // fails the game runs without audio output.
 class SdlMusicOutput {
  public:
-  SdlMusicOutput() = default;
+  SdlMusicOutput();
   ~SdlMusicOutput();
   SdlMusicOutput(const SdlMusicOutput&) = delete;
   SdlMusicOutput& operator=(const SdlMusicOutput&) = delete;
@@ -21,11 +23,18 @@ class SdlMusicOutput {
   // Feeds the music stream from the backend; Unhook before the backend goes.
   void Hook(SdlMusicBackend& backend);
   void Unhook();
+  // The music's volume, 0 to 128 (the mixer's scale); the audio thread
+  // applies it to every buffer.
+  void SetVolume(int mixerVolume) { volume_ = mixerVolume; }
 
   static constexpr int kSampleRate = 44100;
 
  private:
   bool TryOpen();
 
+  static void MixMusic(void* self, unsigned char* stream, int bytes);
+
   bool open_ = false;
+  SdlMusicBackend* backend_ = nullptr;
+  std::atomic<int> volume_;
 };

@@ -1,6 +1,7 @@
 #include "platform/SdlMusicSystem.h"
 
 #include "platform/FluidSynthesizer.h"
+#include "platform/SoundVolume.h"
 #include "state/Game.h"
 
 namespace {
@@ -23,4 +24,9 @@ SdlMusicSystem::~SdlMusicSystem() { output_.Unhook(); }
 void SdlMusicSystem::AttachTo(Game& g) {
   g.MusicPlayer.Attach(&music_);
   g.Sound = &effects_;
+}
+
+void SdlMusicSystem::SetVolumes(int musicPercent, int effectsPercent, bool mute) {
+  output_.SetVolume(MixerVolume(musicPercent, mute));
+  effects_.SetVolume(MixerVolume(effectsPercent, mute));
 }

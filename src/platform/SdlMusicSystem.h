@@ -24,6 +24,8 @@ class SdlMusicSystem {
   // MusicPlayer plays through this backend and g.PlaySound through the
   // effects. Call before the title screen starts its tune.
   void AttachTo(Game& g);
+  // Music and effects volumes, 0 to 100; mute silences both.
+  void SetVolumes(int musicPercent, int effectsPercent, bool mute);
 
  private:
   SdlMusicOutput output_;

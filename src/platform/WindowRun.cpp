@@ -12,8 +12,8 @@
 #include "host/PictureName.h"
 #include "host/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
+#include "platform/PhysicalKeys.h"
 #include "platform/Screenshot.h"
-#include "platform/VirtualKeys.h"
 #include "state/Game.h"
 
 namespace {
@@ -34,6 +34,8 @@ int DesktopScale() {
 
 }  // namespace
 
+const KeyBindings WindowRun::kDefaultKeys;
+
 WindowRun::~WindowRun() {
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
@@ -41,7 +43,7 @@ WindowRun::~WindowRun() {
   SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
-bool WindowRun::Open(std::string& error) {
+bool WindowRun::Open(std::string& error, int scale, bool fullScreen) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     error = std::string("cannot start the video system: ") + SDL_GetError();
     return false;
@@ -49,7 +51,7 @@ bool WindowRun::Open(std::string& error) {
   RegisterMusicEndedEvent();
   pads_.Open();
   int w = 0, h = 0, minW = 0, minH = 0;
-  CanvasWindowSize(DesktopScale(), w, h);
+  CanvasWindowSize(scale > 0 ? scale : DesktopScale(), w, h);
   CanvasWindowSize(1, minW, minH);
   window_ = SDL_CreateWindow("VELMORANE", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                              SDL_WINDOW_RESIZABLE);
@@ -64,7 +66,27 @@ bool WindowRun::Open(std::string& error) {
   }
   SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
   SDL_SetWindowMinimumSize(window_, minW, minH);
+  if (fullScreen) SetFullScreen(true);
   return true;
+}
+
+void WindowRun::SetScale(int scale) {
+  int w = 0, h = 0;
+  CanvasWindowSize(scale > 0 ? scale : DesktopScale(), w, h);
+  SDL_SetWindowSize(window_, w, h);
+  dirty_ = true;
+}
+
+void WindowRun::SetFullScreen(bool full) {
+  SDL_SetWindowFullscreen(window_, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  dirty_ = true;
+}
+
+bool WindowRun::FullScreen() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0; }
+
+void WindowRun::UseKeys(const KeyBindings& keys, std::function<void()> mute) {
+  keys_ = &keys;
+  mute_ = std::move(mute);
 }
 
 void WindowRun::PlayReplay(const ReplayScript& script) {
@@ -87,6 +109,7 @@ bool WindowRun::Run(ReplayError& error) {
       Deliver(p);
       continue;
     }
+    if (afterEvents_) afterEvents_();
     const std::int64_t now = Now();
     if (replay_) {
       if (!StepReplay(now, error)) return false;
@@ -158,7 +181,11 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     return;
   }
   if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && !replay_) {
-    const int key = VirtualKeyFor(e.key.keysym.sym);
+    const int key = keys_->TargetOf(PhysicalKeyName(e.key.keysym.sym));
+    if (key == kMuteTarget) {
+      if (e.type == SDL_KEYDOWN && !e.key.repeat && mute_) mute_();
+      return;
+    }
     if (key == 0) return;
     pending_.push_back({false, e.type == SDL_KEYDOWN ? Event::KeyDown(key) : Event::KeyUp(key)});
   }

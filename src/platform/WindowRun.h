@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,7 @@
 
 #include "game/Events.h"
 #include "host/GameHold.h"
+#include "host/KeyBindings.h"
 #include "host/Replay.h"
 #include "host/TimerSchedule.h"
 #include "platform/FrameOverlay.h"
@@ -29,9 +31,18 @@ class WindowRun : public GameHold, public Presenter {
   WindowRun(const WindowRun&) = delete;
   WindowRun& operator=(const WindowRun&) = delete;
 
-  // Opens the window at the largest whole scale that fits the desktop; false
-  // with a one-line reason.
-  bool Open(std::string& error);
+  // Opens the window at a whole scale, the largest that fits the desktop when
+  // scale is 0, or on the whole screen; false with a one-line reason.
+  bool Open(std::string& error, int scale = 0, bool fullScreen = false);
+  // The window's size for a scale as Open takes it; full screen or not.
+  void SetScale(int scale);
+  void SetFullScreen(bool full);
+  bool FullScreen() const;
+  // Which game key (or the mute switch, which mute serves) each key of the
+  // keyboard gives; the default keys until this is called.
+  void UseKeys(const KeyBindings& keys, std::function<void()> mute);
+  // Called once the events of a turn of the loop are dispatched.
+  void SetAfterEvents(std::function<void()> afterEvents) { afterEvents_ = std::move(afterEvents); }
   SDL_Window* Window() const { return window_; }
   SDL_Renderer* Renderer() const { return renderer_; }
   void SetOverlay(FrameOverlay* overlay) { overlay_ = overlay; }
@@ -77,6 +88,10 @@ class WindowRun : public GameHold, public Presenter {
   Game& g_;
   EventObserver* observer_;
   FrameOverlay* overlay_ = nullptr;
+  const KeyBindings* keys_ = &kDefaultKeys;
+  std::function<void()> mute_;
+  std::function<void()> afterEvents_;
+  static const KeyBindings kDefaultKeys;
   FullscreenSwitch fullscreen_;
   Gamepads pads_;
   SDL_Window* window_ = nullptr;

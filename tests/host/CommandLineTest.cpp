@@ -80,3 +80,21 @@ TEST(CommandLine, HelpAndVersionNeedNothingElse) {
   EXPECT_TRUE(Parses({"--help"}).Help);
   EXPECT_TRUE(Parses({"--version", "--headless"}).Version);
 }
+
+TEST(CommandLine, ReadsTheSettingsOptions) {
+  Options o = Parses({"--settings", "my.ini", "--lang", "en"});
+  EXPECT_EQ(o.SettingsFile, "my.ini");
+  EXPECT_EQ(o.Lang, Language::English);
+  EXPECT_FALSE(o.NoSettings);
+  o = Parses({"--no-settings", "--lang", "ja"});
+  EXPECT_TRUE(o.NoSettings);
+  EXPECT_EQ(o.Lang, Language::Japanese);
+  EXPECT_FALSE(Parses({}).Lang);
+}
+
+TEST(CommandLine, RefusesBadSettingsOptions) {
+  EXPECT_EQ(Fails({"--lang", "fr"}), "--lang: 'fr' is not ja or en");
+  EXPECT_EQ(Fails({"--lang"}), "--lang needs a value");
+  EXPECT_EQ(Fails({"--settings"}), "--settings needs a value");
+  EXPECT_EQ(Fails({"--settings", "a.ini", "--no-settings"}), "--settings and --no-settings cannot be used together");
+}

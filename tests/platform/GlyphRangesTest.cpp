@@ -20,7 +20,7 @@ bool Covers(const std::vector<ImWchar>& ranges, char32_t c) {
 }  // namespace
 
 TEST(GlyphRanges, DecodesTheHalfWidthDialogCaption) {
-  EXPECT_EQ(DecodeUtf8(caption::Dialog),
+  EXPECT_EQ(DecodeUtf8(CaptionsIn(Language::Japanese).SpeedDialog),
             (std::vector<char32_t>{0xFF80, 0xFF9E, 0xFF72, 0xFF71, 0xFF9B, 0xFF78, 0xFF9E}));
 }
 
@@ -38,7 +38,9 @@ TEST(GlyphRanges, PlainAsciiIsOneRange) {
 }
 
 TEST(GlyphRanges, EveryShownCaptionIsCoveredBySortedMergedRanges) {
-  const std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
+  std::vector<std::string_view> captions = AllCaptionTexts();
+  const std::vector<std::string_view> records = AllRecordCaptionTexts();
+  captions.insert(captions.end(), records.begin(), records.end());
   const std::vector<ImWchar> ranges = GlyphRangesFor(captions);
   ASSERT_EQ(ranges.size() % 2, 1u);
   EXPECT_EQ(ranges.back(), 0);
@@ -57,8 +59,9 @@ TEST(GlyphRanges, EveryShownCaptionIsCoveredBySortedMergedRanges) {
 }
 
 TEST(GlyphRanges, TheMenuFontHasAGlyphForEveryCaptionCharacter) {
-  std::vector<std::string_view> captions(kShownCaptions.begin(), kShownCaptions.end());
-  captions.insert(captions.end(), kRecordCaptions.begin(), kRecordCaptions.end());
+  std::vector<std::string_view> captions = AllCaptionTexts();
+  const std::vector<std::string_view> records = AllRecordCaptionTexts();
+  captions.insert(captions.end(), records.begin(), records.end());
   const std::vector<ImWchar> ranges = GlyphRangesFor(captions);
   ImFontAtlas atlas;
   ImFont* font = atlas.AddFontFromFileTTF(kGothicFontPath, 12, nullptr, ranges.data());

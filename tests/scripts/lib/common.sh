@@ -1,7 +1,8 @@
 # The prelude the scripted tests share. Source it, then call start_test "$@"
 # with the test's arguments <velmorane> <asset-dir>. Sets bin, assets and
 # work (a scratch folder removed on exit); stand-in sheets replace assets
-# that have not been made yet.
+# that have not been made yet. The game's config and data folders are in
+# work too, so no test reads or writes the settings of the person running it.
 scripts_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 common_sh="$scripts_dir/lib/common.sh"
 

@@ -1,0 +1,203 @@
+#include "platform/SettingsMenus.h"
+
+#include <cmath>
+
+#include <imgui.h>
+
+#include "platform/MenuCaptions.h"
+#include "platform/SettingsKeeper.h"
+
+namespace {
+
+constexpr const char* kSoundId = "###SoundDlg";
+constexpr const char* kKeysId = "###KeysDlg";
+constexpr float kSliderEms = 16;      // the volume sliders' width, in font heights
+constexpr float kKeyColumnEms = 12;   // where a column's keys start in the keys dialog
+constexpr float kKeyButtonEms = 7;
+constexpr float kColumnGapEms = 2;
+constexpr Action kSecondColumn = Action::Start;  // the first action of the keys dialog's second column
+constexpr int kMenuScales = 4;        // the scales the Window menu offers besides fitting the screen
+
+std::string Text(std::string_view caption) { return std::string(caption); }
+
+// A dialog's title with the ImGui id that stays the same in every language.
+std::string Title(std::string_view caption, const char* id) { return Text(caption) + id; }
+
+void CentreNextWindow() {
+  const ImVec2 display = ImGui::GetIO().DisplaySize;
+  ImGui::SetNextWindowPos(ImVec2(std::floor(display.x / 2), std::floor(display.y / 2)), ImGuiCond_Always,
+                          ImVec2(0.5f, 0.5f));
+}
+
+constexpr ImGuiWindowFlags kDialogFlags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoMove |
+                                          ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings;
+
+}  // namespace
+
+Settings SettingsMenus::Shown() const { return keeper_.Shown(); }
+
+void SettingsMenus::DrawConfigItems() {
+  const Settings s = Shown();
+  const MenuCaptions& c = CaptionsIn(s.Lang);
+  if (ImGui::MenuItem(Text(c.SoundMenu).c_str())) Open(Dialog::Sound);
+  if (ImGui::MenuItem(Text(c.KeysMenu).c_str())) Open(Dialog::Keys);
+  if (ImGui::BeginMenu(Text(c.LanguageMenu).c_str())) {
+    if (ImGui::MenuItem(Text(kJapaneseName).c_str(), nullptr, s.Lang == Language::Japanese)) {
+      keeper_.ChooseLanguage(Language::Japanese);
+    }
+    if (ImGui::MenuItem(Text(kEnglishName).c_str(), nullptr, s.Lang == Language::English)) {
+      keeper_.ChooseLanguage(Language::English);
+    }
+    ImGui::EndMenu();
+  }
+  if (ImGui::BeginMenu(Text(c.WindowMenu).c_str())) {
+    Settings changed = keeper_.Kept();
+    bool chosen = false;
+    if (ImGui::MenuItem(Text(c.FitScaleItem).c_str(), nullptr, s.WindowScale == Settings::kFitScale)) {
+      changed.WindowScale = Settings::kFitScale;
+      chosen = true;
+    }
+    for (int n = 1; n <= kMenuScales; ++n) {
+      if (ImGui::MenuItem(Filled(c.ScaleItem, "", "", n).c_str(), nullptr, s.WindowScale == n)) {
+        changed.WindowScale = n;
+        chosen = true;
+      }
+    }
+    ImGui::Separator();
+    if (ImGui::MenuItem(Text(c.FullScreenItem).c_str(), nullptr, s.FullScreen)) {
+      changed.FullScreen = !s.FullScreen;
+      chosen = true;
+    }
+    if (chosen) keeper_.Change(changed);
+    ImGui::EndMenu();
+  }
+}
+
+void SettingsMenus::Open(Dialog d) {
+  open_ = d;
+  opening_ = true;
+  closing_ = false;
+  waiting_.reset();
+  message_.clear();
+}
+
+bool SettingsMenus::DrawDialog() {
+  if (open_ == Dialog::None) return false;
+  if (open_ == Dialog::Sound) DrawSoundDialog();
+  else DrawKeysDialog();
+  if (open_ != Dialog::None) return false;
+  waiting_.reset();
+  message_.clear();
+  return true;
+}
+
+void SettingsMenus::DrawSoundDialog() {
+  const MenuCaptions& c = CaptionsIn(Shown().Lang);
+  const std::string title = Title(c.SoundDialog, kSoundId);
+  if (opening_) {
+    ImGui::OpenPopup(title.c_str());
+    opening_ = false;
+  }
+  CentreNextWindow();
+  bool stillOpen = true;
+  if (!ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) {
+    open_ = Dialog::None;
+    return;
+  }
+  Settings s = keeper_.Kept();
+  const Settings before = s;
+  ImGui::PushItemWidth(ImGui::GetFontSize() * kSliderEms);
+  ImGui::SliderInt(Text(c.MusicVolume).c_str(), &s.MusicVolume, 0, Settings::kMaxVolume);
+  ImGui::SliderInt(Text(c.EffectsVolume).c_str(), &s.EffectsVolume, 0, Settings::kMaxVolume);
+  ImGui::PopItemWidth();
+  ImGui::Checkbox(Text(c.MuteBox).c_str(), &s.Mute);
+  if (!(s == before)) keeper_.Change(s);
+  const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
+  if (ok || !stillOpen) {
+    ImGui::CloseCurrentPopup();
+    open_ = Dialog::None;
+  }
+  ImGui::EndPopup();
+}
+
+void SettingsMenus::DrawKeysDialog() {
+  const MenuCaptions& c = CaptionsIn(Shown().Lang);
+  const std::string title = Title(c.KeysDialog, kKeysId);
+  if (opening_) {
+    ImGui::OpenPopup(title.c_str());
+    opening_ = false;
+  }
+  CentreNextWindow();
+  bool stillOpen = true;
+  if (!ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) {
+    open_ = Dialog::None;
+    return;
+  }
+  const float em = ImGui::GetFontSize();
+  const KeyBindings keys = keeper_.Kept().Keys;
+  // The players' keys in the first column, the others in the second.
+  ImGui::BeginGroup();
+  for (const ActionInfo& info : AllActions()) {
+    const auto index = static_cast<std::size_t>(info.Which);
+    if (info.Which == kSecondColumn) {
+      ImGui::EndGroup();
+      ImGui::SameLine(0, em * kColumnGapEms);
+      ImGui::BeginGroup();
+    }
+    ImGui::AlignTextToFramePadding();
+    ImGui::TextUnformatted(Text(c.Actions[index]).c_str());
+    ImGui::SameLine(em * kKeyColumnEms);  // from the group's left edge
+    const bool waiting = waiting_ == info.Which;
+    const std::string label = (waiting ? std::string("...") : keys.KeyOf(info.Which)) + "##" +
+                              std::string(info.SettingName);
+    if (ImGui::Button(label.c_str(), ImVec2(em * kKeyButtonEms, 0))) {
+      waiting_ = info.Which;
+      message_ = Filled(c.PressNewKey, "", c.Actions[index]);
+    }
+  }
+  ImGui::EndGroup();
+  ImGui::TextUnformatted(message_.c_str());
+  if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
+    Settings s = keeper_.Kept();
+    s.Keys.ResetToDefaults();
+    keeper_.Change(s);
+    waiting_.reset();
+    message_.clear();
+  }
+  ImGui::SameLine();
+  const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
+  if (ok || !stillOpen) {
+    ImGui::CloseCurrentPopup();
+    open_ = Dialog::None;
+  }
+  ImGui::EndPopup();
+}
+
+void SettingsMenus::KeyDown(DialogKey key, std::string_view keyName) {
+  if (waiting_ && key == DialogKey::Escape) {
+    waiting_.reset();
+    message_.clear();
+  } else if (waiting_) {
+    TakeNewKey(keyName);
+  } else if (key == DialogKey::Enter || key == DialogKey::Escape) {
+    closing_ = true;
+  }
+}
+
+void SettingsMenus::TakeNewKey(std::string_view keyName) {
+  const MenuCaptions& c = CaptionsIn(Shown().Lang);
+  if (keyName.empty()) {
+    message_ = Text(c.KeyUnusable);
+    waiting_.reset();
+    return;
+  }
+  Settings s = keeper_.Kept();
+  Action holder = *waiting_;
+  if (s.Keys.Bind(*waiting_, std::string(keyName), holder)) {
+    keeper_.Change(s);
+    message_.clear();
+  } else {
+    message_ = Filled(c.KeyInUse, keyName, c.Actions[static_cast<std::size_t>(holder)]);
+  }
+  waiting_.reset();
+}

@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "host/PlayerName.h"
+
+namespace {
+
+Environment With(std::map<std::string, std::string> vars) {
+  return [vars](const std::string& name) -> std::optional<std::string> {
+    const auto found = vars.find(name);
+    if (found == vars.end()) return std::nullopt;
+    return found->second;
+  };
+}
+
+}  // namespace
+
+TEST(PlayerName, TheSettingsNameComesFirst) {
+  Settings s;
+  s.PlayerName = "Aki";
+  EXPECT_EQ(PlayerName(s, With({{"LOGNAME", "aki"}})), "Aki");
+}
+
+TEST(PlayerName, ElseTheLoginName) {
+  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", "aki"}, {"USER", "other"}})), "aki");
+  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", ""}, {"USER", "ren"}})), "ren");
+  EXPECT_EQ(PlayerName(Settings{}, With({})), "PLAYER");
+}

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/MenuCaptions.h"
+
+TEST(MenuCaptions, TheJapaneseMenusAreAsTheyHaveAlwaysBeen) {
+  const MenuCaptions& c = CaptionsIn(Language::Japanese);
+  EXPECT_EQ(c.GameMenu, "Game");
+  EXPECT_EQ(c.RestartMenu, "やり直し(R)");
+  EXPECT_EQ(c.PauseMenu, "ポーズ(P)");
+  EXPECT_EQ(c.ExitMenu, "終了");
+  EXPECT_EQ(c.ConfigMenu, "Config");
+  EXPECT_EQ(c.BrightnessMenu, "2人用モードの画面の明るさ(Q,W)");
+  EXPECT_EQ(c.SpeedMenu, "スピード調節(A,S)");
+  EXPECT_EQ(c.BrightnessDialog, "ﾀﾞｲｱﾛｸﾞ");
+  EXPECT_EQ(c.SpeedDialog, "ﾀﾞｲｱﾛｸﾞ");
+  EXPECT_EQ(c.OKButton, "OK");
+}
+
+TEST(MenuCaptions, EnglishHasACaptionForEverythingAndNoJapaneseButTheLanguagesName) {
+  const MenuCaptions& c = CaptionsIn(Language::English);
+  EXPECT_EQ(c.RestartMenu, "Restart stage (R)");
+  EXPECT_EQ(c.SpeedMenu, "Game speed (A, S)");
+  std::vector<std::string_view> english;
+  const auto all = AllCaptionTexts();
+  // The English captions follow the Japanese ones and the two languages' names.
+  const std::size_t half = (all.size() - 2) / 2;
+  for (std::size_t i = 2 + half; i < all.size(); ++i) {
+    EXPECT_FALSE(all[i].empty()) << i;
+    if (all[i] == c.LanguageMenu) continue;
+    for (unsigned char ch : all[i]) EXPECT_LT(ch, 0x80) << all[i];
+  }
+  std::set<std::string_view> actions(c.Actions.begin(), c.Actions.end());
+  EXPECT_EQ(actions.size(), kActionCount) << "every action has its own name";
+}
+
+TEST(MenuCaptions, FillsInKeysActionsAndNumbers) {
+  EXPECT_EQ(Filled(CaptionsIn(Language::English).KeyInUse, "B", "Player 2 right"),
+            "B is already the key for Player 2 right");
+  EXPECT_EQ(Filled(CaptionsIn(Language::Japanese).KeyInUse, "B", "2P 右"), "B は「2P 右」に使われています");
+  EXPECT_EQ(Filled(CaptionsIn(Language::Japanese).ScaleItem, "", "", 3), "3倍");
+  EXPECT_EQ(Filled("{n}{n}", "", "", 2), "22");
+}
