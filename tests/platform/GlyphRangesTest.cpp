@@ -55,7 +55,7 @@ TEST(GlyphRanges, EveryShownCaptionIsCoveredBySortedMergedRanges) {
   }
   EXPECT_TRUE(Covers(ranges, '0'));
   EXPECT_TRUE(Covers(ranges, 'L'));
-  EXPECT_FALSE(Covers(ranges, 0x3042));  // a hiragana no caption uses
+  EXPECT_FALSE(Covers(ranges, 0x306C));  // a hiragana no caption uses
 }
 
 TEST(GlyphRanges, TheMenuFontHasAGlyphForEveryCaptionCharacter) {
