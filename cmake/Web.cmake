@@ -1,0 +1,18 @@
+# The browser build, made with Emscripten: the game's layers up to the host,
+# the page's layer (src/web) on top, and one WebAssembly program with its
+# script. scripts/web puts it together with the page and the assets.
+velmorane_layer(web velmorane_host)
+
+set(VELMORANE_WEB_EXPORTS
+  _velmorane_replay _velmorane_replay_dump _velmorane_replay_hash _velmorane_replay_error
+  _main _malloc _free)
+list(JOIN VELMORANE_WEB_EXPORTS "," VELMORANE_WEB_EXPORT_LIST)
+
+add_executable(velmorane-web src/webmain.cpp)
+target_link_libraries(velmorane-web PRIVATE velmorane_web)
+set_target_properties(velmorane-web PROPERTIES OUTPUT_NAME velmorane SUFFIX .js)
+target_link_options(velmorane-web PRIVATE
+  -sMODULARIZE=1 -sEXPORT_NAME=Velmorane -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
+  -sEXPORTED_FUNCTIONS=[${VELMORANE_WEB_EXPORT_LIST}]
+  -sEXPORTED_RUNTIME_METHODS=[ccall,cwrap,FS,UTF8ToString,HEAPU8]
+  -sFORCE_FILESYSTEM=1)
