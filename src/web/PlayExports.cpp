@@ -54,6 +54,11 @@ EMSCRIPTEN_KEEPALIVE int velmorane_play_slider_position(int slider) {
   return static_cast<SliderId>(slider) == SliderId::Speed ? g.SpeedDialog.Position : g.BrightnessDialog.Position;
 }
 
+EMSCRIPTEN_KEEPALIVE const char* velmorane_play_slider_label(int slider) {
+  const Game& g = play->State();
+  return (static_cast<SliderId>(slider) == SliderId::Speed ? g.SpeedDialog.Label : g.BrightnessDialog.Label).c_str();
+}
+
 // The client area as 744 × 520 RGBA bytes.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* velmorane_play_picture() { return play->Picture().data(); }
 
