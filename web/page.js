@@ -57,11 +57,14 @@ function writeOutput(id, text) {
 
 async function playHeadless(module, url, options) {
   const text = new TextDecoder().decode(await fetchBytes(url));
+  const began = performance.now();
   const ran = module.ccall("velmorane_replay", "number", ["string", "string", "number", "number", "number"],
     [text, url, options.seed === null ? 0 : 1, options.seed === null ? 0 : options.seed, options.stage]);
   if (!ran) throw new Error(module.ccall("velmorane_replay_error", "string", [], []));
   writeOutput("state-dump", module.ccall("velmorane_replay_dump", "string", [], []));
   writeOutput("picture-hash", module.ccall("velmorane_replay_hash", "string", [], []));
+  // How long the game itself ran, for scripts/web-budgets.
+  document.body.dataset.replayMs = Math.round(performance.now() - began);
 }
 
 async function startPage() {

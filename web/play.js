@@ -53,6 +53,8 @@ class PageGame {
     const ok = this.module.ccall("velmorane_play_start", "number", ["number", "number", "string", "string", "number"],
       [seed, options.stage, replayText || "", replayName || "", this.now()]);
     if (!ok) throw new Error(this.module.ccall("velmorane_play_trouble", "string", [], []));
+    // A recording being watched leaves none of its own to save.
+    this.watching = Boolean(replayText);
     this.buildMenus();
     document.getElementById("game").hidden = false;
     this.fit();
@@ -97,7 +99,7 @@ class PageGame {
       [kCaptions.brightness, () => this.openDialog(kSlider.brightness)],
       [kCaptions.speed, () => this.openDialog(kSlider.speed)],
     ]));
-    const save = element("button", { type: "button", id: "save-recording" }, kCaptions.save);
+    const save = element("button", { type: "button", id: "save-recording", disabled: this.watching }, kCaptions.save);
     save.addEventListener("click", () => this.saveRecording());
     nav.appendChild(save);
     const full = element("button", { type: "button" }, kCaptions.fullScreen);
@@ -166,6 +168,9 @@ class PageGame {
     const at = this.module.ccall("velmorane_play_picture", "number", [], []);
     this.image.data.set(this.module.HEAPU8.subarray(at, at + kClientWidth * kClientHeight * 4));
     this.context.putImageData(this.image, 0, 0);
+    // When the first picture was shown after the page began to load, for
+    // scripts/web-budgets.
+    if (!this.canvas.dataset.firstPictureMs) this.canvas.dataset.firstPictureMs = Math.round(performance.now());
   }
 
   saveRecording() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The kerning HarfBuzz puts between two characters, in 64ths of a pixel, for
 // the font file at point size 1 and the given resolution: the desktop's text
@@ -16,7 +17,11 @@ class PairKerning {
   int Between(char first, char second) const;
 
  private:
-  int Advance(const std::string& text) const;
+  struct Position {
+    int Advance;
+    int Offset;
+  };
+  std::vector<Position> Shape(const std::string& text) const;
 
   struct FT_LibraryRec_* library_ = nullptr;
   struct hb_font_t* font_ = nullptr;
