@@ -8,6 +8,7 @@ set(VELMORANE_WEB_EXPORTS
   _velmorane_play_start _velmorane_play_step _velmorane_play_key _velmorane_play_menu
   _velmorane_play_slider _velmorane_play_activate _velmorane_play_tune_ended
   _velmorane_play_slider_position _velmorane_play_slider_label _velmorane_play_picture _velmorane_play_closed _velmorane_play_trouble
+  _velmorane_pad_plugged _velmorane_pad_unplugged _velmorane_pad_button _velmorane_pad_axis
   _main _malloc _free)
 list(JOIN VELMORANE_WEB_EXPORTS "," VELMORANE_WEB_EXPORT_LIST)
 

@@ -63,6 +63,7 @@ class PageGame {
     window.addEventListener("keyup", (e) => this.key(e, false));
     window.addEventListener("focus", () => this.submit("velmorane_play_activate", [], []));
     window.addEventListener("pointerdown", () => this.sound.unlock());
+    this.pads = new PagePads((name, types, values) => this.submit(name, types, values));
     this.sound.showHintUntilUnlocked(document.getElementById("sound-hint"));
     this.submit("velmorane_play_activate", [], []);
   }

@@ -49,6 +49,11 @@ void PagePlay::Submit(const Event& e) {
   if (!replay_) pending_.push_back({false, e});
 }
 
+// Pads are followed during a replay too, so their held keys stay known.
+void PagePlay::SubmitPad(const std::vector<pad::KeyChange>& changes) {
+  for (const pad::KeyChange& c : changes) Submit(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
+}
+
 void PagePlay::TuneEnded() {
   music_.Ended();
   pending_.push_back({true, Event{}});

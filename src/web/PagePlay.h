@@ -10,6 +10,7 @@
 #include "game/Events.h"
 #include "host/GameHold.h"
 #include "host/GlyphText.h"
+#include "host/PadKeys.h"
 #include "host/Replay.h"
 #include "host/ReplayRecorder.h"
 #include "host/TimedMusic.h"
@@ -53,6 +54,12 @@ class PagePlay : public GameHold, public Presenter {
   // An event of the page's controls; ignored while a recording plays.
   void Submit(const Event& e);
   void TuneEnded();
+  // Pads, numbered as the page's Gamepad API numbers them, play as the
+  // desktop's pads do (host/PadKeys.h).
+  void PadPlugged(int pad) { pads_.Plugged(pad); }
+  void PadUnplugged(int pad) { SubmitPad(pads_.Unplugged(pad)); }
+  void PadButton(int pad, pad::Button button, bool pressed) { SubmitPad(pads_.ButtonChanged(pad, button, pressed)); }
+  void PadAxis(int pad, pad::Axis axis, int value) { SubmitPad(pads_.AxisMoved(pad, axis, value)); }
 
   bool Closed() const;
   // A recording's step that could not run, as "NAME:LINE: what is wrong".
@@ -73,6 +80,7 @@ class PagePlay : public GameHold, public Presenter {
   };
 
   bool Held() const { return holdUntil_.has_value(); }
+  void SubmitPad(const std::vector<pad::KeyChange>& changes);
   void Deliver(const Pending& p);
   void FireDueTimers();
   bool StepReplay();
@@ -85,6 +93,7 @@ class PagePlay : public GameHold, public Presenter {
   TimerSchedule schedule_;
   ReplayRecorder recorder_;
   bool recording_ = false;
+  pad::PadKeys pads_;
   std::deque<Pending> pending_;
   std::int64_t now_ = 0;
   std::optional<std::int64_t> holdUntil_;

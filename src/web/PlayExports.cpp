@@ -48,6 +48,15 @@ EMSCRIPTEN_KEEPALIVE void velmorane_play_slider(int slider, int value) {
 EMSCRIPTEN_KEEPALIVE void velmorane_play_activate() { play->Submit(Event::Activation()); }
 EMSCRIPTEN_KEEPALIVE void velmorane_play_tune_ended() { play->TuneEnded(); }
 
+EMSCRIPTEN_KEEPALIVE void velmorane_pad_plugged(int pad) { play->PadPlugged(pad); }
+EMSCRIPTEN_KEEPALIVE void velmorane_pad_unplugged(int pad) { play->PadUnplugged(pad); }
+EMSCRIPTEN_KEEPALIVE void velmorane_pad_button(int pad, int button, int pressed) {
+  play->PadButton(pad, static_cast<pad::Button>(button), pressed != 0);
+}
+EMSCRIPTEN_KEEPALIVE void velmorane_pad_axis(int pad, int axis, int value) {
+  play->PadAxis(pad, static_cast<pad::Axis>(axis), value);
+}
+
 // The dialog's own slider position, which the page's dialog opens with.
 EMSCRIPTEN_KEEPALIVE int velmorane_play_slider_position(int slider) {
   const Game& g = play->State();
