@@ -5,6 +5,7 @@ Talks to Chromium over its DevTools pipe, so it needs nothing but Python.
 Usage: page_probe.py URL EXPRESSION [SECONDS]"""
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -72,7 +73,7 @@ def main():
     finally:
         chromium.kill()
         chromium.wait()
-        subprocess.run(["rm", "-rf", profile], check=False)
+        shutil.rmtree(profile, ignore_errors=True)
 
 
 main()
