@@ -26,11 +26,15 @@ async function fetchBytes(url) {
   return new Uint8Array(await response.arrayBuffer());
 }
 
-async function loadAssets(module) {
+// Fetches the assets while the WebAssembly compiles; then writes them into
+// the program's file system.
+function fetchAssets() {
+  return Promise.all(velmoraneAssets.map(async (name) => [name, await fetchBytes(`assets/${name}`)]));
+}
+
+function writeAssets(module, assets) {
   module.FS.mkdir("/assets");
-  await Promise.all(velmoraneAssets.map(async (name) => {
-    module.FS.writeFile(`/assets/${name}`, await fetchBytes(`assets/${name}`));
-  }));
+  for (const [name, bytes] of assets) module.FS.writeFile(`/assets/${name}`, bytes);
 }
 
 // The query's seed and stage stand in for the desktop's --seed and --stage.
@@ -75,8 +79,9 @@ async function startPage() {
   const query = new URLSearchParams(window.location.search);
   try {
     const options = startOptions(query);
+    const assets = fetchAssets();
     const module = await Velmorane({ print: (line) => console.log(line), printErr: (line) => console.warn(line) });
-    await loadAssets(module);
+    writeAssets(module, await assets);
     const replay = query.get("replay");
     if (replay !== null && query.get("headless") === "1") {
       await playHeadless(module, replay, options);

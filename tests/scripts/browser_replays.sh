@@ -57,11 +57,10 @@ for entry in "${recordings[@]}"; do
   cp "$replay" "$site/recordings/$name.replay"
   options="$(sed -n 's/^# options: //p' "$replay")"
   # shellcheck disable=SC2086
-  "$bin" --headless --assets "$assets" --replay "$replay" --dump-state $options > "$work/$name.desktop-dump" ||
+  "$bin" --headless --assets "$assets" --replay "$replay" --dump-state --picture-hash $options > "$work/$name.desktop" ||
     fail "$name: the desktop program did not run it"
-  # shellcheck disable=SC2086
-  "$bin" --headless --assets "$assets" --replay "$replay" --picture-hash $options | sed 's/^picture //' \
-    > "$work/$name.desktop-hash"
+  sed '$d' "$work/$name.desktop" > "$work/$name.desktop-dump"
+  sed -n '$s/^picture //p' "$work/$name.desktop" > "$work/$name.desktop-hash"
   page "replay=recordings/$name.replay&headless=1$query" > "$work/$name.dom" || fail "$name: chromium failed"
   pre_text state-dump < "$work/$name.dom" > "$work/$name.page-dump"
   pre_text picture-hash < "$work/$name.dom" > "$work/$name.page-hash"

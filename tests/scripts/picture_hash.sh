@@ -19,7 +19,7 @@ for name in 001 002 150 307; do
 done
 
 # A picture of its own, not from the record: the title after a few ticks.
-printf 'seed 7\nwait 950\n' > "$work/title.replay"
+printf 'velmorane-replay 1\nseed 7\nwait 950\n' > "$work/title.replay"
 "$bin" --headless --assets "$assets" --replay "$work/title.replay" --picture-hash --screenshot "$work/title.png" \
   > "$work/title.out" || fail "the title run failed"
 [[ "$(cat "$work/title.out")" == "picture $(identify -format '%#' "$work/title.png")" ]] ||
