@@ -6,7 +6,8 @@
 #include "state/Game.h"
 #include "web/PageAssets.h"
 
-PagePlay::PagePlay() : g_(std::make_unique<Game>()), music_(*this, kPageAssetDir, &tunes_) {}
+PagePlay::PagePlay()
+    : g_(std::make_unique<Game>()), music_(*this, kPageAssetDir, &tunes_), keeper_(*g_, LocalDateNow) {}
 
 PagePlay::~PagePlay() { g_->Screen = nullptr; }
 
@@ -31,6 +32,7 @@ bool PagePlay::Start(std::uint32_t seed, int stage, const std::string& replayTex
   // A recording being watched leaves none of its own.
   if (!replay_) {
     if (!recorder_.Open(kPageRecording, start, error)) return false;
+    keeper_.AddRecording(&recorder_, "");
     recording_ = true;
   }
   SetUpGame(*g_, start.Seed);
@@ -101,7 +103,7 @@ std::optional<std::int64_t> PagePlay::NextWake() const {
 
 void PagePlay::Deliver(const Pending& p) {
   if (p.MusicEnded) MusicEnded(*g_);
-  else Dispatch(*g_, p.Input, recording_ ? &recorder_ : nullptr);
+  else Dispatch(*g_, p.Input, recording_ ? &keeper_ : nullptr);
   dirty_ = true;
   schedule_.Sync(*g_, now_);
 }
@@ -109,7 +111,7 @@ void PagePlay::Deliver(const Pending& p) {
 void PagePlay::FireDueTimers() {
   schedule_.Sync(*g_, now_);
   while (const auto id = schedule_.TakeDue(now_)) {
-    Dispatch(*g_, Event::Tick(*id), recording_ ? &recorder_ : nullptr);
+    Dispatch(*g_, Event::Tick(*id), recording_ ? &keeper_ : nullptr);
     dirty_ = true;
     if (Closed() || Held()) return;
     schedule_.Sync(*g_, now_);

@@ -11,6 +11,7 @@
 #include "host/GameHold.h"
 #include "host/GlyphText.h"
 #include "host/PadKeys.h"
+#include "host/RecordKeeper.h"
 #include "host/Replay.h"
 #include "host/ReplayRecorder.h"
 #include "host/TimedMusic.h"
@@ -92,6 +93,9 @@ class PagePlay : public GameHold, public Presenter {
   TimedMusic music_;
   TimerSchedule schedule_;
   ReplayRecorder recorder_;
+  // Writes every event into the recording and notes there how each game
+  // ended, as the desktop's records do.
+  RecordKeeper keeper_;
   bool recording_ = false;
   pad::PadKeys pads_;
   std::deque<Pending> pending_;
