@@ -41,6 +41,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options& options, st
     else if (a == "--version") o.Version = true;
     else if (a == "--headless") o.Headless = true;
     else if (a == "--dump-state") o.DumpState = true;
+    else if (a == "--picture-hash") o.PictureHash = true;
     else if (a == "--no-records") o.NoRecords = true;
     else if (a == "--seed") {
       std::uint32_t seed = 0;
@@ -103,6 +104,8 @@ std::string UsageText() {
          "  --headless          no window and no sound, on a virtual clock; needs --replay\n"
          "  --dump-state        print the game state when the run ends\n"
          "  --screenshot FILE   write the window's picture as PNG when the run ends\n"
+         "  --picture-hash      print the SHA-256 of that picture's pixels when the run\n"
+         "                      ends, as 'picture HASH' after the state\n"
          "  --no-records        keep no high scores and no automatic recording, and\n"
          "                      start with a high score of 0\n"
          "  --assets DIR        folder with the sheets, tunes and effects\n"

@@ -14,6 +14,7 @@ struct Options {
   bool Version = false;
   bool Headless = false;
   bool DumpState = false;
+  bool PictureHash = false;
   bool NoRecords = false;
   std::optional<std::uint32_t> Seed;
   std::string SeedText;  // as written, for --print-stage

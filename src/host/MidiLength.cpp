@@ -162,8 +162,11 @@ std::optional<std::int64_t> MidiLengthMicroseconds(std::span<const std::uint8_t>
   std::vector<TempoChange> tempos;
   std::int64_t endTick = 0;
   int tracks = 0;
-  ByteReader chunks(bytes, 8 + static_cast<std::size_t>(headerLength), bytes.size());
-  if (8 + static_cast<std::size_t>(headerLength) > bytes.size()) return std::nullopt;
+  // Compared without adding to the length: where size_t has 32 bits, 8 plus a
+  // header length near 4 GB wraps around to a small number.
+  constexpr std::size_t kHeaderStart = 8;
+  if (headerLength > bytes.size() - kHeaderStart) return std::nullopt;  // the header read has 14 bytes
+  ByteReader chunks(bytes, kHeaderStart + headerLength, bytes.size());
   while (!chunks.AtEnd()) {
     const std::uint32_t id = chunks.Big(4);
     const std::uint32_t length = chunks.Big(4);

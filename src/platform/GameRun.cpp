@@ -14,6 +14,7 @@
 #include "host/CommandLine.h"
 #include "host/FileBytes.h"
 #include "host/HeadlessRun.h"
+#include "host/PictureHash.h"
 #include "host/PlayerName.h"
 #include "host/RecordKeeper.h"
 #include "host/ReplayRecorder.h"
@@ -71,6 +72,7 @@ bool ReadReplay(const std::string& file, ReplayScript& script, int& status) {
 // What every run does once the game has stopped.
 int Finish(Game& g, const Options& o, std::int64_t virtualTime) {
   if (o.DumpState) DumpState(g, virtualTime, std::cout);
+  if (o.PictureHash) std::cout << "picture " << PictureHash(g) << '\n';
   if (!o.ScreenshotFile.empty()) {
     Surface picture;
     ComposeShownClientArea(g, picture);

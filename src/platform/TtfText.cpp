@@ -43,13 +43,8 @@ std::unique_ptr<TtfText> TtfText::Create(std::string& error) {
   return text;
 }
 
-// The largest resolution at which the font's cell (ascent plus descent) is
-// no taller than cellHeight: a binary search over the font's own metrics.
-TTF_Font* TtfText::FontFor(const std::string& path, int cellHeight) {
-  const auto key = std::make_pair(path, cellHeight);
-  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-  TTF_Font* font = TTF_OpenFontDPI(path.c_str(), kPointSize, 72, 72);
-  if (!font) return nullptr;
+// A binary search over the font's own metrics.
+unsigned FitResolution(TTF_Font* font, int cellHeight) {
   unsigned lo = 1, hi = kMaxDpi;
   while (lo < hi) {
     const unsigned mid = (lo + hi + 1) / 2;
@@ -58,6 +53,15 @@ TTF_Font* TtfText::FontFor(const std::string& path, int cellHeight) {
     else hi = mid - 1;
   }
   TTF_SetFontSizeDPI(font, kPointSize, lo, lo);
+  return lo;
+}
+
+TTF_Font* TtfText::FontFor(const std::string& path, int cellHeight) {
+  const auto key = std::make_pair(path, cellHeight);
+  if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
+  TTF_Font* font = TTF_OpenFontDPI(path.c_str(), kPointSize, 72, 72);
+  if (!font) return nullptr;
+  FitResolution(font, cellHeight);
   fonts_[key] = font;
   return font;
 }

@@ -9,6 +9,11 @@
 
 typedef struct _TTF_Font TTF_Font;
 
+// The resolution (dots per inch, at point size 1) at which font's cell,
+// ascent plus descent, is as tall as it can be without passing cellHeight.
+// Leaves font at that size.
+unsigned FitResolution(TTF_Font* font, int cellHeight);
+
 // The fonts standing in for the faces the game names.
 constexpr const char* kSansFontPath = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 constexpr const char* kGothicFontPath = "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf";

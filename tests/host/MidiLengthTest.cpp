@@ -1,5 +1,7 @@
 #include "host/MidiLength.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "host/SmfBytes.h"
@@ -95,4 +97,15 @@ TEST(MidiLength, UnreadableBytesHaveNoLength) {
   EXPECT_EQ(Ms(Concat({Header(0, 1, 480), Track(Concat({Event(0, {60, 100}), EndOfTrack(0)}))})), std::nullopt)
       << "running status with nothing to run on";
   EXPECT_EQ(Ms(Concat({Header(0, 1, 0), Track(EndOfTrack(0))})), std::nullopt) << "zero division";
+}
+
+// A header that claims to run past the end of the file, by so much that
+// 8 plus its length wraps where size_t has 32 bits (as in WebAssembly).
+TEST(MidiLength, HeaderLongerThanTheFileHasNoLength) {
+  for (const std::uint32_t claimed : {0xFFFFFFFFu, 0xFFFFFFF8u, 0xFFFFFFF9u, 0x10000u}) {
+    Bytes b = Concat({Header(0, 1, 480), Track(Concat({Event(0, {0x90, 60, 100}), EndOfTrack(480)}))});
+    const Bytes length = Be(claimed, 4);
+    std::copy(length.begin(), length.end(), b.begin() + 4);
+    EXPECT_EQ(Ms(b), std::nullopt) << "header length " << claimed;
+  }
 }

@@ -1,4 +1,4 @@
-#include "platform/PadKeys.h"
+#include "host/PadKeys.h"
 
 #include "game/Events.h"
 

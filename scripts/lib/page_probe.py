@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Opens a page in headless Chromium on its real clock and prints the value
+of a JavaScript expression once it is no longer null (or "timeout").
+Talks to Chromium over its DevTools pipe, so it needs nothing but Python.
+Usage: page_probe.py URL EXPRESSION [SECONDS]"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def main():
+    url, expression = sys.argv[1], sys.argv[2]
+    limit = float(sys.argv[3]) if len(sys.argv) > 3 else 60.0
+    to_chromium_r, to_chromium_w = os.pipe()
+    from_chromium_r, from_chromium_w = os.pipe()
+    profile = tempfile.mkdtemp()
+
+    # Chromium takes its commands on fd 3 and answers on fd 4; the pipes are
+    # copied out of the way first, as they may be 3 or 4 themselves.
+    def child_fds():
+        reading, writing = os.dup(to_chromium_r), os.dup(from_chromium_w)
+        os.dup2(reading, 3)
+        os.dup2(writing, 4)
+
+    chromium = subprocess.Popen(
+        ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
+         f"--user-data-dir={profile}", "about:blank"],
+        close_fds=False, preexec_fn=child_fds,
+        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    os.close(to_chromium_r)
+    os.close(from_chromium_w)
+    incoming = os.fdopen(from_chromium_r, "rb")
+    pending = b""
+    ids = iter(range(1, 1 << 30))
+
+    def send(method, params, session=None):
+        message = {"id": next(ids), "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        os.write(to_chromium_w, json.dumps(message).encode() + b"\0")
+        return message["id"]
+
+    def answer(wanted):
+        nonlocal pending
+        while True:
+            while b"\0" in pending:
+                raw, pending = pending.split(b"\0", 1)
+                message = json.loads(raw)
+                if message.get("id") == wanted:
+                    return message
+            chunk = incoming.read1(65536)
+            if not chunk:
+                raise SystemExit("chromium closed its pipe: " + chromium.stderr.read().decode()[-500:])
+            pending += chunk
+
+    try:
+        target = answer(send("Target.createTarget", {"url": "about:blank"}))["result"]["targetId"]
+        session = answer(send("Target.attachToTarget", {"targetId": target, "flatten": True}))["result"]["sessionId"]
+        answer(send("Page.navigate", {"url": url}, session))
+        deadline = time.monotonic() + limit
+        while time.monotonic() < deadline:
+            reply = answer(send("Runtime.evaluate", {"expression": expression, "returnByValue": True}, session))
+            value = reply.get("result", {}).get("result", {}).get("value")
+            if value is not None:
+                print(value)
+                return
+            time.sleep(0.05)
+        print("timeout")
+    finally:
+        chromium.kill()
+        chromium.wait()
+        shutil.rmtree(profile, ignore_errors=True)
+
+
+main()

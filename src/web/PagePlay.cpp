@@ -1,0 +1,178 @@
+#include "web/PagePlay.h"
+
+#include "drawing/ClientArea.h"
+#include "game/MusicNotice.h"
+#include "screens/Title.h"
+#include "state/Game.h"
+#include "web/PageAssets.h"
+
+PagePlay::PagePlay()
+    : g_(std::make_unique<Game>()), music_(*this, kPageAssetDir, &tunes_), keeper_(*g_, LocalDateNow) {}
+
+PagePlay::~PagePlay() { g_->Screen = nullptr; }
+
+bool PagePlay::Start(std::uint32_t seed, int stage, const std::string& replayText, const std::string& name,
+                     std::int64_t now, std::string& error) {
+  now_ = now;
+  ReplayStart start{seed, stage, 0};
+  if (!replayText.empty()) {
+    ReplayScript script;
+    ReplayError bad;
+    if (!ParseReplay(replayText, script, bad)) {
+      error = name + ":" + std::to_string(bad.Line) + ": " + bad.What;
+      return false;
+    }
+    start.Seed = script.Seed.value_or(seed);
+    start.Stage = script.Stage.value_or(stage);
+    start.HiScore = script.HiScore.value_or(0);
+    replay_ = std::move(script);
+    replayName_ = name;
+  }
+  if (!LoadPageAssets(*g_, glyphs_, error)) return false;
+  // A recording being watched leaves none of its own.
+  if (!replay_) {
+    if (!recorder_.Open(kPageRecording, start, error)) return false;
+    keeper_.AddRecording(&recorder_, "");
+    recording_ = true;
+  }
+  SetUpGame(*g_, start.Seed);
+  g_->PracticeStage = start.Stage;
+  g_->HiScore = start.HiScore;
+  g_->MusicPlayer.Attach(&music_);
+  g_->Sound = &effects_;
+  g_->Screen = this;
+  ShowTitle(*g_);
+  schedule_.Sync(*g_, now_);
+  lastTick_ = now_;
+  return true;
+}
+
+void PagePlay::Submit(const Event& e) {
+  if (!replay_) pending_.push_back({false, e});
+}
+
+// Pads are followed during a replay too, so their held keys stay known.
+void PagePlay::SubmitPad(const std::vector<pad::KeyChange>& changes) {
+  for (const pad::KeyChange& c : changes) Submit(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
+}
+
+void PagePlay::TuneEnded() {
+  music_.Ended();
+  pending_.push_back({true, Event{}});
+}
+
+bool PagePlay::Closed() const { return g_->CloseRequested || !trouble_.empty(); }
+
+void PagePlay::Step(std::int64_t now) {
+  now_ = now;
+  if (Held()) {
+    if (now_ < *holdUntil_) return;
+    holdUntil_.reset();
+    schedule_.RestartAll(*g_, now_);
+    lastTick_ = now_;
+  }
+  while (!pending_.empty() && !Held() && !Closed()) {
+    const Pending p = pending_.front();
+    pending_.pop_front();
+    Deliver(p);
+  }
+  if (Held() || Closed()) return;
+  if (replay_) {
+    while (replay_ && StepReplay() && !Held() && !Closed()) {
+    }
+  } else {
+    FireDueTimers();
+  }
+}
+
+std::optional<std::int64_t> PagePlay::NextWake() const {
+  if (Closed()) return std::nullopt;
+  if (Held()) return holdUntil_;
+  if (!pending_.empty()) return now_;
+  if (!replay_) return schedule_.NextDue();
+  if (replayIndex_ >= replay_->Steps.size()) return now_;
+  const ReplayStep& step = replay_->Steps[replayIndex_];
+  if (step.What == ReplayStep::Kind::Wait) {
+    const std::int64_t end = waitEnd_.value_or(now_);
+    const auto due = schedule_.NextDue();
+    return due ? std::min(end, *due) : end;
+  }
+  if (step.Dispatched.Kind == EventKind::Tick) return lastTick_ + g_->TimerById(step.Dispatched.Timer).Interval;
+  return now_;
+}
+
+void PagePlay::Deliver(const Pending& p) {
+  if (p.MusicEnded) MusicEnded(*g_);
+  else Dispatch(*g_, p.Input, recording_ ? &keeper_ : nullptr);
+  dirty_ = true;
+  schedule_.Sync(*g_, now_);
+}
+
+void PagePlay::FireDueTimers() {
+  schedule_.Sync(*g_, now_);
+  while (const auto id = schedule_.TakeDue(now_)) {
+    Dispatch(*g_, Event::Tick(*id), recording_ ? &keeper_ : nullptr);
+    dirty_ = true;
+    if (Closed() || Held()) return;
+    schedule_.Sync(*g_, now_);
+  }
+}
+
+// One step of the recording when its time has come, as the desktop's window
+// plays one: ticks keep the rhythm of their timer, a wait lets time pass with
+// the timers firing, every other event runs at once. True when the step ran
+// and the next may be due as well.
+bool PagePlay::StepReplay() {
+  if (replayIndex_ >= replay_->Steps.size()) {
+    replay_.reset();
+    schedule_.RestartAll(*g_, now_);
+    return false;
+  }
+  const ReplayStep& step = replay_->Steps[replayIndex_];
+  if (step.What == ReplayStep::Kind::Wait) {
+    if (!waitEnd_) waitEnd_ = now_ + step.Ms;
+    FireDueTimers();
+    if (now_ < *waitEnd_) return false;
+    waitEnd_.reset();
+    ++replayIndex_;
+    return true;
+  }
+  const Event& e = step.Dispatched;
+  if (e.Kind == EventKind::Tick) {
+    const Timer& t = g_->TimerById(e.Timer);
+    if (!t.Enabled) {
+      trouble_ = replayName_ + ":" + std::to_string(step.Line) + ": " + TimerName(e.Timer) + " is not enabled";
+      return false;
+    }
+    if (now_ < lastTick_ + t.Interval) return false;
+    // After a stall the rhythm starts again from now rather than catching up.
+    lastTick_ = now_ - lastTick_ > 2 * t.Interval ? now_ : lastTick_ + t.Interval;
+  }
+  ++replayIndex_;
+  Dispatch(*g_, e);
+  dirty_ = true;
+  schedule_.Sync(*g_, now_);
+  return true;
+}
+
+// Tunes here are timed (TimedMusic), which holds the game through
+// AdvanceVirtualClock; nothing asks to wait on a condition.
+void PagePlay::HoldFor(const std::function<bool()>&) {}
+
+void PagePlay::AdvanceVirtualClock(std::int64_t ms) { holdUntil_ = now_ + ms; }
+
+const std::vector<std::uint8_t>& PagePlay::Picture() {
+  if (!dirty_ && !picture_.empty()) return picture_;
+  Surface shown;
+  ComposeShownClientArea(*g_, shown);
+  picture_.resize(static_cast<std::size_t>(shown.Width()) * shown.Height() * 4);
+  std::size_t at = 0;
+  for (const Pixel p : shown.Pixels()) {
+    picture_[at++] = static_cast<std::uint8_t>(p >> 16);
+    picture_[at++] = static_cast<std::uint8_t>(p >> 8);
+    picture_[at++] = static_cast<std::uint8_t>(p);
+    picture_[at++] = 0xFF;
+  }
+  dirty_ = false;
+  return picture_;
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/Events.h"
+#include "host/GameHold.h"
+#include "host/GlyphText.h"
+#include "host/PadKeys.h"
+#include "host/RecordKeeper.h"
+#include "host/Replay.h"
+#include "host/ReplayRecorder.h"
+#include "host/TimedMusic.h"
+#include "host/TimerSchedule.h"
+#include "state/Services.h"
+#include "web/PageSound.h"
+
+struct Game;
+
+// The recording every game in the page writes, in the program's memory file
+// system; the page's save button offers it as a .replay file.
+constexpr const char* kPageRecording = "/recording.replay";
+
+// The game running in the page on the page's millisecond clock. The page
+// calls Step whenever the clock has reached NextWake (or sooner) and passes
+// keys, menu choices, slider moves, focus and the end of a tune with Submit
+// and TuneEnded; everything reaches the game in order, between timer ticks,
+// as in the desktop's window.
+//
+// The start jingle holds the game without blocking the page: the browser
+// cannot wait inside an event handler, and nothing the game does after the
+// jingle's play depends on time having passed, only on no event coming in
+// between. So the play returns at once, and the hold is kept here: until it
+// ends no timer fires and the page's events wait in the queue; then every
+// timer counts again from the end of the hold.
+class PagePlay : public GameHold, public Presenter {
+ public:
+  PagePlay();
+  ~PagePlay() override;
+  PagePlay(const PagePlay&) = delete;
+  PagePlay& operator=(const PagePlay&) = delete;
+
+  // Sets the game up and shows the title; with a recording (its text, named
+  // name in messages) plays it at its own pace, after which the keys take
+  // over. False with one line saying what is wrong.
+  bool Start(std::uint32_t seed, int stage, const std::string& replayText, const std::string& name,
+             std::int64_t now, std::string& error);
+  void Step(std::int64_t now);
+  // When Step has something to do next; empty when only the page can wake it.
+  std::optional<std::int64_t> NextWake() const;
+  // An event of the page's controls; ignored while a recording plays.
+  void Submit(const Event& e);
+  void TuneEnded();
+  // Pads, numbered as the page's Gamepad API numbers them, play as the
+  // desktop's pads do (host/PadKeys.h).
+  void PadPlugged(int pad) { pads_.Plugged(pad); }
+  void PadUnplugged(int pad) { SubmitPad(pads_.Unplugged(pad)); }
+  void PadButton(int pad, pad::Button button, bool pressed) { SubmitPad(pads_.ButtonChanged(pad, button, pressed)); }
+  void PadAxis(int pad, pad::Axis axis, int value) { SubmitPad(pads_.AxisMoved(pad, axis, value)); }
+
+  bool Closed() const;
+  // A recording's step that could not run, as "NAME:LINE: what is wrong".
+  const std::string& Trouble() const { return trouble_; }
+  // The client area as RGBA bytes, composed again if it changed.
+  const std::vector<std::uint8_t>& Picture();
+  const Game& State() const { return *g_; }
+
+  void HoldFor(const std::function<bool()>& finished) override;
+  void AdvanceVirtualClock(std::int64_t ms) override;
+  bool Headless() const override { return true; }
+  void Repaint() override { dirty_ = true; }
+
+ private:
+  struct Pending {
+    bool MusicEnded = false;
+    Event Input;
+  };
+
+  bool Held() const { return holdUntil_.has_value(); }
+  void SubmitPad(const std::vector<pad::KeyChange>& changes);
+  void Deliver(const Pending& p);
+  void FireDueTimers();
+  bool StepReplay();
+
+  std::unique_ptr<Game> g_;
+  GlyphText glyphs_;
+  PageTunes tunes_;
+  PageEffects effects_;
+  TimedMusic music_;
+  TimerSchedule schedule_;
+  ReplayRecorder recorder_;
+  // Writes every event into the recording and notes there how each game
+  // ended, as the desktop's records do.
+  RecordKeeper keeper_;
+  bool recording_ = false;
+  pad::PadKeys pads_;
+  std::deque<Pending> pending_;
+  std::int64_t now_ = 0;
+  std::optional<std::int64_t> holdUntil_;
+
+  std::optional<ReplayScript> replay_;
+  std::size_t replayIndex_ = 0;
+  std::optional<std::int64_t> waitEnd_;
+  std::int64_t lastTick_ = 0;
+  std::string replayName_;
+  std::string trouble_;
+
+  bool dirty_ = true;
+  std::vector<std::uint8_t> picture_;
+};

@@ -1,0 +1,96 @@
+// The page around the WebAssembly game: loads the assets into the program's
+// file system, then either plays a recording headless and writes what it
+// ended in (?replay=URL&headless=1), or runs the game (play.js).
+"use strict";
+
+const velmoraneAssets = ["ChrImage.bmp", "Chr2Image.bmp", "TitleImage.bmp", "text.glyphs",
+  "Title.mid", "START.mid", "clear.mid", "over.mid", "ending.mid",
+  "BGM1.mid", "BGM2.mid", "BGM3.mid", "BGM4.mid", "BGM5.mid",
+  "BGM6.mid", "BGM7.mid", "BGM8.mid", "BGM9.mid", "BGM10.mid"];
+
+// Shows one line of trouble on the page; the game does not start.
+function showMessage(text) {
+  const box = document.getElementById("message");
+  box.textContent = text;
+  box.hidden = false;
+}
+
+async function fetchBytes(url) {
+  let response;
+  try {
+    response = await fetch(url);
+  } catch (e) {
+    throw new Error(`${url}: cannot be fetched (${e.message})`);
+  }
+  if (!response.ok) throw new Error(`${url}: cannot be fetched (${response.status} ${response.statusText})`);
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+// Fetches the assets while the WebAssembly compiles; then writes them into
+// the program's file system.
+function fetchAssets() {
+  return Promise.all(velmoraneAssets.map(async (name) => [name, await fetchBytes(`assets/${name}`)]));
+}
+
+function writeAssets(module, assets) {
+  module.FS.mkdir("/assets");
+  for (const [name, bytes] of assets) module.FS.writeFile(`/assets/${name}`, bytes);
+}
+
+// The query's seed and stage stand in for the desktop's --seed and --stage.
+function startOptions(query) {
+  const seedText = query.get("seed");
+  const stageText = query.get("stage");
+  const seed = seedText === null ? null : Number(seedText);
+  const stage = stageText === null ? 1 : Number(stageText);
+  if (seed !== null && !(Number.isInteger(seed) && seed >= 0 && seed <= 4294967295)) {
+    throw new Error(`seed: '${seedText}' is not a number from 0 to 4294967295`);
+  }
+  if (!(Number.isInteger(stage) && stage >= 1 && stage <= 10)) {
+    throw new Error(`stage: '${stageText}' is not a stage from 1 to 10`);
+  }
+  return { seed, stage };
+}
+
+function writeOutput(id, text) {
+  const pre = document.createElement("pre");
+  pre.id = id;
+  pre.textContent = text;
+  document.body.appendChild(pre);
+}
+
+async function playHeadless(module, url, options) {
+  const text = new TextDecoder().decode(await fetchBytes(url));
+  const began = performance.now();
+  const ran = module.ccall("velmorane_replay", "number", ["string", "string", "number", "number", "number"],
+    [text, url, options.seed === null ? 0 : 1, options.seed === null ? 0 : options.seed, options.stage]);
+  if (!ran) throw new Error(module.ccall("velmorane_replay_error", "string", [], []));
+  writeOutput("state-dump", module.ccall("velmorane_replay_dump", "string", [], []));
+  writeOutput("picture-hash", module.ccall("velmorane_replay_hash", "string", [], []));
+  // How long the game itself ran, for scripts/web-budgets.
+  document.body.dataset.replayMs = Math.round(performance.now() - began);
+}
+
+async function startPage() {
+  if (typeof WebAssembly !== "object") {
+    showMessage("This browser cannot run WebAssembly, which VELMORANE needs. A current browser can.");
+    return;
+  }
+  const query = new URLSearchParams(window.location.search);
+  try {
+    const options = startOptions(query);
+    const assets = fetchAssets();
+    const module = await Velmorane({ print: (line) => console.log(line), printErr: (line) => console.warn(line) });
+    writeAssets(module, await assets);
+    const replay = query.get("replay");
+    if (replay !== null && query.get("headless") === "1") {
+      await playHeadless(module, replay, options);
+    } else {
+      await playInPage(module, options, replay === null ? null : new TextDecoder().decode(await fetchBytes(replay)), replay);
+    }
+  } catch (e) {
+    showMessage(e.message);
+  }
+}
+
+startPage();

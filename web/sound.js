@@ -1,0 +1,100 @@
+// The page's sound: the effects as they are (WAV) and the tunes rendered at
+// build time from the game's MIDI files (MP3), played through Web Audio.
+// Browsers let a page sound only after a key press or a click; until then a
+// hint says so. The game's timing never waits for sound: a tune that is not
+// loaded yet, or not there at all, is silent.
+"use strict";
+
+const kEffects = ["jump1.wav", "landing2.wav", "get1.wav", "miss1.wav", "clear1.wav"];
+
+class PageSound {
+  constructor(module, onTuneEnded) {
+    this.context = new AudioContext();
+    this.effects = new Map();
+    this.tunes = new Map();
+    this.effect = null;
+    this.tune = null;
+    this.onTuneEnded = onTuneEnded;
+    module.onEffect = (file) => this.playEffect(file);
+    module.onTuneStarted = (file, waited) => this.playTune(file, waited);
+    module.onTuneStopped = () => this.stopTune();
+  }
+
+  unlock() {
+    if (this.context.state !== "running") this.context.resume();
+  }
+
+  showHintUntilUnlocked(hint) {
+    const update = () => { hint.hidden = this.context.state === "running"; };
+    this.context.addEventListener("statechange", update);
+    update();
+  }
+
+  async decode(url) {
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status}`);
+    return this.context.decodeAudioData(await response.arrayBuffer());
+  }
+
+  async loadEffects() {
+    await Promise.all(kEffects.map(async (name) => {
+      try {
+        this.effects.set(name, await this.decode(`assets/${name}`));
+      } catch (e) {
+        console.warn(`effect ${name} is silent: ${e.message}`);
+      }
+    }));
+  }
+
+  // A tune is fetched the first time it is asked for.
+  tuneBuffer(file) {
+    const name = file.replace(/\.mid$/i, ".mp3");
+    if (!this.tunes.has(name)) {
+      this.tunes.set(name, this.decode(`tunes/${name}`).catch((e) => {
+        console.warn(`tune ${name} is silent: ${e.message}`);
+        return null;
+      }));
+    }
+    return this.tunes.get(name);
+  }
+
+  // A new effect cuts off the one sounding, as on the desktop.
+  playEffect(file) {
+    const buffer = this.effects.get(file);
+    if (!buffer) return;
+    if (this.effect) this.effect.stop();
+    this.effect = this.context.createBufferSource();
+    this.effect.buffer = buffer;
+    this.effect.connect(this.context.destination);
+    this.effect.start();
+  }
+
+  // The end of a tune played without waiting goes back to the game, which
+  // decides whether it plays again.
+  async playTune(file, waited) {
+    this.stopTune();
+    const mine = {};
+    this.tune = mine;
+    const buffer = await this.tuneBuffer(file);
+    if (this.tune !== mine || !buffer) return;
+    const source = this.context.createBufferSource();
+    source.buffer = buffer;
+    source.connect(this.context.destination);
+    if (!waited) {
+      source.addEventListener("ended", () => {
+        if (this.tune === mine) {
+          this.tune = null;
+          this.onTuneEnded();
+        }
+      });
+    }
+    mine.source = source;
+    source.start();
+  }
+
+  stopTune() {
+    const playing = this.tune;
+    this.tune = null;
+    if (playing && playing.source) playing.source.stop();
+  }
+}
