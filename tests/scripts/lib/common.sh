@@ -44,23 +44,27 @@ use_virtual_display() {
 
 # Runs a session script inside a virtual X server (screen VIRTUAL_SCREEN,
 # 1280x1024x24 unless set); the script can source "$COMMON_SH" for the
-# helpers below. The server picks a free display itself and says which once
-# it accepts connections, so tests running side by side never race for one.
+# helpers below. The server picks a free display itself and says which, so
+# tests running side by side never race for one; the session starts once a
+# client has connected to it. With -noreset the server does not start over
+# when that client leaves, which would refuse the game's own connection.
 # Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
   need_tool Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
   local dir xvfb status=0
   dir="$(mktemp -d)"
-  Xvfb -displayfd 3 -nolisten tcp -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
+  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
     3> "$dir/display" 2> "$dir/xvfb.log" &
   xvfb=$!
+  # Ready means a client can connect: ask it for its screen.
+  connects() { [[ -s "$dir/display" ]] && DISPLAY=":$(cat "$dir/display")" xdotool getdisplaygeometry >/dev/null 2>&1; }
   for _ in $(seq 1 100); do
-    [[ -s "$dir/display" ]] && break
+    connects && break
     kill -0 "$xvfb" 2>/dev/null || break
     sleep 0.1
   done
-  if [[ ! -s "$dir/display" ]]; then
+  if ! connects; then
     kill "$xvfb" 2>/dev/null
     tail -5 "$dir/xvfb.log"
     rm -rf "$dir"
