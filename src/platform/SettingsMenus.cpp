@@ -91,19 +91,29 @@ bool SettingsMenus::DrawDialog() {
   return true;
 }
 
-void SettingsMenus::DrawSoundDialog() {
-  const MenuCaptions& c = CaptionsIn(Shown().Lang);
-  const std::string title = Title(c.SoundDialog, kSoundId);
+bool SettingsMenus::BeginDialog(const std::string& title, bool& stillOpen) {
   if (opening_) {
     ImGui::OpenPopup(title.c_str());
     opening_ = false;
   }
   CentreNextWindow();
-  bool stillOpen = true;
-  if (!ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) {
+  if (ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) return true;
+  open_ = Dialog::None;
+  return false;
+}
+
+void SettingsMenus::EndDialog(bool close) {
+  if (close) {
+    ImGui::CloseCurrentPopup();
     open_ = Dialog::None;
-    return;
   }
+  ImGui::EndPopup();
+}
+
+void SettingsMenus::DrawSoundDialog() {
+  const MenuCaptions& c = CaptionsIn(Shown().Lang);
+  bool stillOpen = true;
+  if (!BeginDialog(Title(c.SoundDialog, kSoundId), stillOpen)) return;
   Settings s = keeper_.Kept();
   const Settings before = s;
   ImGui::PushItemWidth(ImGui::GetFontSize() * kSliderEms);
@@ -113,26 +123,13 @@ void SettingsMenus::DrawSoundDialog() {
   ImGui::Checkbox(Text(c.MuteBox).c_str(), &s.Mute);
   if (!(s == before)) keeper_.Change(s);
   const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
-  if (ok || !stillOpen) {
-    ImGui::CloseCurrentPopup();
-    open_ = Dialog::None;
-  }
-  ImGui::EndPopup();
+  EndDialog(ok || !stillOpen);
 }
 
 void SettingsMenus::DrawKeysDialog() {
   const MenuCaptions& c = CaptionsIn(Shown().Lang);
-  const std::string title = Title(c.KeysDialog, kKeysId);
-  if (opening_) {
-    ImGui::OpenPopup(title.c_str());
-    opening_ = false;
-  }
-  CentreNextWindow();
   bool stillOpen = true;
-  if (!ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) {
-    open_ = Dialog::None;
-    return;
-  }
+  if (!BeginDialog(Title(c.KeysDialog, kKeysId), stillOpen)) return;
   const float em = ImGui::GetFontSize();
   const KeyBindings keys = keeper_.Kept().Keys;
   // The players' keys in the first column, the others in the second.
@@ -166,11 +163,7 @@ void SettingsMenus::DrawKeysDialog() {
   }
   ImGui::SameLine();
   const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
-  if (ok || !stillOpen) {
-    ImGui::CloseCurrentPopup();
-    open_ = Dialog::None;
-  }
-  ImGui::EndPopup();
+  EndDialog(ok || !stillOpen);
 }
 
 void SettingsMenus::KeyDown(DialogKey key, std::string_view keyName) {

@@ -32,6 +32,11 @@ class SettingsMenus {
   enum class Dialog { None, Sound, Keys };
 
   void Open(Dialog d);
+  // The open dialog's modal window, opened on its first frame; false (and
+  // the dialog forgotten) once it is gone. The close box clears stillOpen.
+  bool BeginDialog(const std::string& title, bool& stillOpen);
+  // Ends the window begun, closing it when close.
+  void EndDialog(bool close);
   void DrawSoundDialog();
   void DrawKeysDialog();
   void TakeNewKey(std::string_view keyName);
