@@ -9,6 +9,9 @@ set(VELMORANE_WEB_EXPORTS
   _velmorane_play_slider _velmorane_play_activate _velmorane_play_tune_ended
   _velmorane_play_slider_position _velmorane_play_slider_label _velmorane_play_picture _velmorane_play_closed _velmorane_play_trouble
   _velmorane_pad_plugged _velmorane_pad_unplugged _velmorane_pad_button _velmorane_pad_axis
+  _velmorane_kept_home _velmorane_settings _velmorane_settings_generation _velmorane_settings_sound _velmorane_settings_language
+  _velmorane_settings_window_scale _velmorane_settings_bind_key _velmorane_settings_default_keys
+  _velmorane_captions _velmorane_records _velmorane_play_recording _velmorane_kept_recording
   _main _malloc _free)
 list(JOIN VELMORANE_WEB_EXPORTS "," VELMORANE_WEB_EXPORT_LIST)
 
@@ -18,5 +21,5 @@ set_target_properties(velmorane-web PROPERTIES OUTPUT_NAME velmorane SUFFIX .js)
 target_link_options(velmorane-web PRIVATE
   -sMODULARIZE=1 -sEXPORT_NAME=Velmorane -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=[${VELMORANE_WEB_EXPORT_LIST}]
-  -sEXPORTED_RUNTIME_METHODS=[ccall,cwrap,FS,UTF8ToString,HEAPU8]
-  -sFORCE_FILESYSTEM=1)
+  -sEXPORTED_RUNTIME_METHODS=[ccall,cwrap,FS,IDBFS,UTF8ToString,HEAPU8]
+  -sFORCE_FILESYSTEM=1 -lidbfs.js)

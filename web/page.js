@@ -1,6 +1,8 @@
 // The page around the WebAssembly game: loads the assets into the program's
 // file system, then either plays a recording headless and writes what it
-// ended in (?replay=URL&headless=1), or runs the game (play.js).
+// ended in (?replay=URL&headless=1), or runs the game (play.js) with what
+// the browser keeps of earlier visits (storage.js): a new game, a recording
+// from an address (?replay=URL) or a kept one (?watch=NAME).
 "use strict";
 
 const velmoraneAssets = ["ChrImage.bmp", "Chr2Image.bmp", "TitleImage.bmp", "text.glyphs",
@@ -37,7 +39,8 @@ function writeAssets(module, assets) {
   for (const [name, bytes] of assets) module.FS.writeFile(`/assets/${name}`, bytes);
 }
 
-// The query's seed and stage stand in for the desktop's --seed and --stage.
+// The query's seed, stage and lang stand in for the desktop's --seed,
+// --stage and --lang.
 function startOptions(query) {
   const seedText = query.get("seed");
   const stageText = query.get("stage");
@@ -49,7 +52,18 @@ function startOptions(query) {
   if (!(Number.isInteger(stage) && stage >= 1 && stage <= 10)) {
     throw new Error(`stage: '${stageText}' is not a stage from 1 to 10`);
   }
-  return { seed, stage };
+  const language = query.get("lang");
+  if (language !== null && language !== "ja" && language !== "en") {
+    throw new Error(`lang: '${language}' is not ja or en`);
+  }
+  return { seed, stage, language };
+}
+
+// A recording the page kept, to watch; the name is only ever a recording's.
+function keptRecording(module, name) {
+  const path = module.ccall("velmorane_kept_recording", "string", ["string"], [name]);
+  if (path === "" || !module.FS.analyzePath(path).exists) throw new Error(`watch: '${name}' is not a recording this browser keeps`);
+  return new TextDecoder().decode(module.FS.readFile(path));
 }
 
 function writeOutput(id, text) {
@@ -83,11 +97,22 @@ async function startPage() {
     const module = await Velmorane({ print: (line) => console.log(line), printErr: (line) => console.warn(line) });
     writeAssets(module, await assets);
     const replay = query.get("replay");
+    const watch = query.get("watch");
     if (replay !== null && query.get("headless") === "1") {
       await playHeadless(module, replay, options);
-    } else {
-      await playInPage(module, options, replay === null ? null : new TextDecoder().decode(await fetchBytes(replay)), replay);
+      return;
     }
+    const storage = new PageStorage(module);
+    await storage.load();
+    const how = { ...options, replayText: null, replayName: null };
+    if (replay !== null) {
+      how.replayText = new TextDecoder().decode(await fetchBytes(replay));
+      how.replayName = replay;
+    } else if (watch !== null) {
+      how.replayText = keptRecording(module, watch);
+      how.replayName = watch;
+    }
+    await playInPage(module, storage, how);
   } catch (e) {
     showMessage(e.message);
   }

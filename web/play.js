@@ -1,63 +1,57 @@
 // The game in the page: the picture on a canvas scaled by whole numbers, the
-// keys, the Game and Config menus and the two settings dialogs as HTML
-// controls sending the game's own menu and slider events, focus as the
-// game's activation, the recording's save button, and the page's loop on
-// its millisecond clock.
+// keys as the player's settings bind them, the Game and Config menus as HTML
+// sending the game's own menu and slider events, focus as the game's
+// activation, and the page's loop on its millisecond clock. The menus speak
+// the settings' language with the desktop's own captions.
 "use strict";
 
 const kClientWidth = 744;
 const kClientHeight = 520;
 const kMenu = { restart: 0, pause: 1, exit: 2 };
 const kSlider = { speed: 0, brightness: 1 };
-const kSliderRange = { [kSlider.speed]: 300, [kSlider.brightness]: 200 };
+const kMenuScales = 4;  // the scales the Window menu offers besides fitting
+const kEnglish = 1;
+// How soon a change reaches the browser's storage: settings at once, the
+// growing recording now and then (and whenever the page is left).
+const kSettingsSaveDelayMs = 300;
+const kRecordingSaveDelayMs = 5000;
 
-// The desktop's captions, exactly as they are shown there.
-const kCaptions = {
-  game: "Game", restart: "やり直し(R)", pause: "ポーズ(P)", exit: "終了",
-  config: "Config", brightness: "2人用モードの画面の明るさ(Q,W)", speed: "スピード調節(A,S)",
-  dialog: "ﾀﾞｲｱﾛｸﾞ", ok: "OK", save: "Save the recording", fullScreen: "Full screen",
-  soundHint: "Click or press a key for sound", ended: "The game has ended. Reload the page to play again.",
+// The page's own words, which the desktop has no use for.
+const kPageCaptions = {
+  ja: { save: "記録を保存", soundHint: "クリックするかキーを押すと音が出ます",
+    ended: "ゲームは終わりました。もう一度遊ぶにはページを読み込み直してください。" },
+  en: { save: "Save the recording", soundHint: "Click or press a key for sound",
+    ended: "The game has ended. Reload the page to play again." },
 };
 
-// Virtual-key codes of the keys the game knows: Enter, Space, the arrows and
-// the letters; any other key is left to the browser.
-function virtualKey(event) {
-  const named = { Enter: 13, NumpadEnter: 13, Space: 32, ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
-  if (event.code in named) return named[event.code];
-  const letter = /^Key([A-Z])$/.exec(event.code);
-  return letter ? letter[1].charCodeAt(0) : 0;
-}
-
-function element(tag, attributes, text) {
-  const e = document.createElement(tag);
-  Object.assign(e, attributes);
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
-
 class PageGame {
-  constructor(module) {
+  constructor(module, storage) {
     this.module = module;
+    this.storage = storage;
     this.canvas = document.getElementById("screen");
     this.context = this.canvas.getContext("2d");
     this.image = this.context.createImageData(kClientWidth, kClientHeight);
     this.timer = null;
     this.sound = new PageSound(module, () => this.tuneEnded());
     this.dialog = null;
+    this.settings = null;
   }
 
   now() { return performance.now(); }
 
-  start(options, replayText, replayName) {
-    const seed = options.seed === null ? Math.floor(Date.now() % 86400000) : options.seed;
-    const ok = this.module.ccall("velmorane_play_start", "number", ["number", "number", "string", "string", "number"],
-      [seed, options.stage, replayText || "", replayName || "", this.now()]);
-    if (!ok) throw new Error(this.module.ccall("velmorane_play_trouble", "string", [], []));
-    // A recording being watched leaves none of its own to save.
-    this.watching = Boolean(replayText);
-    this.buildMenus();
+  call(name, returns, types, values) { return this.module.ccall(name, returns, types, values); }
+
+  // how: { seed, stage, replayText, replayName, language (null, "ja" or "en") }
+  start(how) {
+    const seed = how.seed === null ? Math.floor(Date.now() % 86400000) : how.seed;
+    const language = how.language === null ? -1 : how.language === "en" ? kEnglish : 0;
+    const ok = this.call("velmorane_play_start", "number",
+      ["number", "number", "string", "string", "number", "number", "number"],
+      [seed, how.stage, how.replayText || "", how.replayName || "", this.now(), 1, language]);
+    if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
+    this.recording = this.recordingPath() !== "";
+    this.readSettings();
     document.getElementById("game").hidden = false;
-    this.fit();
     window.addEventListener("resize", () => this.fit());
     window.addEventListener("keydown", (e) => this.key(e, true));
     window.addEventListener("keyup", (e) => this.key(e, false));
@@ -68,105 +62,175 @@ class PageGame {
     this.submit("velmorane_play_activate", [], []);
   }
 
-  // The largest whole scale at which the picture fits under the menus.
+  // Takes the settings again when the game says they changed: the menus'
+  // language, the volumes, the picture's scale; and keeps them.
+  readSettings() {
+    const generation = this.call("velmorane_settings_generation", "number", [], []);
+    if (this.settings && generation === this.settings.generation) return;
+    const now = JSON.parse(this.call("velmorane_settings", "string", [], []));
+    const languageChanged = !this.settings || now.language !== this.settings.language;
+    this.settings = now;
+    this.sound.setVolumes(now.musicVolume, now.effectsVolume, now.mute);
+    if (languageChanged) {
+      this.captions = JSON.parse(this.call("velmorane_captions", "string", ["number"], [now.language === "en" ? kEnglish : 0]));
+      this.pageCaptions = kPageCaptions[now.language];
+      document.documentElement.lang = now.language;
+      document.getElementById("sound-hint").textContent = this.pageCaptions.soundHint;
+      this.buildMenus();
+    } else {
+      this.markMenus();
+    }
+    this.fit();
+    this.storage.soon(kSettingsSaveDelayMs);
+  }
+
+  // Sends a change to the settings; its answer, if it has one, goes back.
+  changeSettings(name, types, values, returns = null) {
+    const answer = this.call(name, returns, types, values);
+    this.readSettings();
+    return answer;
+  }
+
+  // The largest whole scale at which the picture fits under the menus, or
+  // the settings' scale when that is smaller.
   fit() {
     const menus = document.getElementById("menus").offsetHeight;
-    const scale = Math.max(1, Math.min(Math.floor(window.innerWidth / kClientWidth),
+    let scale = Math.max(1, Math.min(Math.floor(window.innerWidth / kClientWidth),
       Math.floor((window.innerHeight - menus) / kClientHeight)));
+    if (this.settings.windowScale > 0) scale = Math.min(scale, this.settings.windowScale);
     this.canvas.style.width = `${kClientWidth * scale}px`;
     this.canvas.style.height = `${kClientHeight * scale}px`;
   }
 
   buildMenus() {
+    const c = this.captions;
     const nav = document.getElementById("menus");
+    nav.replaceChildren();
+    this.checks = [];
     const menu = (caption, items) => {
       const box = element("details", { className: "menu" });
       box.appendChild(element("summary", {}, caption));
       const list = element("div", { className: "items" });
-      for (const [label, action] of items) {
-        const item = element("button", { type: "button" }, label);
+      for (const entry of items) {
+        if (entry === null) {
+          list.appendChild(element("hr"));
+          continue;
+        }
+        const [label, action, checked, enabled = true] = entry;
+        if (action === null) {
+          list.appendChild(element("div", { className: "group" }, label));
+          continue;
+        }
+        const item = element("button", { type: "button", disabled: !enabled }, label);
+        if (checked) this.checks.push([item, checked]);
         item.addEventListener("click", () => { box.open = false; action(); });
         list.appendChild(item);
       }
       box.appendChild(list);
+      // One menu open at a time, as in a menu bar.
+      box.addEventListener("toggle", () => {
+        if (box.open) for (const other of nav.querySelectorAll("details[open]")) if (other !== box) other.open = false;
+      });
       return box;
     };
-    nav.appendChild(menu(kCaptions.game, [
-      [kCaptions.restart, () => this.submit("velmorane_play_menu", ["number"], [kMenu.restart])],
-      [kCaptions.pause, () => this.submit("velmorane_play_menu", ["number"], [kMenu.pause])],
-      [kCaptions.exit, () => this.submit("velmorane_play_menu", ["number"], [kMenu.exit])],
+    const hasRecords = this.records() !== null;
+    nav.appendChild(menu(c.GameMenu, [
+      [c.RestartMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.restart])],
+      [c.PauseMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.pause])],
+      [c.ExitMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.exit])],
+      null,
+      [c.ScoresMenu, () => openScoresDialog(this), null, hasRecords],
+      [c.ReplaysMenu, () => openReplaysDialog(this), null, hasRecords],
     ]));
-    nav.appendChild(menu(kCaptions.config, [
-      [kCaptions.brightness, () => this.openDialog(kSlider.brightness)],
-      [kCaptions.speed, () => this.openDialog(kSlider.speed)],
+    const scales = [[c.FitScaleItem, () => this.changeSettings("velmorane_settings_window_scale", ["number"], [0]),
+      () => this.settings.windowScale === 0]];
+    for (let n = 1; n <= kMenuScales; ++n) {
+      scales.push([filled(c.ScaleItem, { n }), () => this.changeSettings("velmorane_settings_window_scale", ["number"], [n]),
+        () => this.settings.windowScale === n]);
+    }
+    nav.appendChild(menu(c.ConfigMenu, [
+      [c.BrightnessMenu, () => openSliderDialog(this, "brightness")],
+      [c.SpeedMenu, () => openSliderDialog(this, "speed")],
+      [c.SoundMenu, () => openSoundDialog(this)],
+      [c.KeysMenu, () => openKeysDialog(this)],
+      null,
+      [c.LanguageMenu, null],
+      [c.JapaneseName, () => this.changeSettings("velmorane_settings_language", ["number"], [0]),
+        () => this.settings.language === "ja"],
+      [c.EnglishName, () => this.changeSettings("velmorane_settings_language", ["number"], [kEnglish]),
+        () => this.settings.language === "en"],
+      null,
+      [c.WindowMenu, null],
+      ...scales,
+      [c.FullScreenItem, () => this.toggleFullScreen()],
     ]));
-    const save = element("button", { type: "button", id: "save-recording", disabled: this.watching }, kCaptions.save);
+    const save = element("button", { type: "button", id: "save-recording", disabled: !this.recording },
+      this.pageCaptions.save);
     save.addEventListener("click", () => this.saveRecording());
     nav.appendChild(save);
-    const full = element("button", { type: "button" }, kCaptions.fullScreen);
-    full.addEventListener("click", () => document.documentElement.requestFullscreen());
-    nav.appendChild(full);
-    nav.appendChild(element("span", { id: "sound-hint" }, kCaptions.soundHint));
+    this.markMenus();
   }
 
-  // A settings dialog: one slider sending the game's slider events while it
-  // moves, and OK. It opens at the dialog's own last position and label.
-  openDialog(slider) {
-    const box = element("dialog", { className: "settings" });
-    box.appendChild(element("header", {}, kCaptions.dialog));
-    const label = element("output", {},
-      this.module.ccall("velmorane_play_slider_label", "string", ["number"], [slider]));
-    const range = element("input", { type: "range", min: 0, max: kSliderRange[slider], step: 1,
-      value: this.module.ccall("velmorane_play_slider_position", "number", ["number"], [slider]) });
-    range.addEventListener("input", () => {
-      label.textContent = range.value;
-      this.submit("velmorane_play_slider", ["number", "number"], [slider, Number(range.value)]);
-    });
-    const ok = element("button", { type: "button" }, kCaptions.ok);
-    ok.addEventListener("click", () => box.close());
-    box.addEventListener("close", () => {
-      box.remove();
-      this.dialog = null;
-      this.submit("velmorane_play_activate", [], []);
-    });
-    box.append(label, range, ok);
-    document.body.appendChild(box);
-    this.dialog = box;
-    box.showModal();
-    range.focus();
+  // Ticks the items that name the settings as they are.
+  markMenus() {
+    for (const [item, checked] of this.checks) item.classList.toggle("checked", checked());
   }
+
+  toggleFullScreen() {
+    if (document.fullscreenElement) document.exitFullscreen();
+    else document.documentElement.requestFullscreen();
+  }
+
+  dialogClosed() {
+    this.dialog = null;
+    this.submit("velmorane_play_activate", [], []);
+  }
+
+  // The records the page keeps, or null while a recording is watched.
+  records() { return JSON.parse(this.call("velmorane_records", "string", [], [])); }
+
+  recordingPath() { return this.call("velmorane_play_recording", "string", [], []); }
 
   key(event, down) {
     this.sound.unlock();
     if (this.dialog) return;
-    const code = virtualKey(event);
-    if (code === 0) return;
+    if (event.code === "F11" && down) {
+      event.preventDefault();
+      this.toggleFullScreen();
+      return;
+    }
+    const name = keyName(event);
+    if (name === "") return;
     event.preventDefault();  // arrows and Space never scroll the page
-    this.submit("velmorane_play_key", ["number", "number"], [down ? 1 : 0, code]);
+    this.submit("velmorane_play_key", ["number", "number", "string"], [down ? 1 : 0, event.repeat ? 1 : 0, name]);
+    this.readSettings();  // the mute key
   }
 
   tuneEnded() { this.submit("velmorane_play_tune_ended", [], []); }
 
   submit(name, types, values) {
-    this.module.ccall(name, null, types, values);
+    this.call(name, null, types, values);
     this.step();
   }
 
   step() {
     clearTimeout(this.timer);
-    const wake = this.module.ccall("velmorane_play_step", "number", ["number"], [this.now()]);
+    const wake = this.call("velmorane_play_step", "number", ["number"], [this.now()]);
     this.draw();
-    if (this.module.ccall("velmorane_play_closed", "number", [], [])) {
+    this.readSettings();
+    if (this.recording) this.storage.soon(kRecordingSaveDelayMs);
+    if (this.call("velmorane_play_closed", "number", [], [])) {
       this.sound.stopTune();
-      const trouble = this.module.ccall("velmorane_play_trouble", "string", [], []);
-      showMessage(trouble || kCaptions.ended);
+      this.storage.save();
+      const trouble = this.call("velmorane_play_trouble", "string", [], []);
+      showMessage(trouble || this.pageCaptions.ended);
       return;
     }
     if (wake >= 0) this.timer = setTimeout(() => this.step(), Math.max(0, wake - this.now()));
   }
 
   draw() {
-    const at = this.module.ccall("velmorane_play_picture", "number", [], []);
+    const at = this.call("velmorane_play_picture", "number", [], []);
     this.image.data.set(this.module.HEAPU8.subarray(at, at + kClientWidth * kClientHeight * 4));
     this.context.putImageData(this.image, 0, 0);
     // When the first picture was shown after the page began to load, for
@@ -174,19 +238,38 @@ class PageGame {
     if (!this.canvas.dataset.firstPictureMs) this.canvas.dataset.firstPictureMs = Math.round(performance.now());
   }
 
-  saveRecording() {
-    const bytes = this.module.FS.readFile("/recording.replay");
-    const stamp = new Date().toISOString().replace(/[-:]/g, "").replace("T", "-").slice(0, 15);
-    const link = element("a", { href: URL.createObjectURL(new Blob([bytes], { type: "text/plain" })),
-      download: `velmorane-${stamp}.replay` });
+  download(bytes, name) {
+    const link = element("a", { href: URL.createObjectURL(new Blob([bytes], { type: "text/plain" })), download: name });
     link.click();
     URL.revokeObjectURL(link.href);
   }
+
+  saveRecording() {
+    const stamp = new Date().toISOString().replace(/[-:]/g, "").replace("T", "-").slice(0, 15);
+    this.download(this.module.FS.readFile(this.recordingPath()), `velmorane-${stamp}.replay`);
+  }
+
+  saveKept(name) {
+    this.download(this.module.FS.readFile(this.call("velmorane_kept_recording", "string", ["string"], [name])),
+      `velmorane-${name}`);
+  }
+
+  // Opens the page again on a kept recording, once what this game wrote is
+  // in the browser's storage.
+  async watch(name) {
+    await this.storage.save();
+    const query = new URLSearchParams(window.location.search);
+    for (const key of ["replay", "headless", "seed", "stage"]) query.delete(key);
+    query.set("watch", name);
+    window.location.search = query.toString();
+  }
 }
 
-async function playInPage(module, options, replayText, replayName) {
-  const game = new PageGame(module);
-  game.start(options, replayText, replayName);
+async function playInPage(module, storage, how) {
+  const game = new PageGame(module, storage);
+  // The page's game, for the browser's console and the tests.
+  window.velmoraneGame = game;
+  game.start(how);
   await game.sound.loadEffects();
   game.step();
 }

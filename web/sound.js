@@ -15,9 +15,19 @@ class PageSound {
     this.effect = null;
     this.tune = null;
     this.onTuneEnded = onTuneEnded;
+    this.musicGain = this.context.createGain();
+    this.effectsGain = this.context.createGain();
+    this.musicGain.connect(this.context.destination);
+    this.effectsGain.connect(this.context.destination);
     module.onEffect = (file) => this.playEffect(file);
     module.onTuneStarted = (file, waited) => this.playTune(file, waited);
     module.onTuneStopped = () => this.stopTune();
+  }
+
+  // The settings' volumes, 0 to 100 percent, as the desktop's mixer takes them.
+  setVolumes(music, effects, mute) {
+    this.musicGain.gain.value = mute ? 0 : music / 100;
+    this.effectsGain.gain.value = mute ? 0 : effects / 100;
   }
 
   unlock() {
@@ -65,7 +75,7 @@ class PageSound {
     if (this.effect) this.effect.stop();
     this.effect = this.context.createBufferSource();
     this.effect.buffer = buffer;
-    this.effect.connect(this.context.destination);
+    this.effect.connect(this.effectsGain);
     this.effect.start();
   }
 
@@ -79,7 +89,7 @@ class PageSound {
     if (this.tune !== mine || !buffer) return;
     const source = this.context.createBufferSource();
     source.buffer = buffer;
-    source.connect(this.context.destination);
+    source.connect(this.musicGain);
     if (!waited) {
       source.addEventListener("ended", () => {
         if (this.tune === mine) {

@@ -2,7 +2,12 @@
 """Opens a page in headless Chromium on its real clock and prints the value
 of a JavaScript expression once it is no longer null (or "timeout").
 Talks to Chromium over its DevTools pipe, so it needs nothing but Python.
-Usage: page_probe.py URL EXPRESSION [SECONDS]"""
+Usage: page_probe.py [--profile DIR] [--screenshot FILE.png] URL EXPRESSION [SECONDS]
+  --profile DIR        Chromium's profile folder, kept (what the page stored
+                       lasts to the next probe with the same folder)
+  --screenshot FILE    a picture of the page once the value has come"""
+import argparse
+import base64
 import json
 import os
 import shutil
@@ -13,11 +18,17 @@ import time
 
 
 def main():
-    url, expression = sys.argv[1], sys.argv[2]
-    limit = float(sys.argv[3]) if len(sys.argv) > 3 else 60.0
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--profile")
+    parser.add_argument("--screenshot")
+    parser.add_argument("url")
+    parser.add_argument("expression")
+    parser.add_argument("seconds", nargs="?", type=float, default=60.0)
+    args = parser.parse_args()
+    url, expression, limit = args.url, args.expression, args.seconds
     to_chromium_r, to_chromium_w = os.pipe()
     from_chromium_r, from_chromium_w = os.pipe()
-    profile = tempfile.mkdtemp()
+    profile = args.profile or tempfile.mkdtemp()
 
     # Chromium takes its commands on fd 3 and answers on fd 4; the pipes are
     # copied out of the way first, as they may be 3 or 4 themselves.
@@ -28,7 +39,7 @@ def main():
 
     chromium = subprocess.Popen(
         ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--remote-debugging-pipe",
-         f"--user-data-dir={profile}", "about:blank"],
+         "--window-size=1000,700", f"--user-data-dir={profile}", "about:blank"],
         close_fds=False, preexec_fn=child_fds,
         stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     os.close(to_chromium_r)
@@ -66,6 +77,10 @@ def main():
             reply = answer(send("Runtime.evaluate", {"expression": expression, "returnByValue": True}, session))
             value = reply.get("result", {}).get("result", {}).get("value")
             if value is not None:
+                if args.screenshot:
+                    shot = answer(send("Page.captureScreenshot", {"format": "png"}, session))
+                    with open(args.screenshot, "wb") as out:
+                        out.write(base64.b64decode(shot["result"]["data"]))
                 print(value)
                 return
             time.sleep(0.05)
@@ -73,7 +88,8 @@ def main():
     finally:
         chromium.kill()
         chromium.wait()
-        shutil.rmtree(profile, ignore_errors=True)
+        if not args.profile:
+            shutil.rmtree(profile, ignore_errors=True)
 
 
 main()

@@ -51,12 +51,14 @@ std::string ReplayFolder::NewRecordingName(std::chrono::system_clock::time_point
   return name;
 }
 
+bool IsRecordingName(const std::string& name) { return std::regex_match(name, kNamePattern); }
+
 std::vector<std::string> ReplayFolder::Names() const {
   std::vector<std::string> names;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(path_, ec)) {
     const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(ec) && std::regex_match(name, kNamePattern)) names.push_back(name);
+    if (entry.is_regular_file(ec) && IsRecordingName(name)) names.push_back(name);
   }
   // The names sort by start time; newest first.
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -37,6 +37,10 @@ class ReplayFolder {
   std::string path_;
 };
 
+// Whether name is a recording's name in the folder ("YYYYMMDD-HHMMSS.replay"
+// or with "-N" before ".replay"); never a path.
+bool IsRecordingName(const std::string& name);
+
 // The comment line a recording gets when one of its games ends, which the
 // Replays list reads back: "# end score 1200 stage 3" ("stage ending").
 std::string GameEndNote(int score, int stage, bool ending);

@@ -27,4 +27,5 @@ void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time
     return;
   }
   keeper.AddRecording(&recording_, name);
+  recordingName_ = name;
 }

@@ -25,6 +25,9 @@ class RunRecords {
 
   ScoreFile& Scores() { return scores_; }
   ReplayFolder& Replays() { return replays_; }
+  // This run's recording in the replays folder; "" before Begin, or when it
+  // could not be made.
+  const std::string& RecordingName() const { return recordingName_; }
 
   // The best stored score: the high score a game starts with.
   int BestScore() { return scores_.Load().Best(); }
@@ -40,4 +43,5 @@ class RunRecords {
   ScoreFile scores_;
   ReplayFolder replays_;
   ReplayRecorder recording_;
+  std::string recordingName_;
 };

@@ -6,6 +6,9 @@
 #include "host/Settings.h"
 #include "host/SettingsFile.h"
 
+// The settings file's name in the game's config folder.
+constexpr const char* kSettingsFileName = "settings.ini";
+
 // The settings of one run and the file that keeps them. Every change is
 // written at once, atomically, so a program that is killed keeps what was
 // chosen before. A file that could not be read as settings is never written

@@ -6,8 +6,8 @@
 #include <imgui.h>
 
 #include "drawing/ClientArea.h"
-#include "platform/MenuCaptions.h"
-#include "platform/RecordCaptions.h"
+#include "host/MenuCaptions.h"
+#include "host/RecordCaptions.h"
 #include "platform/RecordsDialogs.h"
 #include "state/Game.h"
 

@@ -107,7 +107,7 @@ SettingsStore OpenSettings(const Options& o) {
     Complain("no folder for the settings (neither XDG_CONFIG_HOME nor HOME is set); they last until the game ends");
     return SettingsStore();
   }
-  return SettingsStore(o.SettingsFile.empty() ? folder + "/settings.ini" : o.SettingsFile, std::cerr);
+  return SettingsStore(o.SettingsFile.empty() ? folder + "/" + kSettingsFileName : o.SettingsFile, std::cerr);
 }
 
 SettingsOverrides OverridesFrom(const Options& o) {

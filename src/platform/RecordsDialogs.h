@@ -8,7 +8,7 @@
 #include "host/ReplayFolder.h"
 #include "host/ScoreTable.h"
 #include "platform/Letterbox.h"
-#include "platform/RecordCaptions.h"
+#include "host/RecordCaptions.h"
 
 class RunRecords;
 

@@ -4,7 +4,7 @@
 
 #include <imgui.h>
 
-#include "platform/MenuCaptions.h"
+#include "host/MenuCaptions.h"
 #include "platform/SettingsKeeper.h"
 
 namespace {

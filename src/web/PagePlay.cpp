@@ -1,39 +1,47 @@
 #include "web/PagePlay.h"
 
+#include <chrono>
+#include <iostream>
+
 #include "drawing/ClientArea.h"
 #include "game/MusicNotice.h"
+#include "host/PlayerName.h"
+#include "host/SpeedAndBrightness.h"
 #include "screens/Title.h"
 #include "state/Game.h"
 #include "web/PageAssets.h"
+#include "web/PageFolders.h"
 
 PagePlay::PagePlay()
     : g_(std::make_unique<Game>()), music_(*this, kPageAssetDir, &tunes_), keeper_(*g_, LocalDateNow) {}
 
 PagePlay::~PagePlay() { g_->Screen = nullptr; }
 
-bool PagePlay::Start(std::uint32_t seed, int stage, const std::string& replayText, const std::string& name,
-                     std::int64_t now, std::string& error) {
+bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error) {
   now_ = now;
-  ReplayStart start{seed, stage, 0};
-  if (!replayText.empty()) {
+  ReplayStart start{how.Seed, how.Stage, 0};
+  if (!how.ReplayText.empty()) {
     ReplayScript script;
     ReplayError bad;
-    if (!ParseReplay(replayText, script, bad)) {
-      error = name + ":" + std::to_string(bad.Line) + ": " + bad.What;
+    if (!ParseReplay(how.ReplayText, script, bad)) {
+      error = how.Name + ":" + std::to_string(bad.Line) + ": " + bad.What;
       return false;
     }
-    start.Seed = script.Seed.value_or(seed);
-    start.Stage = script.Stage.value_or(stage);
+    start.Seed = script.Seed.value_or(how.Seed);
+    start.Stage = script.Stage.value_or(how.Stage);
     start.HiScore = script.HiScore.value_or(0);
     replay_ = std::move(script);
-    replayName_ = name;
+    replayName_ = how.Name;
   }
   if (!LoadPageAssets(*g_, glyphs_, error)) return false;
+  if (how.Keep) store_ = SettingsStore(PageSettingsFile(), std::cerr);
+  settings_.emplace(*g_, store_, how.Overrides);
   // A recording being watched leaves none of its own.
-  if (!replay_) {
-    if (!recorder_.Open(kPageRecording, start, error)) return false;
-    keeper_.AddRecording(&recorder_, "");
-    recording_ = true;
+  if (how.Keep && !replay_) {
+    records_ = std::make_unique<RunRecords>(PageDataFolder(), [](const std::string& line) {
+      std::cerr << "velmorane: " << line << '\n';
+    });
+    start.HiScore = records_->BestScore();
   }
   SetUpGame(*g_, start.Seed);
   g_->PracticeStage = start.Stage;
@@ -41,7 +49,16 @@ bool PagePlay::Start(std::uint32_t seed, int stage, const std::string& replayTex
   g_->MusicPlayer.Attach(&music_);
   g_->Sound = &effects_;
   g_->Screen = this;
+  if (records_) {
+    records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment()),
+                    keeper_);
+    recording_ = true;
+  }
   ShowTitle(*g_);
+  if (!replay_) {
+    for (const Event& e : SlidersForSettings(*g_, settings_->Shown())) pending_.push_back({false, e});
+  }
+  settings_->Watch();
   schedule_.Sync(*g_, now_);
   lastTick_ = now_;
   return true;
@@ -54,6 +71,16 @@ void PagePlay::Submit(const Event& e) {
 // Pads are followed during a replay too, so their held keys stay known.
 void PagePlay::SubmitPad(const std::vector<pad::KeyChange>& changes) {
   for (const pad::KeyChange& c : changes) Submit(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
+}
+
+void PagePlay::KeyChanged(bool down, bool repeat, std::string_view keyName) {
+  if (replay_) return;
+  const int target = settings_->TargetOf(keyName);
+  if (target == kMuteTarget) {
+    if (down && !repeat) settings_->ToggleMute();
+  } else if (target != 0) {
+    Submit(down ? Event::KeyDown(target) : Event::KeyUp(target));
+  }
 }
 
 void PagePlay::TuneEnded() {
@@ -76,13 +103,20 @@ void PagePlay::Step(std::int64_t now) {
     pending_.pop_front();
     Deliver(p);
   }
-  if (Held() || Closed()) return;
-  if (replay_) {
-    while (replay_ && StepReplay() && !Held() && !Closed()) {
+  if (!Held() && !Closed()) {
+    if (replay_) {
+      while (replay_ && StepReplay() && !Held() && !Closed()) {
+      }
+    } else {
+      FireDueTimers();
     }
-  } else {
-    FireDueTimers();
   }
+  AfterEvents();
+}
+
+void PagePlay::AfterEvents() {
+  settings_->AfterEvents(replay_.has_value());
+  if (Closed()) keeper_.Finish();
 }
 
 std::optional<std::int64_t> PagePlay::NextWake() const {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/Events.h"
@@ -13,17 +14,29 @@
 #include "host/PadKeys.h"
 #include "host/RecordKeeper.h"
 #include "host/Replay.h"
-#include "host/ReplayRecorder.h"
+#include "host/RunRecords.h"
+#include "host/Settings.h"
+#include "host/SettingsStore.h"
 #include "host/TimedMusic.h"
 #include "host/TimerSchedule.h"
 #include "state/Services.h"
+#include "web/PageSettings.h"
 #include "web/PageSound.h"
 
 struct Game;
 
-// The recording every game in the page writes, in the program's memory file
-// system; the page's save button offers it as a .replay file.
-constexpr const char* kPageRecording = "/recording.replay";
+// How the page starts the game.
+struct PageStart {
+  std::uint32_t Seed = 0;
+  int Stage = 1;
+  // A recording to watch (its text, named Name in messages), or "".
+  std::string ReplayText;
+  std::string Name;
+  // Whether the settings and records under the page's home are used; a
+  // recording being watched leaves no records either way.
+  bool Keep = true;
+  SettingsOverrides Overrides;
+};
 
 // The game running in the page on the page's millisecond clock. The page
 // calls Step whenever the clock has reached NextWake (or sooner) and passes
@@ -44,17 +57,21 @@ class PagePlay : public GameHold, public Presenter {
   PagePlay(const PagePlay&) = delete;
   PagePlay& operator=(const PagePlay&) = delete;
 
-  // Sets the game up and shows the title; with a recording (its text, named
-  // name in messages) plays it at its own pace, after which the keys take
-  // over. False with one line saying what is wrong.
-  bool Start(std::uint32_t seed, int stage, const std::string& replayText, const std::string& name,
-             std::int64_t now, std::string& error);
+  // Sets the game up and shows the title; with a recording plays it at its
+  // own pace, after which the keys take over. The stored speed and
+  // brightness reach the game first, so the recording begins with them.
+  // False with one line saying what is wrong.
+  bool Start(const PageStart& how, std::int64_t now, std::string& error);
   void Step(std::int64_t now);
   // When Step has something to do next; empty when only the page can wake it.
   std::optional<std::int64_t> NextWake() const;
   // An event of the page's controls; ignored while a recording plays.
   void Submit(const Event& e);
   void TuneEnded();
+  // A key of the keyboard, by its name in the settings (PhysicalKeyNames),
+  // as the player's key bindings take it; a held key repeats its press.
+  // Ignored while a recording plays.
+  void KeyChanged(bool down, bool repeat, std::string_view keyName);
   // Pads, numbered as the page's Gamepad API numbers them, play as the
   // desktop's pads do (host/PadKeys.h).
   void PadPlugged(int pad) { pads_.Plugged(pad); }
@@ -68,6 +85,9 @@ class PagePlay : public GameHold, public Presenter {
   // The client area as RGBA bytes, composed again if it changed.
   const std::vector<std::uint8_t>& Picture();
   const Game& State() const { return *g_; }
+  PageSettings& Settings() { return *settings_; }
+  // The records under the page's home; none when they are not kept.
+  RunRecords* Records() { return records_.get(); }
 
   void HoldFor(const std::function<bool()>& finished) override;
   void AdvanceVirtualClock(std::int64_t ms) override;
@@ -84,6 +104,7 @@ class PagePlay : public GameHold, public Presenter {
   void SubmitPad(const std::vector<pad::KeyChange>& changes);
   void Deliver(const Pending& p);
   void FireDueTimers();
+  void AfterEvents();
   bool StepReplay();
 
   std::unique_ptr<Game> g_;
@@ -92,9 +113,11 @@ class PagePlay : public GameHold, public Presenter {
   PageEffects effects_;
   TimedMusic music_;
   TimerSchedule schedule_;
-  ReplayRecorder recorder_;
-  // Writes every event into the recording and notes there how each game
-  // ended, as the desktop's records do.
+  SettingsStore store_;
+  std::optional<PageSettings> settings_;
+  std::unique_ptr<RunRecords> records_;
+  // Writes every event into the game's recording and enters finished games
+  // in the table of the best ten, as the desktop's records do.
   RecordKeeper keeper_;
   bool recording_ = false;
   pad::PadKeys pads_;

@@ -88,3 +88,13 @@ TEST(PictureName, TakesTheTimeAndCountsOnWhenTheNameIsTaken) {
   PutFile(first, "png");
   EXPECT_EQ(FreePictureName(scratch.Path().string(), when), (scratch / "velmorane-20261210-090807-2.png").string());
 }
+
+TEST(ReplayFolder, TellsARecordingsNameFromAnyOtherText) {
+  EXPECT_TRUE(IsRecordingName("20261210-043005.replay"));
+  EXPECT_TRUE(IsRecordingName("20261210-043005-12.replay"));
+  EXPECT_FALSE(IsRecordingName("../20261210-043005.replay"));
+  EXPECT_FALSE(IsRecordingName("replays/20261210-043005.replay"));
+  EXPECT_FALSE(IsRecordingName("20261210-043005.replay.tmp"));
+  EXPECT_FALSE(IsRecordingName("scores.txt"));
+  EXPECT_FALSE(IsRecordingName(""));
+}

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/GlyphRanges.h"
-#include "platform/MenuCaptions.h"
-#include "platform/RecordCaptions.h"
+#include "host/MenuCaptions.h"
+#include "host/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {

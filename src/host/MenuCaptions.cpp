@@ -1,4 +1,4 @@
-#include "platform/MenuCaptions.h"
+#include "host/MenuCaptions.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "platform/MenuCaptions.h"
+#include "host/MenuCaptions.h"
 
 TEST(MenuCaptions, TheJapaneseMenusAreAsTheyHaveAlwaysBeen) {
   const MenuCaptions& c = CaptionsIn(Language::Japanese);

@@ -1,4 +1,4 @@
-#include "platform/RecordCaptions.h"
+#include "host/RecordCaptions.h"
 
 namespace {
 

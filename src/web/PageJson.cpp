@@ -1,0 +1,120 @@
+#include "web/PageJson.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+
+#include "host/MenuCaptions.h"
+#include "host/RecordCaptions.h"
+
+namespace {
+
+// Builds one JSON object field by field.
+class JsonObject {
+ public:
+  JsonObject& Text(std::string_view name, std::string_view value) { return Raw(name, JsonString(value)); }
+  JsonObject& Number(std::string_view name, long long value) { return Raw(name, std::to_string(value)); }
+  JsonObject& Flag(std::string_view name, bool value) { return Raw(name, value ? "true" : "false"); }
+  JsonObject& Raw(std::string_view name, const std::string& json) {
+    text_ += text_.size() > 1 ? "," : "";
+    text_ += JsonString(name) + ":" + json;
+    return *this;
+  }
+  std::string Done() const { return text_ + "}"; }
+
+ private:
+  std::string text_ = "{";
+};
+
+template <typename Items, typename Each>
+std::string JsonArray(const Items& items, Each each) {
+  std::string text = "[";
+  for (const auto& item : items) {
+    text += text.size() > 1 ? "," : "";
+    text += each(item);
+  }
+  return text + "]";
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string SettingsJson(const Settings& s, int generation) {
+  std::vector<std::string> keys;
+  for (const ActionInfo& info : AllActions()) keys.push_back(s.Keys.KeyOf(info.Which));
+  return JsonObject()
+      .Text("language", s.Lang == Language::English ? "en" : "ja")
+      .Number("musicVolume", s.MusicVolume)
+      .Number("effectsVolume", s.EffectsVolume)
+      .Flag("mute", s.Mute)
+      .Number("windowScale", s.WindowScale)
+      .Number("generation", generation)
+      .Raw("keys", JsonArray(keys, [](const std::string& k) { return JsonString(k); }))
+      .Done();
+}
+
+std::string CaptionsJson(Language language) {
+  const MenuCaptions& m = CaptionsIn(language);
+  const RecordCaptions& r = RecordCaptionsIn(language);
+  const std::pair<std::string_view, std::string_view> fields[] = {
+      {"GameMenu", m.GameMenu}, {"RestartMenu", m.RestartMenu}, {"PauseMenu", m.PauseMenu},
+      {"ExitMenu", m.ExitMenu}, {"ConfigMenu", m.ConfigMenu}, {"BrightnessMenu", m.BrightnessMenu},
+      {"SpeedMenu", m.SpeedMenu}, {"SoundMenu", m.SoundMenu}, {"KeysMenu", m.KeysMenu},
+      {"LanguageMenu", m.LanguageMenu}, {"WindowMenu", m.WindowMenu}, {"FitScaleItem", m.FitScaleItem},
+      {"ScaleItem", m.ScaleItem}, {"FullScreenItem", m.FullScreenItem}, {"BrightnessDialog", m.BrightnessDialog},
+      {"SpeedDialog", m.SpeedDialog}, {"SoundDialog", m.SoundDialog}, {"KeysDialog", m.KeysDialog},
+      {"OKButton", m.OKButton}, {"MusicVolume", m.MusicVolume}, {"EffectsVolume", m.EffectsVolume},
+      {"MuteBox", m.MuteBox}, {"PressNewKey", m.PressNewKey}, {"KeyInUse", m.KeyInUse},
+      {"KeyUnusable", m.KeyUnusable}, {"DefaultKeysButton", m.DefaultKeysButton},
+      {"ScoresMenu", r.ScoresMenu}, {"ReplaysMenu", r.ReplaysMenu}, {"Rank", r.Rank}, {"Score", r.Score},
+      {"Reached", r.Reached}, {"Ending", r.Ending}, {"Stage", r.Stage}, {"Name", r.Name}, {"Date", r.Date},
+      {"Length", r.Length}, {"Best", r.Best}, {"Watch", r.Watch}, {"Close", r.Close},
+      {"NoScores", r.NoScores}, {"NoReplays", r.NoReplays},
+      {"JapaneseName", kJapaneseName}, {"EnglishName", kEnglishName},
+  };
+  JsonObject object;
+  for (const auto& [name, caption] : fields) object.Text(name, caption);
+  object.Raw("Actions", JsonArray(m.Actions, [](std::string_view a) { return JsonString(a); }));
+  return object.Done();
+}
+
+std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder) {
+  const std::string entries = JsonArray(scores.Entries(), [&folder](const ScoreEntry& e) {
+    std::error_code ec;
+    const bool recorded = !e.Replay.empty() && std::filesystem::exists(folder.Path() + "/" + e.Replay, ec);
+    return JsonObject()
+        .Number("score", e.Score)
+        .Number("stage", e.Stage)
+        .Flag("ending", e.Ending)
+        .Text("date", e.Date)
+        .Text("replay", recorded ? e.Replay : "")
+        .Text("name", e.Name)
+        .Done();
+  });
+  const std::string recordings = JsonArray(folder.List(), [](const ReplayFolder::Listing& l) {
+    return JsonObject()
+        .Text("name", l.Name)
+        .Text("start", l.Start)
+        .Number("seconds", l.Seconds)
+        .Number("best", l.BestScore)
+        .Done();
+  });
+  return JsonObject().Raw("scores", entries).Raw("replays", recordings).Done();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/ReplayFolder.h"
+#include "host/ScoreTable.h"
+#include "host/Settings.h"
+
+// What the page's script reads of the game, as JSON text.
+
+// A JSON string holding text (UTF-8), quotes included.
+std::string JsonString(std::string_view text);
+
+// {"language":"ja"|"en","musicVolume":N,"effectsVolume":N,"mute":B,
+//  "windowScale":N,"generation":N,"keys":["Left",…]} (the keys by Action).
+std::string SettingsJson(const Settings& s, int generation);
+
+// The menus' and the records' captions in one language, each under its
+// field's name ("GameMenu", "Rank", …), the actions' names under "Actions",
+// and the language names under "JapaneseName" and "EnglishName".
+std::string CaptionsJson(Language language);
+
+// {"scores":[{"score":N,"stage":N,"ending":B,"date":"…",
+//  "replay":"…","name":"…"},…],"replays":[{"name":"…","start":"…",
+//  "seconds":N,"best":N},…]}; a game's "replay" is "" unless its recording
+// is still in the folder.
+std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder);

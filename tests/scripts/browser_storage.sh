@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The browser keeps the settings and the records between visits, written by
+# the game's own code in the desktop's formats. Three visits to the page in
+# one Chromium profile:
+#   1. chooses English, binds player 1's jump to X and sets the music's
+#      volume in the menus and dialogs; puts a table of the best ten there as
+#      the desktop writes it; starts a game with Enter and jumps with X;
+#   2. finds the menus in English, the settings file as the desktop writes it,
+#      the table in the Game menu's dialog, the new game starting from the
+#      table's best score, and the first visit's recording in the list of
+#      recordings, which holds the jump X gave;
+#   3. watches that recording (?watch=NAME): it plays, and while it does the
+#      page keeps no records of its own.
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+start_test "$@"
+need_tool chromium python3 emcc
+root="$(cd "$scripts_dir/../.." && pwd)"
+[[ "$assets" != "$work/assets" ]] || fail "the program's assets are not made yet"
+
+"$root/scripts/web" --native-build "$(dirname "$bin")" --no-tunes > "$work/web.log" 2>&1 ||
+  fail "scripts/web failed: $(tail -5 "$work/web.log")"
+site="$(tail -1 "$work/web.log")"
+
+port="$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" > "$work/server.log" 2>&1 &
+server=$!
+trap 'kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 1 50); do
+  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/index.html')" 2>/dev/null && break
+  sleep 0.1
+done
+
+profile="$work/profile"
+mkdir -p "$profile"
+# Runs the body (JavaScript, with `game`, `pause`, `item`, `key` and `read`
+# at hand) once the page's game shows its first picture, and prints what it
+# returns (JSON) or the error it threw.
+visit() {
+  local query="$1" body="$2"
+  python3 "$root/scripts/lib/page_probe.py" --profile "$profile" "http://127.0.0.1:$port/index.html?$query" "
+window.__t ??= ((async () => {
+  const pause = (ms) => new Promise((done) => setTimeout(done, ms));
+  try {
+    while (!window.velmoraneGame || !document.getElementById('screen').dataset.firstPictureMs) await pause(50);
+    const game = window.velmoraneGame;
+    const item = (text) => {
+      const found = [...document.querySelectorAll('#menus button, dialog button')].find((b) => b.textContent === text);
+      if (!found) throw new Error('no button ' + text);
+      return found;
+    };
+    const key = (type, code, target = window) => target.dispatchEvent(new KeyboardEvent(type, { code, bubbles: true }));
+    const read = (path) => new TextDecoder().decode(game.module.FS.readFile(path));
+    const result = await (async () => { $body })();
+    window.__done = JSON.stringify(result);
+  } catch (e) {
+    window.__done = 'error: ' + e.message;
+  }
+})(), 1); window.__done || null" 60
+}
+
+home=/home/velmorane
+table="velmorane-scores 1
+# a table as the desktop writes it
+12345	stage 4	2026-12-01 10:00	-	ANNA
+800	ending	2026-12-02 11:30	-	BEN
+"
+first="$(visit "seed=5" "
+  item('English').click();
+  item('Keys').click();
+  const row = [...document.querySelectorAll('dialog.keys-dialog tr')].find((r) => r.firstChild.textContent === 'Player 1 jump');
+  row.querySelector('button').click();
+  key('keydown', 'KeyX', document.querySelector('dialog.keys-dialog'));
+  const keysMessage = document.querySelector('dialog.keys-dialog .message').textContent;
+  item('OK').click();
+  item('Sound (M)').click();
+  const music = document.querySelector('dialog input[type=range]');
+  music.value = 40;
+  music.dispatchEvent(new Event('input'));
+  item('OK').click();
+  game.module.FS.writeFile('$home/.local/share/velmorane/scores.txt', \`$table\`);
+  await pause(300);
+  key('keydown', 'Enter'); await pause(300); key('keyup', 'Enter');
+  await pause(3500);
+  key('keydown', 'KeyX'); await pause(300); key('keyup', 'KeyX');
+  await pause(300);
+  await game.storage.save();
+  return { keysMessage, recording: game.recordingPath() };
+")"
+echo "first visit: ${first:0:200}"
+[[ "$first" == "{"* ]] || fail "the first visit went wrong: $first"
+python3 - "$first" <<'PY' || fail "the first visit's settings did not take"
+import json, sys
+v = json.loads(sys.argv[1])
+assert v["keysMessage"] == "", v
+assert v["recording"].startswith("/home/velmorane/.local/share/velmorane/replays/"), v
+PY
+recording="$(python3 -c 'import json,sys; print(json.loads(sys.argv[1])["recording"].rsplit("/", 1)[1])' "$first")"
+
+second="$(visit "seed=6" "
+  const menus = document.getElementById('menus').textContent;
+  const settings = read('$home/.config/velmorane/settings.ini');
+  item('High scores').click();
+  const scores = [...document.querySelectorAll('dialog.records-dialog tr')].map((r) => r.textContent);
+  item('Close').click();
+  item('Replays').click();
+  const replays = [...document.querySelectorAll('dialog.records-dialog tr')].length - 1;
+  document.querySelector('dialog.records-dialog').close();
+  const first = read('$home/.local/share/velmorane/replays/$recording');
+  const mine = read(game.recordingPath()).split('\n').slice(0, 4).join('\n');
+  return { menus, settings, scores, replays, first, mine };
+")"
+echo "second visit: ${second:0:200}"
+[[ "$second" == "{"* ]] || fail "the second visit went wrong: $second"
+python3 - "$second" <<'PY' || fail "the second visit did not find what the first kept"
+import json, re, sys
+v = json.loads(sys.argv[1])
+assert "Restart stage (R)" in v["menus"], "the menus are not in English: " + v["menus"]
+s = v["settings"]
+for line in ("language = en", "music_volume = 40", "key_player1_jump = X"):
+    assert re.search("^" + re.escape(line) + "$", s, re.M), line + " not in the settings file:\n" + s
+assert v["scores"][1].startswith("112345Stage 4ANNA"), v["scores"]
+assert v["scores"][2].startswith("2800EndingBEN"), v["scores"]
+assert v["replays"] >= 1, v
+assert re.search("^hiscore 12345$", v["mine"], re.M), "the game does not start from the best score:\n" + v["mine"]
+assert re.search("^key down Enter$", v["first"], re.M), v["first"][:300]
+assert re.search("^key down Space$", v["first"], re.M), "X did not jump:\n" + v["first"][:600]
+PY
+
+third="$(visit "watch=$recording" "
+  await pause(500);
+  return { records: game.records(), save: document.getElementById('save-recording').disabled,
+           message: document.getElementById('message').hidden };
+")"
+echo "third visit: $third"
+[[ "$third" == '{"records":null,"save":true,"message":true}' ]] ||
+  fail "watching a kept recording: $third"
+python3 "$root/scripts/lib/page_probe.py" --profile "$profile" "http://127.0.0.1:$port/index.html?watch=..%2Fscores.txt" \
+  "document.getElementById('message').hidden ? null : document.getElementById('message').textContent" 20 > "$work/bad"
+grep -q "watch: '../scores.txt' is not a recording this browser keeps" "$work/bad" ||
+  fail "a name that is not a kept recording's: $(cat "$work/bad")"
+echo "the browser keeps the settings and the records between visits"

@@ -1,0 +1,53 @@
+// The Game menu's records as HTML dialogs: the table of the best ten and the
+// list of recordings the page keeps. A recording is watched by opening the
+// page on it (?watch=NAME), or saved as a .replay file.
+"use strict";
+
+function minutes(seconds) {
+  return `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, "0")}`;
+}
+
+function recordsTable(headers, rows) {
+  const table = element("table", { className: "records" });
+  const head = element("tr");
+  for (const h of headers) head.appendChild(element("th", {}, h));
+  table.appendChild(head);
+  for (const cells of rows) {
+    const row = element("tr");
+    for (const cell of cells) {
+      const td = element("td");
+      if (cell instanceof Node) td.appendChild(cell);
+      else td.textContent = cell;
+      row.appendChild(td);
+    }
+    table.appendChild(row);
+  }
+  return table;
+}
+
+function recordButton(caption, action) {
+  const b = element("button", { type: "button" }, caption);
+  b.addEventListener("click", action);
+  return b;
+}
+
+function openScoresDialog(game) {
+  const c = game.captions;
+  const { scores } = game.records();
+  const body = scores.length === 0 ? element("p", {}, c.NoScores) : recordsTable(
+    [c.Rank, c.Score, c.Reached, c.Name, c.Date, ""],
+    scores.map((e, i) => [String(i + 1), String(e.score), e.ending ? c.Ending : `${c.Stage} ${e.stage}`,
+      e.name, e.date, e.replay ? recordButton(c.Watch, () => game.watch(e.replay)) : ""]));
+  openModal(game, c.ScoresMenu, [body], "settings records-dialog", c.Close);
+}
+
+function openReplaysDialog(game) {
+  const c = game.captions;
+  const { replays } = game.records();
+  const body = replays.length === 0 ? element("p", {}, c.NoReplays) : recordsTable(
+    [c.Date, c.Length, c.Best, "", ""],
+    replays.map((r) => [r.start, minutes(r.seconds), r.best > 0 ? String(r.best) : "-",
+      recordButton(c.Watch, () => game.watch(r.name)),
+      recordButton(game.pageCaptions.save, () => game.saveKept(r.name))]));
+  openModal(game, c.ReplaysMenu, [body], "settings records-dialog", c.Close);
+}
