@@ -109,3 +109,17 @@ TEST(MidiLength, HeaderLongerThanTheFileHasNoLength) {
     EXPECT_EQ(Ms(b), std::nullopt) << "header length " << claimed;
   }
 }
+
+// Where 8 plus the header length wraps around, it lands inside the header:
+// a header length of 0xFFFFFFFF would start the chunks at byte 7, read a
+// chunk there whose length comes from the track count, the division and the
+// byte after the header, and skip it to a real track further on.
+TEST(MidiLength, HeaderLengthThatWrapsOntoATrackHasNoLength) {
+  constexpr std::uint8_t kSkipped = 0x10;  // the wrapped chunk's length: 0x00000110
+  Bytes filler(1 + 0x110, 0);
+  filler[0] = kSkipped;
+  Bytes b = Concat({Header(0, 0x100, 1), filler, Track(Concat({Event(0, {0x90, 60, 100}), EndOfTrack(4)}))});
+  const Bytes length = Be(0xFFFFFFFFu, 4);
+  std::copy(length.begin(), length.end(), b.begin() + 4);
+  EXPECT_EQ(Ms(b), std::nullopt);
+}
