@@ -2,16 +2,22 @@
 // system (the settings file, the table of the best ten and the recordings,
 // written by the game's own code as on the desktop) kept in the browser's
 // IndexedDB. It is read once before the game starts and written back a
-// little after every change, and when the page is hidden or closed. Where
-// the browser keeps nothing (storage refused), the game goes on and keeps
-// its records until the page closes.
+// little after every change, and when the page is hidden or closed.
+//
+// One page at a time keeps it: a write replaces the stored folder with the
+// page's own, so a second tab writing too would lose what the first kept.
+// A page that finds another holding the folder (or a browser that keeps
+// nothing) reads what is kept and plays on, keeping nothing of its own.
 "use strict";
+
+const kHomeLock = "velmorane-home";
 
 class PageStorage {
   constructor(module) {
     this.module = module;
     this.home = module.ccall("velmorane_kept_home", "string", [], []);
     this.kept = false;
+    this.refused = false;  // the browser keeps nothing for the page
     this.saving = null;
     this.again = false;
     this.timer = null;
@@ -19,6 +25,18 @@ class PageStorage {
 
   sync(populate) {
     return new Promise((done, fail) => this.module.FS.syncfs(populate, (error) => (error ? fail(error) : done())));
+  }
+
+  // Holds the home folder for this page until it closes; false when another
+  // page holds it. Browsers without locks let every page keep it.
+  holdHome() {
+    if (!navigator.locks) return Promise.resolve(true);
+    return new Promise((held) => {
+      navigator.locks.request(kHomeLock, { ifAvailable: true }, (lock) => {
+        held(lock !== null);
+        return lock === null ? undefined : new Promise(() => {});
+      }).catch(() => held(false));
+    });
   }
 
   // Mounts the home folder and fills it from the browser's storage.
@@ -29,11 +47,13 @@ class PageStorage {
       path += `/${part}`;
       if (!fs.analyzePath(path).exists) fs.mkdir(path);
     }
+    const held = await this.holdHome();
     try {
       fs.mount(this.module.IDBFS, {}, this.home);
       await this.sync(true);
-      this.kept = true;
+      this.kept = held;
     } catch (e) {
+      this.refused = true;
       console.warn(`the browser keeps no settings or records for this page (${e.message || e}); they last until it closes`);
     }
     window.addEventListener("visibilitychange", () => { if (document.hidden) this.save(); });

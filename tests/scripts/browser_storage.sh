@@ -10,7 +10,9 @@
 #      table's best score, and the first visit's recording in the list of
 #      recordings, which holds the jump X gave;
 #   3. watches that recording (?watch=NAME): it plays, and while it does the
-#      page keeps no records of its own.
+#      page keeps no records of its own;
+#   4. opens the game a second time inside the page: only the first keeps
+#      anything, and the second says so.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
 need_tool chromium python3 emcc
@@ -138,4 +140,16 @@ python3 "$root/scripts/lib/page_probe.py" --profile "$profile" "http://127.0.0.1
   "document.getElementById('message').hidden ? null : document.getElementById('message').textContent" 20 > "$work/bad"
 grep -q "watch: '../scores.txt' is not a recording this browser keeps" "$work/bad" ||
   fail "a name that is not a kept recording's: $(cat "$work/bad")"
+fourth="$(visit "seed=7" "
+  const inner = document.createElement('iframe');
+  inner.src = location.href;
+  document.body.appendChild(inner);
+  let other = null;
+  while (!(other = inner.contentWindow).velmoraneGame || !other.document.getElementById('screen').dataset.firstPictureMs) await pause(50);
+  const note = other.document.getElementById('not-kept');
+  return { first: game.storage.kept, second: other.velmoraneGame.storage.kept, note: note && note.textContent };
+")"
+echo "fourth visit: $fourth"
+[[ "$fourth" == '{"first":true,"second":false,"note":"This tab keeps no settings or records (the game is open in another tab)"}' ]] ||
+  fail "two pages at once: $fourth"
 echo "the browser keeps the settings and the records between visits"
