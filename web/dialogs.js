@@ -10,18 +10,6 @@ const kEscapeKey = "Escape";
 const kKeyBound = -1;
 const kKeyUnusable = -2;
 
-function element(tag, attributes, text) {
-  const e = document.createElement(tag);
-  Object.assign(e, attributes);
-  if (text !== undefined) e.textContent = text;
-  return e;
-}
-
-// The caption with {key}, {action} and {n} filled in, as the desktop fills it.
-function filled(caption, values) {
-  return caption.replace(/\{(key|action|n)\}/g, (_, name) => String(values[name] ?? ""));
-}
-
 // A modal dialog with its caption and a button below the parts that closes
 // it (OK unless said).
 function openModal(game, caption, parts, className = "settings", closeCaption = game.captions.OKButton) {

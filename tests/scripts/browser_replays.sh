@@ -9,14 +9,8 @@
 # gives must replay on the desktop to the very picture the page showed.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
-need_tool chromium python3 emcc
-root="$(cd "$scripts_dir/../.." && pwd)"
-[[ "$assets" != "$work/assets" ]] || fail "the program's assets are not made yet"
-
-"$root/scripts/web" --native-build "$(dirname "$bin")" --no-tunes > "$work/web.log" 2>&1 ||
-  fail "scripts/web failed: $(tail -5 "$work/web.log")"
-site="$(tail -1 "$work/web.log")"
-[[ -f "$site/index.html" && -f "$site/velmorane.wasm" ]] || fail "scripts/web made no page in '$site'"
+source "$scripts_dir/lib/web_page.sh"
+serve_web_page
 
 mkdir -p "$site/recordings"
 games="$scripts_dir/../golden/games"
@@ -29,15 +23,6 @@ recordings=(
   "stage-start:$games/008.replay:&stage=$(sed -n 's/^# options: --stage //p' "$games/008.replay")"
   "long:$games/081.replay:"
 )
-
-port="$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
-python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" > "$work/server.log" 2>&1 &
-server=$!
-trap 'kill "$server" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 1 50); do
-  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/index.html')" 2>/dev/null && break
-  sleep 0.1
-done
 
 # The page's DOM once the replay has run; virtual time lets Chromium run the
 # page as fast as it can, up to the budget.
