@@ -18,11 +18,11 @@ const kRecordingSaveDelayMs = 5000;
 
 // The page's own words, which the desktop has no use for.
 const kPageCaptions = {
-  ja: { save: "記録を保存", soundHint: "クリックするかキーを押すと音が出ます",
+  ja: { save: "記録を保存", saveKept: "保存", soundHint: "クリックするかキーを押すと音が出ます",
     ended: "ゲームは終わりました。もう一度遊ぶにはページを読み込み直してください。",
     notKept: "このタブの設定と記録は残りません (別のタブで開いています)",
     refused: "このブラウザはこのページの設定と記録を残しません" },
-  en: { save: "Save the recording", soundHint: "Click or press a key for sound",
+  en: { save: "Save the recording", saveKept: "Save", soundHint: "Click or press a key for sound",
     ended: "The game has ended. Reload the page to play again.",
     notKept: "This tab keeps no settings or records (the game is open in another tab)",
     refused: "This browser keeps no settings or records for this page" },

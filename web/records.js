@@ -48,6 +48,6 @@ function openReplaysDialog(game) {
     [c.Date, c.Length, c.Best, "", ""],
     replays.map((r) => [r.start, minutes(r.seconds), r.best > 0 ? String(r.best) : "-",
       recordButton(c.Watch, () => game.watch(r.name)),
-      recordButton(game.pageCaptions.save, () => game.saveKept(r.name))]));
+      recordButton(game.pageCaptions.saveKept, () => game.saveKept(r.name))]));
   openModal(game, c.ReplaysMenu, [body], "settings records-dialog", c.Close);
 }
