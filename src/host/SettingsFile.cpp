@@ -148,7 +148,10 @@ std::string SettingsFile::Render(const Settings& settings) const {
   }
   for (std::size_t f = 0; f < fields.size(); ++f) {
     if (lastLine[f] >= 0) continue;
-    out += "\n" + CommentLines(fields[f].Comment) + SettingLine(fields[f], settings) + "\n";
+    out += '\n';
+    out += CommentLines(fields[f].Comment);
+    out += SettingLine(fields[f], settings);
+    out += '\n';
   }
   return out;
 }
