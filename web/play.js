@@ -50,8 +50,8 @@ class PageGame {
     const seed = how.seed === null ? Math.floor(Date.now() % 86400000) : how.seed;
     const language = how.language === null ? -1 : how.language === "en" ? kEnglish : 0;
     const ok = this.call("velmorane_play_start", "number",
-      ["number", "number", "string", "string", "number", "number", "number"],
-      [seed, how.stage, how.replayText || "", how.replayName || "", this.now(), 1, language]);
+      ["number", "number", "string", "string", "number", "number"],
+      [seed, how.stage, how.replayText || "", how.replayName || "", this.now(), language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
     this.recording = this.recordingPath() !== "";
     this.readSettings();

@@ -34,10 +34,9 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
     replayName_ = how.Name;
   }
   if (!LoadPageAssets(*g_, glyphs_, error)) return false;
-  if (how.Keep) store_ = SettingsStore(PageSettingsFile(), std::cerr);
+  store_ = SettingsStore(PageSettingsFile(), std::cerr);
   settings_.emplace(*g_, store_, how.Overrides);
-  // A recording being watched leaves none of its own.
-  if (how.Keep && !replay_) {
+  if (!replay_) {
     records_ = std::make_unique<RunRecords>(PageDataFolder(), [](const std::string& line) {
       std::cerr << "velmorane: " << line << '\n';
     });

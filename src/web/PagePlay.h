@@ -32,9 +32,6 @@ struct PageStart {
   // A recording to watch (its text, named Name in messages), or "".
   std::string ReplayText;
   std::string Name;
-  // Whether the settings and records under the page's home are used; a
-  // recording being watched leaves no records either way.
-  bool Keep = true;
   SettingsOverrides Overrides;
 };
 
@@ -57,10 +54,12 @@ class PagePlay : public GameHold, public Presenter {
   PagePlay(const PagePlay&) = delete;
   PagePlay& operator=(const PagePlay&) = delete;
 
-  // Sets the game up and shows the title; with a recording plays it at its
-  // own pace, after which the keys take over. The stored speed and
-  // brightness reach the game first, so the recording begins with them.
-  // False with one line saying what is wrong.
+  // Sets the game up with the settings and records under the page's home
+  // and shows the title; with a recording plays it at its own pace, after
+  // which the keys take over (a recording being watched leaves no records).
+  // Otherwise the stored speed and brightness reach the game first, so the
+  // game's recording begins with them. False with one line saying what is
+  // wrong.
   bool Start(const PageStart& how, std::int64_t now, std::string& error);
   void Step(std::int64_t now);
   // When Step has something to do next; empty when only the page can wake it.

@@ -21,16 +21,14 @@ constexpr int kEnglish = 1;
 
 extern "C" {
 
-// Starts the game; 0 when velmorane_play_trouble says why. keep: whether the
-// settings and records under the page's home are used.
+// Starts the game; 0 when velmorane_play_trouble says why.
 EMSCRIPTEN_KEEPALIVE int velmorane_play_start(unsigned seed, int stage, const char* replay, const char* name,
-                                             double now, int keep, int language) {
+                                             double now, int language) {
   PageStart how;
   how.Seed = seed;
   how.Stage = stage;
   how.ReplayText = replay;
   how.Name = name;
-  how.Keep = keep != 0;
   how.Overrides.LanguageSet = language != kLanguageUnset;
   how.Overrides.Lang = language == kEnglish ? Language::English : Language::Japanese;
   started = StartPageGame(how, static_cast<std::int64_t>(now), trouble);
