@@ -24,20 +24,23 @@ target_link_options(velmorane-web PRIVATE
   -sEXPORTED_RUNTIME_METHODS=[ccall,cwrap,FS,IDBFS,UTF8ToString,HEAPU8]
   -sFORCE_FILESYSTEM=1 -lidbfs.js)
 
-# The host layer's tests of the file formats and the game's rules about keys,
-# pads and timers, built for WebAssembly from Debian's GoogleTest sources and
-# run under Node.js (tests/scripts/wasm_host_tests.sh): there size_t is 32
-# bits, so a length check that could wrap shows.
+# Tests built for WebAssembly from Debian's GoogleTest sources and run under
+# Node.js (tests/scripts/wasm_tests.sh): the host layer's file formats and
+# rules for keys, pads and timers, where size_t has 32 bits so a length check
+# that could wrap shows, and the page layer's own tests.
 set(VELMORANE_GTEST_SOURCE /usr/src/googletest/googletest)
 if(EXISTS ${VELMORANE_GTEST_SOURCE})
   set(gtest_disable_pthreads ON CACHE BOOL "GoogleTest without threads, as the page has none" FORCE)
   add_subdirectory(${VELMORANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   set(VELMORANE_WASM_HOST_TESTS CommandLine KeyBindings MenuCaptions MidiLength PadKeys PlayerName Replay
-    ScoreTable SettingsFile Sha256 TimerSchedule)
+    ScoreTable SettingsFile Sha256 SpeedAndBrightness TimerSchedule)
   list(TRANSFORM VELMORANE_WASM_HOST_TESTS PREPEND ${PROJECT_SOURCE_DIR}/tests/host/)
   list(TRANSFORM VELMORANE_WASM_HOST_TESTS APPEND Test.cpp)
-  add_executable(velmorane-wasm-host-tests EXCLUDE_FROM_ALL ${VELMORANE_WASM_HOST_TESTS})
-  target_include_directories(velmorane-wasm-host-tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(velmorane-wasm-host-tests PRIVATE velmorane_host gtest_main)
-  target_link_options(velmorane-wasm-host-tests PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1)
+  file(GLOB VELMORANE_WASM_WEB_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/web/*.cpp)
+  file(GLOB VELMORANE_WASM_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.cpp)
+  add_executable(velmorane-wasm-tests EXCLUDE_FROM_ALL
+    ${VELMORANE_WASM_HOST_TESTS} ${VELMORANE_WASM_WEB_TESTS} ${VELMORANE_WASM_SUPPORT})
+  target_include_directories(velmorane-wasm-tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(velmorane-wasm-tests PRIVATE velmorane_web gtest_main)
+  target_link_options(velmorane-wasm-tests PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1)
 endif()

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "host/MenuCaptions.h"
+#include "host/RecordCaptions.h"
+#include "web/PageJson.h"
+
+TEST(PageJson, StringsAreQuotedWithTheirQuotesBackslashesAndControlCharactersEscaped) {
+  EXPECT_EQ(JsonString("plain"), "\"plain\"");
+  EXPECT_EQ(JsonString("say \"hi\""), "\"say \\\"hi\\\"\"");
+  EXPECT_EQ(JsonString("C:\\games"), "\"C:\\\\games\"");
+  EXPECT_EQ(JsonString("one\ntwo\t\x01"), "\"one\\u000atwo\\u0009\\u0001\"");
+  EXPECT_EQ(JsonString("やり直し(R)"), "\"やり直し(R)\"") << "UTF-8 passes as it is";
+  EXPECT_EQ(JsonString(""), "\"\"");
+}
+
+TEST(PageJson, SettingsNameTheLanguageVolumesScaleAndEveryActionsKey) {
+  Settings s;
+  s.Lang = Language::English;
+  s.MusicVolume = 40;
+  s.Mute = true;
+  s.WindowScale = 2;
+  Action holder{};
+  ASSERT_TRUE(s.Keys.Bind(Action::P1Jump, "X", holder));
+  EXPECT_EQ(SettingsJson(s, 7),
+            "{\"language\":\"en\",\"musicVolume\":40,\"effectsVolume\":100,\"mute\":true,\"windowScale\":2,"
+            "\"generation\":7,\"keys\":[\"Left\",\"Right\",\"Up\",\"Down\",\"X\",\"C\",\"B\",\"F\",\"G\",\"V\","
+            "\"Z\",\"Enter\",\"C\",\"P\",\"R\",\"A\",\"S\",\"Q\",\"W\",\"M\"]}");
+}
+
+TEST(PageJson, CaptionsHoldEveryMenuAndRecordCaptionOfTheLanguage) {
+  for (const Language language : {Language::Japanese, Language::English}) {
+    const std::string json = CaptionsJson(language);
+    const MenuCaptions& m = CaptionsIn(language);
+    const RecordCaptions& r = RecordCaptionsIn(language);
+    EXPECT_NE(json.find("\"RestartMenu\":" + JsonString(m.RestartMenu)), std::string::npos) << json;
+    EXPECT_NE(json.find("\"PressNewKey\":" + JsonString(m.PressNewKey)), std::string::npos);
+    EXPECT_NE(json.find("\"ScoresMenu\":" + JsonString(r.ScoresMenu)), std::string::npos);
+    EXPECT_NE(json.find("\"Close\":" + JsonString(r.Close)), std::string::npos);
+    EXPECT_NE(json.find("\"Actions\":[" + JsonString(m.Actions.front()) + ","), std::string::npos);
+    EXPECT_EQ(json.back(), '}');
+  }
+}
+
+TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillThere) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmorane-page-json";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder / "20261210-101500.replay") << "velmorane-replay 1\n# end score 900 stage 2\n";
+  ScoreTable table;
+  table.Insert({900, 2, false, "2026-12-10 10:15", "20261210-101500.replay", "ANNA"});
+  table.Insert({300, 1, false, "2026-12-09 09:00", "20261209-090000.replay", "BEN \"B\""});
+  const std::string json = RecordsJson(table, ReplayFolder(folder.string()));
+  EXPECT_NE(json.find("{\"score\":900,\"stage\":2,\"ending\":false,\"date\":\"2026-12-10 10:15\","
+                      "\"replay\":\"20261210-101500.replay\",\"name\":\"ANNA\"}"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"replay\":\"\",\"name\":\"BEN \\\"B\\\"\""), std::string::npos)
+      << "a recording pruned since is not offered: " << json;
+  EXPECT_NE(json.find("\"replays\":[{\"name\":\"20261210-101500.replay\",\"start\":\"2026-12-10 10:15:00\""),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"best\":900}]"), std::string::npos) << json;
+  std::filesystem::remove_all(folder);
+}

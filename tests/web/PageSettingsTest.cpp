@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "game/Events.h"
+#include "host/SpeedAndBrightness.h"
+#include "support/TestGame.h"
+#include "web/PageSettings.h"
+
+namespace {
+
+struct PageSettingsTest : ::testing::Test {
+  TestGame g;
+  SettingsStore store;  // no file: what is kept stays in memory
+};
+
+}  // namespace
+
+TEST_F(PageSettingsTest, KeysTurnIntoTheGamesKeysAsBound) {
+  PageSettings settings(*g, store, {});
+  EXPECT_EQ(settings.TargetOf("Space"), vk::Space);
+  EXPECT_EQ(settings.TargetOf("M"), kMuteTarget);
+  EXPECT_EQ(settings.TargetOf("X"), 0);
+  Settings s = settings.Kept();
+  Action holder{};
+  ASSERT_TRUE(s.Keys.Bind(Action::P1Jump, "X", holder));
+  settings.Change(s);
+  EXPECT_EQ(settings.TargetOf("X"), vk::Space);
+}
+
+TEST_F(PageSettingsTest, EveryChangeTheGameShowsMovesTheGenerationOn) {
+  PageSettings settings(*g, store, {});
+  const int first = settings.Generation();
+  settings.ToggleMute();
+  EXPECT_TRUE(settings.Kept().Mute);
+  EXPECT_GT(settings.Generation(), first);
+  const int muted = settings.Generation();
+  settings.Change(settings.Kept());
+  EXPECT_EQ(settings.Generation(), muted) << "nothing changed";
+}
+
+TEST_F(PageSettingsTest, TheAddressesLanguageHoldsUntilOneIsChosenInTheMenu) {
+  SettingsOverrides english;
+  english.LanguageSet = true;
+  english.Lang = Language::English;
+  PageSettings settings(*g, store, english);
+  EXPECT_EQ(settings.Shown().Lang, Language::English);
+  EXPECT_EQ(settings.Kept().Lang, Language::Japanese) << "the address's language is not kept";
+  settings.ChooseLanguage(Language::Japanese);
+  EXPECT_EQ(settings.Shown().Lang, Language::Japanese);
+}
+
+TEST_F(PageSettingsTest, SpeedAndBrightnessAreKeptAsTheyChangeButNotWhileARecordingPlays) {
+  PageSettings settings(*g, store, {});
+  settings.Watch();
+  Dispatch(*g, Event::KeyDown('A'));  // slower
+  settings.AfterEvents(true);
+  EXPECT_EQ(settings.Kept().FrameInterval, Settings::kDefaultFrameInterval);
+  Dispatch(*g, Event::KeyDown('Q'));  // brighter, once the keys have taken over
+  settings.AfterEvents(false);
+  EXPECT_EQ(settings.Kept().Brightness, DuoBrightness(*g));
+  EXPECT_EQ(settings.Kept().FrameInterval, g->Timer1.Interval) << "the game's values as they are now";
+}
