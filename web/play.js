@@ -54,8 +54,8 @@ class PageGame {
       [seed, how.stage, how.replayText || "", how.replayName || "", this.now(), language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
     this.recording = this.recordingPath() !== "";
-    this.readSettings();
     document.getElementById("game").hidden = false;
+    this.readSettings();
     window.addEventListener("resize", () => this.fit());
     window.addEventListener("keydown", (e) => this.key(e, true));
     window.addEventListener("keyup", (e) => this.key(e, false));
