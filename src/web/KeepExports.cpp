@@ -9,8 +9,8 @@
 #include "host/KeyBindings.h"
 #include "host/RunRecords.h"
 #include "web/PageFolders.h"
-#include "web/PageJson.h"
 #include "web/PageGame.h"
+#include "web/PageJson.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ const char* Answer(std::string text) {
   return answer.c_str();
 }
 
-PageSettings& Kept() { return ThePageGame().Settings(); }
+PageSettings& GameSettings() { return ThePageGame().Settings(); }
 
 }  // namespace
 
@@ -34,28 +34,28 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* velmorane_kept_home() { return kPageHome; }
 
 // Moves on with every change of the settings the page shows.
-EMSCRIPTEN_KEEPALIVE int velmorane_settings_generation() { return Kept().Generation(); }
+EMSCRIPTEN_KEEPALIVE int velmorane_settings_generation() { return GameSettings().Generation(); }
 
 EMSCRIPTEN_KEEPALIVE const char* velmorane_settings() {
-  return Answer(SettingsJson(Kept().Shown(), Kept().Generation()));
+  return Answer(SettingsJson(GameSettings().Shown(), GameSettings().Generation()));
 }
 
 EMSCRIPTEN_KEEPALIVE void velmorane_settings_sound(int music, int effects, int mute) {
-  Settings s = Kept().Kept();
+  Settings s = GameSettings().Kept();
   s.MusicVolume = std::clamp(music, 0, Settings::kMaxVolume);
   s.EffectsVolume = std::clamp(effects, 0, Settings::kMaxVolume);
   s.Mute = mute != 0;
-  Kept().Change(s);
+  GameSettings().Change(s);
 }
 
 EMSCRIPTEN_KEEPALIVE void velmorane_settings_language(int english) {
-  Kept().ChooseLanguage(english ? Language::English : Language::Japanese);
+  GameSettings().ChooseLanguage(english ? Language::English : Language::Japanese);
 }
 
 EMSCRIPTEN_KEEPALIVE void velmorane_settings_window_scale(int scale) {
-  Settings s = Kept().Kept();
+  Settings s = GameSettings().Kept();
   s.WindowScale = std::clamp(scale, Settings::kFitScale, Settings::kMaxWindowScale);
-  Kept().Change(s);
+  GameSettings().Change(s);
 }
 
 // Binds the key named name to the action numbered action; kBound when it
@@ -63,17 +63,17 @@ EMSCRIPTEN_KEEPALIVE void velmorane_settings_window_scale(int scale) {
 // action that already has the key.
 EMSCRIPTEN_KEEPALIVE int velmorane_settings_bind_key(int action, const char* name) {
   if (action < 0 || action >= static_cast<int>(kActionCount) || !IsPhysicalKeyName(name)) return kUnusableKey;
-  Settings s = Kept().Kept();
+  Settings s = GameSettings().Kept();
   Action holder{};
   if (!s.Keys.Bind(static_cast<Action>(action), name, holder)) return static_cast<int>(holder);
-  Kept().Change(s);
+  GameSettings().Change(s);
   return kBound;
 }
 
 EMSCRIPTEN_KEEPALIVE void velmorane_settings_default_keys() {
-  Settings s = Kept().Kept();
+  Settings s = GameSettings().Kept();
   s.Keys.ResetToDefaults();
-  Kept().Change(s);
+  GameSettings().Change(s);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* velmorane_captions(int english) {
