@@ -11,7 +11,7 @@ set(VELMORANE_WEB_EXPORTS
   _velmorane_pad_plugged _velmorane_pad_unplugged _velmorane_pad_button _velmorane_pad_axis
   _velmorane_kept_home _velmorane_settings _velmorane_settings_generation _velmorane_settings_sound _velmorane_settings_language
   _velmorane_settings_window_scale _velmorane_settings_bind_key _velmorane_settings_default_keys
-  _velmorane_captions _velmorane_records _velmorane_play_recording _velmorane_kept_recording
+  _velmorane_captions _velmorane_keeps_records _velmorane_records _velmorane_play_recording _velmorane_kept_recording
   _main _malloc _free)
 list(JOIN VELMORANE_WEB_EXPORTS "," VELMORANE_WEB_EXPORT_LIST)
 

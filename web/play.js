@@ -137,7 +137,7 @@ class PageGame {
       });
       return box;
     };
-    const hasRecords = this.records() !== null;
+    const hasRecords = this.call("velmorane_keeps_records", "number", [], []) === 1;
     nav.appendChild(menu(c.GameMenu, [
       [c.RestartMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.restart])],
       [c.PauseMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.pause])],

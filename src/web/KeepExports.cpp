@@ -80,6 +80,9 @@ EMSCRIPTEN_KEEPALIVE const char* velmorane_captions(int english) {
   return Answer(CaptionsJson(english ? Language::English : Language::Japanese));
 }
 
+// Whether the page keeps records now (not while a recording is watched).
+EMSCRIPTEN_KEEPALIVE int velmorane_keeps_records() { return ThePageGame().Records() ? 1 : 0; }
+
 // The table of the best ten and the recordings; "null" when the page keeps
 // no records (a recording is being watched).
 EMSCRIPTEN_KEEPALIVE const char* velmorane_records() {
