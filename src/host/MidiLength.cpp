@@ -188,5 +188,5 @@ std::optional<std::int64_t> MidiLengthMicroseconds(std::span<const std::uint8_t>
 std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes) {
   const auto micros = MidiLengthMicroseconds(bytes);
   if (!micros) return std::nullopt;
-  return (*micros + 999) / 1000;
+  return WholeMilliseconds(*micros);
 }

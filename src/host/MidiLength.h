@@ -11,3 +11,5 @@
 std::optional<std::int64_t> MidiLengthMicroseconds(std::span<const std::uint8_t> bytes);
 // The same, rounded up to whole milliseconds.
 std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes);
+// A playing time in microseconds rounded up to whole milliseconds.
+constexpr std::int64_t WholeMilliseconds(std::int64_t micros) { return (micros + 999) / 1000; }

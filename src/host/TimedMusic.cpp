@@ -1,28 +1,15 @@
 #include "host/TimedMusic.h"
 
-#include <cstdio>
-#include <vector>
-
-#include "host/FileBytes.h"
 #include "host/GameHold.h"
 #include "host/MidiLength.h"
+#include "host/TuneFile.h"
 
 bool TimedMusic::Open(const std::string& file) {
-  const std::string path = assetDir_ + "/" + file;
-  std::vector<unsigned char> bytes;
-  std::string error;
-  if (!ReadFileBytes(path, bytes, error)) {
-    std::fprintf(stderr, "velmorane: cannot open music %s\n", error.c_str());
-    return false;
-  }
-  const auto ms = MidiLengthMs(bytes);
-  if (!ms) {
-    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", path.c_str());
-    return false;
-  }
+  const auto tune = ReadTuneFile(assetDir_ + "/" + file);
+  if (!tune) return false;
   Stop();
   file_ = file;
-  lengthMs_ = *ms;
+  lengthMs_ = WholeMilliseconds(tune->Microseconds);
   open_ = true;
   return true;
 }

@@ -3,11 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 
-#include "host/FileBytes.h"
 #include "host/GameHold.h"
-#include "host/MidiLength.h"
+#include "host/TuneFile.h"
 #include "platform/MusicEndedEvent.h"
 
 namespace {
@@ -65,23 +63,13 @@ void SdlMusicBackend::Adopt(std::unique_ptr<FluidSynthesizer> synth) {
 }
 
 bool SdlMusicBackend::Open(const std::string& file) {
-  const std::string path = (assetDir_ / file).string();
-  std::vector<std::uint8_t> bytes;
-  std::string error;
-  if (!ReadFileBytes(path, bytes, error)) {
-    std::fprintf(stderr, "velmorane: cannot open music %s\n", error.c_str());
-    return false;
-  }
-  const auto micros = MidiLengthMicroseconds(bytes);
-  if (!micros) {
-    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", path.c_str());
-    return false;
-  }
+  auto tune = ReadTuneFile((assetDir_ / file).string());
+  if (!tune) return false;
   std::lock_guard lock(mutex_);
   FlushMusicEnded();
   DropTune();
-  tune_ = std::move(bytes);
-  length_ = *micros * clockRate_ / kMicrosPerSecond;
+  tune_ = std::move(tune->Bytes);
+  length_ = tune->Microseconds * clockRate_ / kMicrosPerSecond;
   position_ = 0;
   open_ = true;
   if (synth_) {
