@@ -89,10 +89,7 @@ void WindowRun::UseKeys(const KeyBindings& keys, std::function<void()> mute) {
   mute_ = std::move(mute);
 }
 
-void WindowRun::PlayReplay(const ReplayScript& script) {
-  replay_ = &script;
-  replayIndex_ = 0;
-}
+void WindowRun::PlayReplay(const ReplayScript& script) { replay_.emplace(script); }
 
 std::int64_t WindowRun::Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
@@ -100,7 +97,7 @@ std::int64_t WindowRun::Elapsed() const { return Now() - start_; }
 
 bool WindowRun::Run(ReplayError& error) {
   start_ = Now();
-  lastTick_ = start_;
+  if (replay_) replay_->Restart(start_);
   schedule_.Sync(g_, start_);
   while (!g_.CloseRequested) {
     if (!pending_.empty()) {
@@ -142,15 +139,7 @@ void WindowRun::WaitForInput(std::int64_t now) {
 
 std::optional<std::int64_t> WindowRun::NextWake(std::int64_t now) const {
   if (!replay_) return schedule_.NextDue();
-  if (replayIndex_ >= replay_->Steps.size()) return now;
-  const ReplayStep& step = replay_->Steps[replayIndex_];
-  if (step.What == ReplayStep::Kind::Wait) {
-    const std::int64_t end = waitEnd_.value_or(now);
-    const auto due = schedule_.NextDue();
-    return due ? std::min(end, *due) : end;
-  }
-  if (step.Dispatched.Kind == EventKind::Tick) return lastTick_ + g_.TimerById(step.Dispatched.Timer).Interval;
-  return now;
+  return replay_->NextWake(g_, schedule_, now);
 }
 
 void WindowRun::Enqueue(const SDL_Event& e) {
@@ -208,42 +197,21 @@ void WindowRun::FireDueTimers(std::int64_t now) {
   }
 }
 
-// One step of the replay when its time has come. Ticks keep the rhythm of
-// their timer; a wait lets real time pass with the timers firing; every other
-// event runs at once.
+// One step of the replay when its time has come; at its end the timers count
+// again from now and the keys take over.
 bool WindowRun::StepReplay(std::int64_t now, ReplayError& error) {
-  if (replayIndex_ >= replay_->Steps.size()) {
-    replay_ = nullptr;
+  if (replay_->Finished()) {
+    replay_.reset();
     schedule_.RestartAll(g_, now);
     return true;
   }
-  const ReplayStep& step = replay_->Steps[replayIndex_];
-  if (step.What == ReplayStep::Kind::Wait) {
-    if (!waitEnd_) waitEnd_ = now + step.Ms;
-    FireDueTimers(now);
-    if (now >= *waitEnd_) {
-      waitEnd_.reset();
-      ++replayIndex_;
-    }
-    return true;
-  }
-  const Event& e = step.Dispatched;
-  if (e.Kind == EventKind::Tick) {
-    const Timer& t = g_.TimerById(e.Timer);
-    if (!t.Enabled) {
-      error.Line = step.Line;
-      error.What = std::string(TimerName(e.Timer)) + " is not enabled";
-      return false;
-    }
-    if (now < lastTick_ + t.Interval) return true;
-    // After a stall the rhythm starts again from now rather than catching up.
-    lastTick_ = now - lastTick_ > 2 * t.Interval ? now : lastTick_ + t.Interval;
-  }
-  ++replayIndex_;
-  Dispatch(g_, e, observer_);
-  dirty_ = true;
-  schedule_.Sync(g_, now);
-  return true;
+  const auto dispatch = [this, now](const Event& e) {
+    Dispatch(g_, e, observer_);
+    dirty_ = true;
+    schedule_.Sync(g_, now);
+  };
+  return replay_->Step(g_, now, dispatch, [this, now] { FireDueTimers(now); }, error) !=
+         ReplayPacer::Outcome::Failed;
 }
 
 void WindowRun::HoldFor(const std::function<bool()>& finished) {
@@ -256,7 +224,7 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
   }
   const std::int64_t now = Now();
   schedule_.RestartAll(g_, now);
-  lastTick_ = now;
+  if (replay_) replay_->Restart(now);
 }
 
 void WindowRun::SavePicture() {

@@ -12,6 +12,7 @@
 #include "host/GameHold.h"
 #include "host/KeyBindings.h"
 #include "host/Replay.h"
+#include "host/ReplayPacer.h"
 #include "host/TimerSchedule.h"
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
@@ -52,7 +53,7 @@ class WindowRun : public GameHold, public Presenter {
   // The steps to play before the keyboard takes over (user keys are ignored
   // until then).
   void PlayReplay(const ReplayScript& script);
-  bool Replaying() const { return replay_ != nullptr; }
+  bool Replaying() const { return replay_.has_value(); }
   // Queues an event from the menus or dialogs; it is dispatched (and
   // recorded) in turn with the keys.
   void Submit(const Event& e) { pending_.push_back({false, e}); }
@@ -105,8 +106,5 @@ class WindowRun : public GameHold, public Presenter {
   std::deque<Pending> pending_;
   std::int64_t start_ = 0;
 
-  const ReplayScript* replay_ = nullptr;
-  std::size_t replayIndex_ = 0;
-  std::int64_t lastTick_ = 0;  // when the replay's last tick ran
-  std::optional<std::int64_t> waitEnd_;
+  std::optional<ReplayPacer> replay_;
 };

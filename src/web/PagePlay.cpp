@@ -30,7 +30,8 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
     start.Seed = script.Seed.value_or(how.Seed);
     start.Stage = script.Stage.value_or(how.Stage);
     start.HiScore = script.HiScore.value_or(0);
-    replay_ = std::move(script);
+    replay_.emplace(std::move(script));
+    replay_->Restart(now_);
     replayName_ = how.Name;
   }
   if (!LoadPageAssets(*g_, glyphs_, error)) return false;
@@ -59,7 +60,6 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
   }
   settings_->Watch();
   schedule_.Sync(*g_, now_);
-  lastTick_ = now_;
   return true;
 }
 
@@ -95,7 +95,7 @@ void PagePlay::Step(std::int64_t now) {
     if (now_ < *holdUntil_) return;
     holdUntil_.reset();
     schedule_.RestartAll(*g_, now_);
-    lastTick_ = now_;
+    if (replay_) replay_->Restart(now_);
   }
   while (!pending_.empty() && !Held() && !Closed()) {
     const Pending p = pending_.front();
@@ -104,8 +104,7 @@ void PagePlay::Step(std::int64_t now) {
   }
   if (!Held() && !Closed()) {
     if (replay_) {
-      while (replay_ && StepReplay() && !Held() && !Closed()) {
-      }
+      StepReplay();
     } else {
       FireDueTimers();
     }
@@ -123,15 +122,7 @@ std::optional<std::int64_t> PagePlay::NextWake() const {
   if (Held()) return holdUntil_;
   if (!pending_.empty()) return now_;
   if (!replay_) return schedule_.NextDue();
-  if (replayIndex_ >= replay_->Steps.size()) return now_;
-  const ReplayStep& step = replay_->Steps[replayIndex_];
-  if (step.What == ReplayStep::Kind::Wait) {
-    const std::int64_t end = waitEnd_.value_or(now_);
-    const auto due = schedule_.NextDue();
-    return due ? std::min(end, *due) : end;
-  }
-  if (step.Dispatched.Kind == EventKind::Tick) return lastTick_ + g_->TimerById(step.Dispatched.Timer).Interval;
-  return now_;
+  return replay_->NextWake(*g_, schedule_, now_);
 }
 
 void PagePlay::Deliver(const Pending& p) {
@@ -151,41 +142,27 @@ void PagePlay::FireDueTimers() {
   }
 }
 
-// One step of the recording when its time has come, as the desktop's window
-// plays one: ticks keep the rhythm of their timer, a wait lets time pass with
-// the timers firing, every other event runs at once. True when the step ran
-// and the next may be due as well.
-bool PagePlay::StepReplay() {
-  if (replayIndex_ >= replay_->Steps.size()) {
+// The recording's steps that have come due, as the desktop's window plays
+// them, until the game is held or closed; at its end the timers count again
+// from now and the keys take over.
+void PagePlay::StepReplay() {
+  const auto dispatch = [this](const Event& e) {
+    Dispatch(*g_, e);
+    dirty_ = true;
+    schedule_.Sync(*g_, now_);
+  };
+  ReplayError bad;
+  while (!replay_->Finished() && !Held() && !Closed()) {
+    const auto outcome = replay_->Step(*g_, now_, dispatch, [this] { FireDueTimers(); }, bad);
+    if (outcome == ReplayPacer::Outcome::Failed) {
+      trouble_ = replayName_ + ":" + std::to_string(bad.Line) + ": " + bad.What;
+    }
+    if (outcome != ReplayPacer::Outcome::Ran) return;
+  }
+  if (replay_->Finished() && !Held() && !Closed()) {
     replay_.reset();
     schedule_.RestartAll(*g_, now_);
-    return false;
   }
-  const ReplayStep& step = replay_->Steps[replayIndex_];
-  if (step.What == ReplayStep::Kind::Wait) {
-    if (!waitEnd_) waitEnd_ = now_ + step.Ms;
-    FireDueTimers();
-    if (now_ < *waitEnd_) return false;
-    waitEnd_.reset();
-    ++replayIndex_;
-    return true;
-  }
-  const Event& e = step.Dispatched;
-  if (e.Kind == EventKind::Tick) {
-    const Timer& t = g_->TimerById(e.Timer);
-    if (!t.Enabled) {
-      trouble_ = replayName_ + ":" + std::to_string(step.Line) + ": " + TimerName(e.Timer) + " is not enabled";
-      return false;
-    }
-    if (now_ < lastTick_ + t.Interval) return false;
-    // After a stall the rhythm starts again from now rather than catching up.
-    lastTick_ = now_ - lastTick_ > 2 * t.Interval ? now_ : lastTick_ + t.Interval;
-  }
-  ++replayIndex_;
-  Dispatch(*g_, e);
-  dirty_ = true;
-  schedule_.Sync(*g_, now_);
-  return true;
 }
 
 // Tunes here are timed (TimedMusic), which holds the game through

@@ -14,6 +14,7 @@
 #include "host/PadKeys.h"
 #include "host/RecordKeeper.h"
 #include "host/Replay.h"
+#include "host/ReplayPacer.h"
 #include "host/RunRecords.h"
 #include "host/Settings.h"
 #include "host/SettingsStore.h"
@@ -104,7 +105,7 @@ class PagePlay : public GameHold, public Presenter {
   void Deliver(const Pending& p);
   void FireDueTimers();
   void AfterEvents();
-  bool StepReplay();
+  void StepReplay();
 
   std::unique_ptr<Game> g_;
   GlyphText glyphs_;
@@ -124,10 +125,7 @@ class PagePlay : public GameHold, public Presenter {
   std::int64_t now_ = 0;
   std::optional<std::int64_t> holdUntil_;
 
-  std::optional<ReplayScript> replay_;
-  std::size_t replayIndex_ = 0;
-  std::optional<std::int64_t> waitEnd_;
-  std::int64_t lastTick_ = 0;
+  std::optional<ReplayPacer> replay_;
   std::string replayName_;
   std::string trouble_;
 
