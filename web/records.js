@@ -3,10 +3,6 @@
 // page on it (?watch=NAME), or saved as a .replay file.
 "use strict";
 
-function minutes(seconds) {
-  return `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, "0")}`;
-}
-
 function recordsTable(headers, rows) {
   const table = element("table", { className: "records" });
   const head = element("tr");
@@ -36,8 +32,8 @@ function openScoresDialog(game) {
   const { scores } = game.records();
   const body = scores.length === 0 ? element("p", {}, c.NoScores) : recordsTable(
     [c.Rank, c.Score, c.Reached, c.Name, c.Date, ""],
-    scores.map((e, i) => [String(i + 1), String(e.score), e.ending ? c.Ending : `${c.Stage} ${e.stage}`,
-      e.name, e.date, e.replay ? recordButton(c.Watch, () => game.watch(e.replay)) : ""]));
+    scores.map((e, i) => [String(i + 1), String(e.score), e.reached, e.name, e.date,
+      e.replay ? recordButton(c.Watch, () => game.watch(e.replay)) : ""]));
   openModal(game, c.ScoresMenu, [body], "settings records-dialog", c.Close);
 }
 
@@ -46,7 +42,7 @@ function openReplaysDialog(game) {
   const { replays } = game.records();
   const body = replays.length === 0 ? element("p", {}, c.NoReplays) : recordsTable(
     [c.Date, c.Length, c.Best, "", ""],
-    replays.map((r) => [r.start, minutes(r.seconds), r.best > 0 ? String(r.best) : "-",
+    replays.map((r) => [r.start, r.length, r.best > 0 ? String(r.best) : "-",
       recordButton(c.Watch, () => game.watch(r.name)),
       recordButton(game.pageCaptions.saveKept, () => game.saveKept(r.name))]));
   openModal(game, c.ReplaysMenu, [body], "settings records-dialog", c.Close);

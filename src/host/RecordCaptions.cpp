@@ -55,3 +55,12 @@ std::vector<std::string_view> AllRecordCaptionTexts() {
   AddAll(kEnglish, texts);
   return texts;
 }
+
+std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c) {
+  return e.Ending ? std::string(c.Ending) : std::string(c.Stage) + " " + std::to_string(e.Stage);
+}
+
+std::string MinutesText(long long seconds) {
+  const long long rest = seconds % 60;
+  return std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/ScoreTable.h"
 #include "host/Settings.h"
 
 // The captions of the Game menu's records, the table of the best ten and the
@@ -26,6 +28,11 @@ struct RecordCaptions {
 };
 
 const RecordCaptions& RecordCaptionsIn(Language language);
+
+// What the table shows a game reached: the ending, or the stage and its number.
+std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c);
+// A recording's length as minutes and seconds ("3:07").
+std::string MinutesText(long long seconds);
 
 // Every caption of every language, for the menu font's glyphs.
 std::vector<std::string_view> AllRecordCaptionTexts();

@@ -25,3 +25,14 @@ void TakeSpeedAndBrightness(const Game& g, Settings& s) {
   if (interval >= Settings::kMinFrameInterval && interval <= Settings::kMaxFrameInterval) s.FrameInterval = interval;
   s.Brightness = DuoBrightness(g);
 }
+
+void SpeedAndBrightnessWatch::Reset(const Game& g) {
+  interval_ = g.Timer1.Interval;
+  brightness_ = DuoBrightness(g);
+}
+
+bool SpeedAndBrightnessWatch::Changed(const Game& g) {
+  const bool changed = g.Timer1.Interval != interval_ || DuoBrightness(g) != brightness_;
+  Reset(g);
+  return changed;
+}

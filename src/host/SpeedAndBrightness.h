@@ -19,3 +19,17 @@ std::vector<Event> SlidersForSettings(const Game& g, const Settings& s);
 // cannot keep (0, a stopped game, or slower than its largest) leaves the one
 // kept before.
 void TakeSpeedAndBrightness(const Game& g, Settings& s);
+
+// Notices when the game's speed or brightness has changed since the last
+// look, whatever changed it (keys, menus, sliders, a replay).
+class SpeedAndBrightnessWatch {
+ public:
+  // Starts from the game's values as they are now.
+  void Reset(const Game& g);
+  // Whether they differ from the last look; they are the last look then.
+  bool Changed(const Game& g);
+
+ private:
+  int interval_ = 0;
+  int brightness_ = 0;
+};

@@ -2,7 +2,6 @@
 
 #include <imgui.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "drawing/ClientArea.h"
@@ -14,16 +13,6 @@ const char* const kScoresId = "##Scores";
 const char* const kReplaysId = "##Replays";
 
 std::string Text(std::string_view caption) { return std::string(caption); }
-
-std::string Reached(const ScoreEntry& e, const RecordCaptions& c) {
-  return e.Ending ? Text(c.Ending) : Text(c.Stage) + " " + std::to_string(e.Stage);
-}
-
-std::string Minutes(long long seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld:%02lld", seconds / 60, seconds % 60);
-  return text;
-}
 
 void HeaderRow(std::initializer_list<std::string_view> captions) {
   for (std::string_view c : captions) ImGui::TableSetupColumn(Text(c).c_str());
@@ -95,7 +84,7 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
     ImGui::TableNextColumn();
     ImGui::Text("%d", e.Score);
     ImGui::TableNextColumn();
-    ImGui::TextUnformatted(Reached(e, c).c_str());
+    ImGui::TextUnformatted(ReachedCaption(e, c).c_str());
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(e.Name.c_str());
     ImGui::TableNextColumn();
@@ -124,7 +113,7 @@ void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(r.Start.c_str());
     ImGui::TableNextColumn();
-    ImGui::TextUnformatted(Minutes(r.Seconds).c_str());
+    ImGui::TextUnformatted(MinutesText(r.Seconds).c_str());
     ImGui::TableNextColumn();
     if (r.BestScore > 0) ImGui::Text("%d", r.BestScore);
     else ImGui::TextUnformatted("-");

@@ -11,8 +11,7 @@ SettingsKeeper::SettingsKeeper(Game& g, SettingsStore& store, const SettingsOver
   const Settings s = Shown();
   music_.SetVolumes(s.MusicVolume, s.EffectsVolume, s.Mute);
   window_.UseKeys(store_.Current().Keys, [this] { ToggleMute(); });
-  seenInterval_ = g_.Timer1.Interval;
-  seenBrightness_ = DuoBrightness(g_);
+  game_.Reset(g_);
   seenFullScreen_ = window_.FullScreen();
   window_.SetAfterEvents([this] { AfterEvents(); });
 }
@@ -46,12 +45,9 @@ void SettingsKeeper::Apply(const Settings& before, const Settings& now) {
 }
 
 void SettingsKeeper::AfterEvents() {
-  const int interval = g_.Timer1.Interval, brightness = DuoBrightness(g_);
   const bool full = window_.FullScreen();
-  const bool gameChanged = interval != seenInterval_ || brightness != seenBrightness_;
+  const bool gameChanged = game_.Changed(g_);
   const bool windowChanged = full != seenFullScreen_;
-  seenInterval_ = interval;
-  seenBrightness_ = brightness;
   seenFullScreen_ = full;
   if (!(gameChanged || windowChanged) || window_.Replaying()) return;
   Settings s = Kept();

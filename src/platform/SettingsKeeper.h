@@ -2,6 +2,7 @@
 
 #include "host/Settings.h"
 #include "host/SettingsStore.h"
+#include "host/SpeedAndBrightness.h"
 
 class SdlMusicSystem;
 class WindowRun;
@@ -37,6 +38,6 @@ class SettingsKeeper {
   SettingsOverrides overrides_;
   WindowRun& window_;
   SdlMusicSystem& music_;
-  int seenInterval_ = 0, seenBrightness_ = 0;
+  SpeedAndBrightnessWatch game_;
   bool seenFullScreen_ = false;
 };

@@ -87,7 +87,9 @@ EMSCRIPTEN_KEEPALIVE int velmorane_keeps_records() { return ThePageGame().Record
 // no records (a recording is being watched).
 EMSCRIPTEN_KEEPALIVE const char* velmorane_records() {
   RunRecords* records = ThePageGame().Records();
-  return Answer(records ? RecordsJson(records->Scores().Load(), records->Replays()) : "null");
+  if (!records) return "null";
+  const RecordCaptions& captions = RecordCaptionsIn(GameSettings().Shown().Lang);
+  return Answer(RecordsJson(records->Scores().Load(), records->Replays(), captions));
 }
 
 // This game's recording, as a path in the program's file system; "" when

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "host/MenuCaptions.h"
-#include "host/RecordCaptions.h"
 
 namespace {
 
@@ -95,14 +94,13 @@ std::string CaptionsJson(Language language) {
   return object.Done();
 }
 
-std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder) {
-  const std::string entries = JsonArray(scores.Entries(), [&folder](const ScoreEntry& e) {
+std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, const RecordCaptions& captions) {
+  const std::string entries = JsonArray(scores.Entries(), [&](const ScoreEntry& e) {
     std::error_code ec;
     const bool recorded = !e.Replay.empty() && std::filesystem::exists(folder.Path() + "/" + e.Replay, ec);
     return JsonObject()
         .Number("score", e.Score)
-        .Number("stage", e.Stage)
-        .Flag("ending", e.Ending)
+        .Text("reached", ReachedCaption(e, captions))
         .Text("date", e.Date)
         .Text("replay", recorded ? e.Replay : "")
         .Text("name", e.Name)
@@ -112,7 +110,7 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder) {
     return JsonObject()
         .Text("name", l.Name)
         .Text("start", l.Start)
-        .Number("seconds", l.Seconds)
+        .Text("length", MinutesText(l.Seconds))
         .Number("best", l.BestScore)
         .Done();
   });

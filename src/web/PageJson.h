@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host/RecordCaptions.h"
 #include "host/ReplayFolder.h"
 #include "host/ScoreTable.h"
 #include "host/Settings.h"
@@ -22,8 +23,8 @@ std::string SettingsJson(const Settings& s, int generation);
 // and the language names under "JapaneseName" and "EnglishName".
 std::string CaptionsJson(Language language);
 
-// {"scores":[{"score":N,"stage":N,"ending":B,"date":"…",
-//  "replay":"…","name":"…"},…],"replays":[{"name":"…","start":"…",
-//  "seconds":N,"best":N},…]}; a game's "replay" is "" unless its recording
-// is still in the folder.
-std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder);
+// {"scores":[{"score":N,"reached":"…","date":"…","replay":"…","name":"…"},…],
+//  "replays":[{"name":"…","start":"…","length":"M:SS","best":N},…]}, what
+// the records' dialogs show in the captions' language; a game's "replay" is
+// "" unless its recording is still in the folder.
+std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, const RecordCaptions& captions);

@@ -52,7 +52,6 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
   if (records_) {
     records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment()),
                     keeper_);
-    recording_ = true;
   }
   ShowTitle(*g_);
   if (!replay_) {
@@ -127,7 +126,7 @@ std::optional<std::int64_t> PagePlay::NextWake() const {
 
 void PagePlay::Deliver(const Pending& p) {
   if (p.MusicEnded) MusicEnded(*g_);
-  else Dispatch(*g_, p.Input, recording_ ? &keeper_ : nullptr);
+  else Dispatch(*g_, p.Input, Keeper());
   dirty_ = true;
   schedule_.Sync(*g_, now_);
 }
@@ -135,7 +134,7 @@ void PagePlay::Deliver(const Pending& p) {
 void PagePlay::FireDueTimers() {
   schedule_.Sync(*g_, now_);
   while (const auto id = schedule_.TakeDue(now_)) {
-    Dispatch(*g_, Event::Tick(*id), recording_ ? &keeper_ : nullptr);
+    Dispatch(*g_, Event::Tick(*id), Keeper());
     dirty_ = true;
     if (Closed() || Held()) return;
     schedule_.Sync(*g_, now_);

@@ -105,6 +105,8 @@ class PagePlay : public GameHold, public Presenter {
   void Deliver(const Pending& p);
   void FireDueTimers();
   void AfterEvents();
+  // Where the game's events are recorded; none while a recording is watched.
+  EventObserver* Keeper() { return records_ ? &keeper_ : nullptr; }
   void StepReplay();
 
   std::unique_ptr<Game> g_;
@@ -119,7 +121,6 @@ class PagePlay : public GameHold, public Presenter {
   // Writes every event into the game's recording and enters finished games
   // in the table of the best ten, as the desktop's records do.
   RecordKeeper keeper_;
-  bool recording_ = false;
   pad::PadKeys pads_;
   std::deque<Pending> pending_;
   std::int64_t now_ = 0;

@@ -23,17 +23,10 @@ void PageSettings::ToggleMute() {
   Change(s);
 }
 
-void PageSettings::Watch() {
-  seenInterval_ = g_.Timer1.Interval;
-  seenBrightness_ = DuoBrightness(g_);
-}
+void PageSettings::Watch() { game_.Reset(g_); }
 
 void PageSettings::AfterEvents(bool watching) {
-  const int interval = g_.Timer1.Interval, brightness = DuoBrightness(g_);
-  if (interval == seenInterval_ && brightness == seenBrightness_) return;
-  seenInterval_ = interval;
-  seenBrightness_ = brightness;
-  if (watching) return;
+  if (!game_.Changed(g_) || watching) return;
   Settings s = Kept();
   TakeSpeedAndBrightness(g_, s);
   Change(s);

@@ -4,6 +4,7 @@
 
 #include "host/Settings.h"
 #include "host/SettingsStore.h"
+#include "host/SpeedAndBrightness.h"
 
 struct Game;
 
@@ -40,5 +41,5 @@ class PageSettings {
   SettingsStore& store_;
   SettingsOverrides overrides_;
   int generation_ = 0;
-  int seenInterval_ = 0, seenBrightness_ = 0;
+  SpeedAndBrightnessWatch game_;
 };

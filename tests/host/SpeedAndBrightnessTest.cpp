@@ -51,3 +51,15 @@ TEST(SpeedAndBrightness, AStoppedOrVerySlowGameKeepsTheSpeedKeptBefore) {
   TakeSpeedAndBrightness(*g, s);
   EXPECT_EQ(s.FrameInterval, 300) << "310 is beyond what the file keeps";
 }
+
+TEST(SpeedAndBrightness, AWatchNoticesEachChangeOnce) {
+  TestGame g;
+  SpeedAndBrightnessWatch watch;
+  watch.Reset(*g);
+  EXPECT_FALSE(watch.Changed(*g));
+  Dispatch(*g, Event::KeyDown('S'));  // faster
+  EXPECT_TRUE(watch.Changed(*g));
+  EXPECT_FALSE(watch.Changed(*g)) << "seen once";
+  Dispatch(*g, Event::SliderMove(SliderId::Brightness, 90));
+  EXPECT_TRUE(watch.Changed(*g));
+}

@@ -52,8 +52,9 @@ TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillT
   ScoreTable table;
   table.Insert({900, 2, false, "2026-12-10 10:15", "20261210-101500.replay", "ANNA"});
   table.Insert({300, 1, false, "2026-12-09 09:00", "20261209-090000.replay", "BEN \"B\""});
-  const std::string json = RecordsJson(table, ReplayFolder(folder.string()));
-  EXPECT_NE(json.find("{\"score\":900,\"stage\":2,\"ending\":false,\"date\":\"2026-12-10 10:15\","
+  table.Insert({2000, 10, true, "2026-12-08 08:00", "", "CARL"});
+  const std::string json = RecordsJson(table, ReplayFolder(folder.string()), RecordCaptionsIn(Language::English));
+  EXPECT_NE(json.find("{\"score\":900,\"reached\":\"Stage 2\",\"date\":\"2026-12-10 10:15\","
                       "\"replay\":\"20261210-101500.replay\",\"name\":\"ANNA\"}"),
             std::string::npos)
       << json;
@@ -62,6 +63,7 @@ TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillT
   EXPECT_NE(json.find("\"replays\":[{\"name\":\"20261210-101500.replay\",\"start\":\"2026-12-10 10:15:00\""),
             std::string::npos)
       << json;
-  EXPECT_NE(json.find("\"best\":900}]"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"length\":\"0:00\",\"best\":900}]"), std::string::npos) << json;
+  EXPECT_NE(json.find("{\"score\":2000,\"reached\":\"Ending\""), std::string::npos) << json;
   std::filesystem::remove_all(folder);
 }
