@@ -1,28 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <utime.h>
-
-#include <ctime>
 #include <filesystem>
 
 #include "host/PictureName.h"
 #include "host/ReplayFolder.h"
+#include "support/FileTimes.h"
 #include "support/ScratchFolder.h"
 
 namespace {
-
-std::chrono::system_clock::time_point LocalTime(int year, int month, int day, int hour, int minute, int second) {
-  std::tm t{};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  t.tm_isdst = -1;
-  return std::chrono::system_clock::from_time_t(std::mktime(&t));
-}
 
 std::string Name(int n) {
   char text[32];
@@ -51,10 +36,7 @@ TEST(ReplayFolder, ListsNewestFirstWithLengthAndBestScore) {
   PutFile(scratch / "20261209-120000.replay", "velmorane-replay 1\nseed 2\n");
   PutFile(scratch / "notes.txt", "not a recording");
   // The last line was written 95 seconds after the start.
-  const std::time_t written =
-      std::chrono::system_clock::to_time_t(LocalTime(2026, 12, 10, 4, 31, 35));
-  const utimbuf times{written, written};
-  ASSERT_EQ(::utime((scratch / "20261210-043000.replay").c_str(), &times), 0);
+  ASSERT_TRUE(SetModified(scratch / "20261210-043000.replay", LocalTime(2026, 12, 10, 4, 31, 35)));
 
   const auto list = folder.List();
   ASSERT_EQ(list.size(), 2u);

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "host/MenuCaptions.h"
 #include "host/RecordCaptions.h"
+#include "support/FileTimes.h"
+#include "support/ScratchFolder.h"
 #include "web/PageJson.h"
 
 TEST(PageJson, StringsAreQuotedWithTheirQuotesBackslashesAndControlCharactersEscaped) {
@@ -45,15 +44,15 @@ TEST(PageJson, CaptionsHoldEveryMenuAndRecordCaptionOfTheLanguage) {
 }
 
 TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillThere) {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmorane-page-json";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "20261210-101500.replay") << "velmorane-replay 1\n# end score 900 stage 2\n";
+  ScratchFolder folder;
+  PutFile(folder / "20261210-101500.replay", "velmorane-replay 1\n# end score 900 stage 2\n");
+  // Its last line was written the moment it began.
+  ASSERT_TRUE(SetModified(folder / "20261210-101500.replay", LocalTime(2026, 12, 10, 10, 15, 0)));
   ScoreTable table;
   table.Insert({900, 2, false, "2026-12-10 10:15", "20261210-101500.replay", "ANNA"});
   table.Insert({300, 1, false, "2026-12-09 09:00", "20261209-090000.replay", "BEN \"B\""});
   table.Insert({2000, 10, true, "2026-12-08 08:00", "", "CARL"});
-  const std::string json = RecordsJson(table, ReplayFolder(folder.string()), RecordCaptionsIn(Language::English));
+  const std::string json = RecordsJson(table, ReplayFolder(folder.Path().string()), RecordCaptionsIn(Language::English));
   EXPECT_NE(json.find("{\"score\":900,\"reached\":\"Stage 2\",\"date\":\"2026-12-10 10:15\","
                       "\"replay\":\"20261210-101500.replay\",\"name\":\"ANNA\"}"),
             std::string::npos)
@@ -65,5 +64,4 @@ TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillT
       << json;
   EXPECT_NE(json.find("\"length\":\"0:00\",\"best\":900}]"), std::string::npos) << json;
   EXPECT_NE(json.find("{\"score\":2000,\"reached\":\"Ending\""), std::string::npos) << json;
-  std::filesystem::remove_all(folder);
 }
