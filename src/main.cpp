@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "host/CommandLine.h"
+#include "host/io/CommandLine.h"
 #include "platform/GameRun.h"
 #include "stages/PrintStage.h"
 

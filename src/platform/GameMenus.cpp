@@ -6,8 +6,8 @@
 #include <imgui.h>
 
 #include "drawing/ClientArea.h"
-#include "host/MenuCaptions.h"
-#include "host/RecordCaptions.h"
+#include "host/text/MenuCaptions.h"
+#include "host/text/RecordCaptions.h"
 #include "platform/RecordsDialogs.h"
 #include "state/Game.h"
 

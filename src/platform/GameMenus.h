@@ -8,7 +8,7 @@
 #include "platform/ClassicWidgets.h"
 #include "platform/DialogLayout.h"
 #include "platform/Letterbox.h"
-#include "host/MenuCaptions.h"
+#include "host/text/MenuCaptions.h"
 #include "platform/SettingsMenus.h"
 
 struct Game;

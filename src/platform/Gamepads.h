@@ -6,7 +6,7 @@
 #include <SDL.h>
 
 #include "game/Events.h"
-#include "host/PadKeys.h"
+#include "host/settings/PadKeys.h"
 
 // The game controllers, opened as they are plugged in and closed as they go;
 // their buttons and sticks come out as the game's key events.

@@ -5,10 +5,10 @@
 #include "imgui_impl_sdlrenderer.h"
 #include "platform/GameMenus.h"
 #include "platform/GlyphRanges.h"
-#include "host/MenuCaptions.h"
+#include "host/text/MenuCaptions.h"
 #include "platform/MenuStyle.h"
 #include "platform/PhysicalKeys.h"
-#include "host/RecordCaptions.h"
+#include "host/text/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "host/KeyBindings.h"
+#include "host/settings/KeyBindings.h"
 
 namespace {
 

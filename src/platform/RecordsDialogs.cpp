@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "drawing/ClientArea.h"
-#include "host/RunRecords.h"
+#include "host/records/RunRecords.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "host/ReplayFolder.h"
-#include "host/ScoreTable.h"
+#include "host/records/ReplayFolder.h"
+#include "host/records/ScoreTable.h"
 #include "platform/Letterbox.h"
-#include "host/RecordCaptions.h"
+#include "host/text/RecordCaptions.h"
 
 class RunRecords;
 

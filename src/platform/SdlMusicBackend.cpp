@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "host/GameHold.h"
-#include "host/TuneFile.h"
+#include "host/loop/GameHold.h"
+#include "host/io/TuneFile.h"
 #include "platform/MusicEndedEvent.h"
 
 namespace {

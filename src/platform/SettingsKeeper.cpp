@@ -1,6 +1,6 @@
 #include "platform/SettingsKeeper.h"
 
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/SpeedAndBrightness.h"
 #include "platform/SdlMusicSystem.h"
 #include "platform/WindowRun.h"
 #include "state/Game.h"

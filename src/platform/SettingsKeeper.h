@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/Settings.h"
-#include "host/SettingsStore.h"
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/Settings.h"
+#include "host/settings/SettingsStore.h"
+#include "host/settings/SpeedAndBrightness.h"
 
 class SdlMusicSystem;
 class WindowRun;

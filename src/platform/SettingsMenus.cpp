@@ -4,7 +4,7 @@
 
 #include <imgui.h>
 
-#include "host/MenuCaptions.h"
+#include "host/text/MenuCaptions.h"
 #include "platform/SettingsKeeper.h"
 
 namespace {

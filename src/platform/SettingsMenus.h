@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "host/KeyBindings.h"
-#include "host/Settings.h"
+#include "host/settings/KeyBindings.h"
+#include "host/settings/Settings.h"
 #include "platform/DialogLayout.h"
 
 class SettingsKeeper;

@@ -9,11 +9,11 @@
 #include <SDL.h>
 
 #include "game/Events.h"
-#include "host/GameHold.h"
-#include "host/KeyBindings.h"
-#include "host/Replay.h"
-#include "host/ReplayPacer.h"
-#include "host/TimerSchedule.h"
+#include "host/loop/GameHold.h"
+#include "host/settings/KeyBindings.h"
+#include "host/replay/Replay.h"
+#include "host/loop/ReplayPacer.h"
+#include "host/loop/TimerSchedule.h"
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
 #include "platform/Gamepads.h"

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "host/KeyBindings.h"
-#include "host/RunRecords.h"
+#include "host/settings/KeyBindings.h"
+#include "host/records/RunRecords.h"
 #include "web/PageFolders.h"
 #include "web/PageGame.h"
 #include "web/PageJson.h"

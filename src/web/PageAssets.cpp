@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "host/FileBytes.h"
-#include "host/Sheets.h"
+#include "base/FileBytes.h"
+#include "host/io/Sheets.h"
 #include "state/Game.h"
 
 bool LoadPageAssets(Game& g, GlyphText& text, std::string& error) {

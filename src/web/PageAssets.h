@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/GlyphText.h"
+#include "host/text/GlyphText.h"
 
 struct Game;
 

@@ -1,6 +1,6 @@
 #include "web/PageFolders.h"
 
-#include "host/SettingsStore.h"
+#include "host/settings/SettingsStore.h"
 
 Environment PageEnvironment() {
   return [](const std::string& name) -> std::optional<std::string> {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/XdgFolders.h"
+#include "base/XdgFolders.h"
 
 // The page's home folder in the program's file system. The page keeps it in
 // the browser's storage (web/storage.js), so the settings file and the

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "host/MenuCaptions.h"
+#include "host/text/MenuCaptions.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "drawing/ClientArea.h"
 #include "game/MusicNotice.h"
-#include "host/PlayerName.h"
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/PlayerName.h"
+#include "host/settings/SpeedAndBrightness.h"
 #include "screens/Title.h"
 #include "state/Game.h"
 #include "web/PageAssets.h"

@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "game/Events.h"
-#include "host/GameHold.h"
-#include "host/GlyphText.h"
-#include "host/PadKeys.h"
-#include "host/RecordKeeper.h"
-#include "host/Replay.h"
-#include "host/ReplayPacer.h"
-#include "host/RunRecords.h"
-#include "host/Settings.h"
-#include "host/SettingsStore.h"
-#include "host/TimedMusic.h"
-#include "host/TimerSchedule.h"
+#include "host/loop/GameHold.h"
+#include "host/text/GlyphText.h"
+#include "host/settings/PadKeys.h"
+#include "host/records/RecordKeeper.h"
+#include "host/replay/Replay.h"
+#include "host/loop/ReplayPacer.h"
+#include "host/records/RunRecords.h"
+#include "host/settings/Settings.h"
+#include "host/settings/SettingsStore.h"
+#include "host/io/TimedMusic.h"
+#include "host/loop/TimerSchedule.h"
 #include "state/Services.h"
 #include "web/PageSettings.h"
 #include "web/PageSound.h"
@@ -73,7 +73,7 @@ class PagePlay : public GameHold, public Presenter {
   // Ignored while a recording plays.
   void KeyChanged(bool down, bool repeat, std::string_view keyName);
   // Pads, numbered as the page's Gamepad API numbers them, play as the
-  // desktop's pads do (host/PadKeys.h).
+  // desktop's pads do (host/settings/PadKeys.h).
   void PadPlugged(int pad) { pads_.Plugged(pad); }
   void PadUnplugged(int pad) { SubmitPad(pads_.Unplugged(pad)); }
   void PadButton(int pad, pad::Button button, bool pressed) { SubmitPad(pads_.ButtonChanged(pad, button, pressed)); }

@@ -4,11 +4,11 @@
 #include <sstream>
 
 #include "game/StateDump.h"
-#include "host/ClockSeed.h"
-#include "host/HeadlessRun.h"
-#include "host/PictureHash.h"
-#include "host/Replay.h"
-#include "host/TimedMusic.h"
+#include "base/ClockSeed.h"
+#include "host/loop/HeadlessRun.h"
+#include "host/io/PictureHash.h"
+#include "host/replay/Replay.h"
+#include "host/io/TimedMusic.h"
 #include "screens/Title.h"
 #include "state/Game.h"
 #include "web/PageAssets.h"

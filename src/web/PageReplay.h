@@ -6,7 +6,7 @@
 
 // What a recording played as fast as it can ends in: what
 // `velmorane --headless --replay FILE --dump-state` prints, and the picture's
-// fingerprint (host/PictureHash.h); or, when the recording is malformed or a
+// fingerprint (host/io/PictureHash.h); or, when the recording is malformed or a
 // file is missing, one line saying so ("NAME:LINE: what is wrong").
 struct PageReplayResult {
   bool Ok = false;

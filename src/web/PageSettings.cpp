@@ -1,6 +1,6 @@
 #include "web/PageSettings.h"
 
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/SpeedAndBrightness.h"
 #include "state/Game.h"
 
 void PageSettings::Change(const Settings& s) {

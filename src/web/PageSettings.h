@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "host/Settings.h"
-#include "host/SettingsStore.h"
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/Settings.h"
+#include "host/settings/SettingsStore.h"
+#include "host/settings/SpeedAndBrightness.h"
 
 struct Game;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/TimedMusic.h"
+#include "host/io/TimedMusic.h"
 #include "state/Services.h"
 
 // The page's sound: tunes and effects are played by the page's script

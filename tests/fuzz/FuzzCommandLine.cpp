@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/CommandLine.h"
+#include "host/io/CommandLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> args(1);

@@ -1,4 +1,4 @@
-#include "host/AssetFolder.h"
+#include "host/io/AssetFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/CommandLine.h"
+#include "host/io/CommandLine.h"
 
 namespace {
 

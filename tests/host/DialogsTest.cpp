@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "host/HeadlessRun.h"
-#include "host/Replay.h"
+#include "host/loop/HeadlessRun.h"
+#include "host/replay/Replay.h"
 #include "game/KeyedPlayFixture.h"
 
 using playtest::KeyedPlayFixture;

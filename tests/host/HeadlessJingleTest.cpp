@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/MidiLength.h"
+#include "base/MidiLength.h"
 
 namespace fs = std::filesystem;
 

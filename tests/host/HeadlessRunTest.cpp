@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "host/HeadlessRun.h"
+#include "host/loop/HeadlessRun.h"
 #include "state/Game.h"
 
 namespace {

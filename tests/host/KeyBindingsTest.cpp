@@ -3,7 +3,7 @@
 #include <set>
 
 #include "game/Events.h"
-#include "host/KeyBindings.h"
+#include "host/settings/KeyBindings.h"
 
 TEST(KeyBindings, TheDefaultsAreTheGamesOwnKeys) {
   const KeyBindings keys;

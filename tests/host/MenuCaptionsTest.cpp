@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "host/MenuCaptions.h"
+#include "host/text/MenuCaptions.h"
 
 TEST(MenuCaptions, TheJapaneseMenusAreAsTheyHaveAlwaysBeen) {
   const MenuCaptions& c = CaptionsIn(Language::Japanese);

@@ -1,4 +1,4 @@
-#include "host/PadKeys.h"
+#include "host/settings/PadKeys.h"
 
 #include <gtest/gtest.h>
 

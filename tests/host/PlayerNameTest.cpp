@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "host/PlayerName.h"
+#include "host/settings/PlayerName.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/RecordCaptions.h"
+#include "host/text/RecordCaptions.h"
 
 TEST(RecordCaptions, AGameReachedTheEndingOrAStageInTheMenusLanguage) {
   ScoreEntry stage;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/RecordKeeper.h"
-#include "host/ReplayFolder.h"
+#include "host/records/RecordKeeper.h"
+#include "host/records/ReplayFolder.h"
 #include "support/ScratchFolder.h"
 #include "support/TestGame.h"
 

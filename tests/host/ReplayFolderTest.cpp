@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "host/PictureName.h"
-#include "host/ReplayFolder.h"
+#include "base/PictureName.h"
+#include "host/records/ReplayFolder.h"
 #include "support/FileTimes.h"
 #include "support/ScratchFolder.h"
 

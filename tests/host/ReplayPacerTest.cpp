@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "host/ReplayPacer.h"
+#include "host/loop/ReplayPacer.h"
 #include "support/TestGame.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/Replay.h"
+#include "host/replay/Replay.h"
 
 namespace {
 

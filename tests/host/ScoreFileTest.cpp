@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "host/ScoreFile.h"
+#include "host/records/ScoreFile.h"
 #include "support/ScratchFolder.h"
 
 namespace {

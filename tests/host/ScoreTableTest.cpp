@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/ScoreTable.h"
+#include "host/records/ScoreTable.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/SettingsFile.h"
+#include "host/settings/SettingsFile.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "host/SettingsStore.h"
+#include "host/settings/SettingsStore.h"
 #include "support/ScratchFolder.h"
 
 namespace {

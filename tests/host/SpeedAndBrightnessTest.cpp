@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/Events.h"
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/SpeedAndBrightness.h"
 #include "support/TestGame.h"
 
 TEST(SpeedAndBrightness, DefaultsSendNothing) {

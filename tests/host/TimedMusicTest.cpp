@@ -1,4 +1,4 @@
-#include "host/TimedMusic.h"
+#include "host/io/TimedMusic.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "host/GameHold.h"
-#include "host/MidiLength.h"
-#include "host/SmfBytes.h"
+#include "host/loop/GameHold.h"
+#include "base/MidiLength.h"
+#include "support/SmfBytes.h"
 #include "support/ScratchFolder.h"
 
 namespace {

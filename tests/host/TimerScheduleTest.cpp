@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "host/TimerSchedule.h"
+#include "host/loop/TimerSchedule.h"
 #include "state/Game.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "support/TestGame.h"
-#include "host/HeadlessRun.h"
+#include "host/loop/HeadlessRun.h"
 #include "screens/Title.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
-#include "host/Replay.h"
+#include "host/replay/Replay.h"
 #include "platform/GameMenus.h"
 #include "platform/MenuStyle.h"
 #include "state/Game.h"

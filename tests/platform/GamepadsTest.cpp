@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/Replay.h"
+#include "host/replay/Replay.h"
 #include "platform/Gamepads.h"
 #include "platform/WindowRun.h"
 #include "state/Game.h"

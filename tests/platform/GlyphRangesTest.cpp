@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/GlyphRanges.h"
-#include "host/MenuCaptions.h"
-#include "host/RecordCaptions.h"
+#include "host/text/MenuCaptions.h"
+#include "host/text/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {

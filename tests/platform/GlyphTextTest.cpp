@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "host/FileBytes.h"
-#include "host/GlyphText.h"
+#include "base/FileBytes.h"
+#include "host/text/GlyphText.h"
 #include "platform/TtfText.h"
 
 namespace {

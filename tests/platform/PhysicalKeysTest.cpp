@@ -4,7 +4,7 @@
 
 #include <SDL_keycode.h>
 
-#include "host/KeyBindings.h"
+#include "host/settings/KeyBindings.h"
 #include "platform/PhysicalKeys.h"
 
 TEST(PhysicalKeys, TheGamesKeysHaveTheirDefaultNames) {

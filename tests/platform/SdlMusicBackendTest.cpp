@@ -11,9 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "host/SmfBytes.h"
+#include "support/SmfBytes.h"
 #include "game/MusicNotice.h"
-#include "host/GameHold.h"
+#include "host/loop/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "state/Game.h"
 

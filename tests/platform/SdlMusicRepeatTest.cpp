@@ -10,9 +10,9 @@
 #include <iterator>
 #include <vector>
 
-#include "host/SmfBytes.h"
+#include "support/SmfBytes.h"
 #include "game/MusicNotice.h"
-#include "host/GameHold.h"
+#include "host/loop/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/SdlMusicBackend.h"
 #include "platform/SdlMusicOutput.h"

@@ -23,7 +23,7 @@ sanitize=(-fsanitize=address,undefined -fno-sanitize-recover=undefined)
 newest_header="$(find "$root/src" -name '*.h' -printf '%T@\n' | sort -n | tail -1)"
 sources=()
 while IFS= read -r f; do sources+=("$f"); done < <(
-  find "$root/src/state" "$root/src/drawing" "$root/src/stages" "$root/src/play" "$root/src/screens" \
+  find "$root/src/base" "$root/src/state" "$root/src/drawing" "$root/src/stages" "$root/src/play" "$root/src/screens" \
     "$root/src/game" "$root/src/host" -name '*.cpp')
 compile() {
   local src="$1" obj="$out/obj/$(echo "${1#$root/}" | tr / _).o"

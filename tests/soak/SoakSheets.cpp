@@ -1,7 +1,7 @@
 #include "SoakSheets.h"
 
 #include "drawing/BmpDecode.h"
-#include "host/Sheets.h"
+#include "host/io/Sheets.h"
 #include "state/Game.h"
 
 namespace {

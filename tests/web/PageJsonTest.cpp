@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "host/MenuCaptions.h"
-#include "host/RecordCaptions.h"
+#include "host/text/MenuCaptions.h"
+#include "host/text/RecordCaptions.h"
 #include "support/FileTimes.h"
 #include "support/ScratchFolder.h"
 #include "web/PageJson.h"

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "game/Events.h"
-#include "host/SpeedAndBrightness.h"
+#include "host/settings/SpeedAndBrightness.h"
 #include "support/TestGame.h"
 #include "web/PageSettings.h"
 

@@ -1,4 +1,4 @@
-// Writes the glyph file the browser draws text from (see host/GlyphText.h):
+// Writes the glyph file the browser draws text from (see host/text/GlyphText.h):
 // every printable ASCII character of both fonts at the cell heights the game
 // uses, rendered by the desktop's own text code, and the spacing of every
 // pair of characters as that code lays them out.
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "host/GlyphText.h"
+#include "host/text/GlyphText.h"
 #include "pair_kerning.h"
 #include "platform/TtfText.h"
 

@@ -1,0 +1,45 @@
+#include "host/records/RecordKeeper.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "host/records/ReplayFolder.h"
+
+void RecordKeeper::AddRecording(ReplayRecorder* recorder, std::string replayName) {
+  recorders_.push_back(recorder);
+  if (!replayName.empty()) replayName_ = std::move(replayName);
+}
+
+void RecordKeeper::KeepScores(ScoreFile* scores, std::string playerName) {
+  scores_ = scores;
+  playerName_ = std::move(playerName);
+}
+
+void RecordKeeper::Dispatched(const Event& e) {
+  LookForEnd();
+  for (ReplayRecorder* r : recorders_) r->Dispatched(e);
+}
+
+void RecordKeeper::LookForEnd() {
+  const auto end = ends_.Look(g_);
+  if (!end) return;
+  for (ReplayRecorder* r : recorders_) r->Note(GameEndNote(end->Score, end->Stage, end->Ending));
+  if (!scores_) return;
+  ScoreEntry entry;
+  entry.Score = end->Score;
+  entry.Stage = end->Stage;
+  entry.Ending = end->Ending;
+  entry.Date = clock_();
+  entry.Replay = replayName_;
+  entry.Name = playerName_;
+  scores_->Add(entry);
+}
+
+std::string LocalDateNow() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm parts{};
+  localtime_r(&now, &parts);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &parts);
+  return text;
+}

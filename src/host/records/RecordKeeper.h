@@ -1,0 +1,47 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/Events.h"
+#include "host/records/GameEnds.h"
+#include "host/replay/ReplayRecorder.h"
+#include "host/records/ScoreFile.h"
+
+struct Game;
+
+// Keeps what a run in a window leaves behind: every event into the
+// recordings, and every finished one-player game into the table of the best
+// ten and, as a note, into the recordings.
+class RecordKeeper : public EventObserver {
+ public:
+  // The date a finished game is entered with ("YYYY-MM-DD HH:MM").
+  using Clock = std::function<std::string()>;
+
+  RecordKeeper(const Game& g, Clock clock) : g_(g), clock_(std::move(clock)) {}
+
+  // Writes into this recording too; replayName is its name in the replays
+  // folder when the table should point to it, else "".
+  void AddRecording(ReplayRecorder* recorder, std::string replayName);
+  // Enters finished games into this table under this player's name.
+  void KeepScores(ScoreFile* scores, std::string playerName);
+
+  void Dispatched(const Event& e) override;
+  // Looks once more for a game that ended with the last event.
+  void Finish() { LookForEnd(); }
+
+ private:
+  void LookForEnd();
+
+  const Game& g_;
+  Clock clock_;
+  GameEndWatcher ends_;
+  std::vector<ReplayRecorder*> recorders_;
+  std::string replayName_;
+  ScoreFile* scores_ = nullptr;
+  std::string playerName_;
+};
+
+// The local time now as "YYYY-MM-DD HH:MM".
+std::string LocalDateNow();

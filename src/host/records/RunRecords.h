@@ -1,0 +1,47 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "host/records/RecordKeeper.h"
+#include "host/replay/Replay.h"
+#include "host/records/ReplayFolder.h"
+#include "host/replay/ReplayRecorder.h"
+#include "host/records/ScoreFile.h"
+
+struct Game;
+
+// What a run in a window keeps in the game's data folder: the table of the
+// best ten ("scores.txt") and one automatic recording per run in
+// "replays/". A folder that cannot be written costs one line through
+// `complain`, and the game goes on without what it could not keep.
+class RunRecords {
+ public:
+  using Complaint = std::function<void(const std::string& line)>;
+
+  RunRecords(const std::string& dataFolder, Complaint complain);
+
+  ScoreFile& Scores() { return scores_; }
+  ReplayFolder& Replays() { return replays_; }
+  // This run's recording in the replays folder; "" before Begin, or when it
+  // could not be made.
+  const std::string& RecordingName() const { return recordingName_; }
+
+  // The best stored score: the high score a game starts with.
+  int BestScore() { return scores_.Load().Best(); }
+
+  // Removes recordings past the newest kept ones (never one of a game in the
+  // table), then starts this run's recording and has the keeper write into
+  // it and enter finished games under the player's name.
+  void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
+             RecordKeeper& keeper);
+
+ private:
+  Complaint complain_;
+  ScoreFile scores_;
+  ReplayFolder replays_;
+  ReplayRecorder recording_;
+  std::string recordingName_;
+};

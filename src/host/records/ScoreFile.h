@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "host/records/ScoreTable.h"
+
+// The lasting table of the best ten in its file. Every change re-reads the
+// file under a lock, puts the new game in and writes the file atomically, so
+// two programs running at once lose neither's score. A file that is not a
+// score table is moved aside to "scores.txt.bad" (or ".bad.2", ".bad.3" …,
+// never over an earlier one) and the table starts empty. Trouble costs one
+// line through `complain`; the game goes on.
+class ScoreFile {
+ public:
+  using Complaint = std::function<void(const std::string& line)>;
+
+  ScoreFile(std::string path, Complaint complain) : path_(std::move(path)), complain_(std::move(complain)) {}
+
+  const std::string& Path() const { return path_; }
+  // The table as the file holds it now (empty when there is none).
+  ScoreTable Load();
+  // Enters a finished game when it makes the table; true when it did.
+  bool Add(const ScoreEntry& entry);
+
+ private:
+  // Reads the file into table; a broken file is moved aside. False when the
+  // file may not be written (a broken one could not be kept).
+  bool ReadInto(ScoreTable& table);
+  bool MoveAside(const std::string& why);
+
+  std::string path_;
+  Complaint complain_;
+};

@@ -1,0 +1,187 @@
+#include "host/replay/Replay.h"
+
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+constexpr int kSpeedMax = 300;
+constexpr int kBrightnessMax = 200;
+constexpr std::int64_t kWaitMax = 24LL * 60 * 60 * 1000;  // a day of game time
+constexpr std::int64_t kHiScoreMax = 2147483647;
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+template <typename T>
+bool ParseDigits(const std::string& text, T& value) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc{} && end == text.data() + text.size();
+}
+
+bool ParseInRange(const std::string& text, std::int64_t max, std::int64_t& value) {
+  return ParseDigits(text, value) && value <= max;
+}
+
+// One event line; false with what is wrong.
+bool ParseStep(const std::vector<std::string>& w, ReplayStep& step, std::string& what) {
+  const std::string& verb = w[0];
+  const std::size_t n = w.size();
+  if (verb == "key") {
+    if (n != 3 || (w[1] != "down" && w[1] != "up")) {
+      what = "expected 'key down NAME' or 'key up NAME'";
+      return false;
+    }
+    int key = 0;
+    if (!KeyFromName(w[2], key)) {
+      what = "unknown key '" + w[2] + "' (Left Right Up Down Space Enter or A to Z)";
+      return false;
+    }
+    step.Dispatched = w[1] == "down" ? Event::KeyDown(key) : Event::KeyUp(key);
+    return true;
+  }
+  if (verb == "tick") {
+    TimerId id{};
+    if (n != 2 || !TimerFromName(w[1].c_str(), id)) {
+      what = "expected 'tick TIMER' (TitleTimer Timer1 Timer2 ClearTimer EndingTimer)";
+      return false;
+    }
+    step.Dispatched = Event::Tick(id);
+    return true;
+  }
+  if (verb == "wait") {
+    if (n != 2 || !ParseInRange(w[1], kWaitMax, step.Ms)) {
+      what = "expected 'wait MS' with MS from 0 to " + std::to_string(kWaitMax);
+      return false;
+    }
+    step.What = ReplayStep::Kind::Wait;
+    return true;
+  }
+  if (verb == "menu") {
+    if (n == 2 && w[1] == "restart") step.Dispatched = Event::MenuChoice(MenuCommand::Restart);
+    else if (n == 2 && w[1] == "pause") step.Dispatched = Event::MenuChoice(MenuCommand::Pause);
+    else if (n == 2 && w[1] == "exit") step.Dispatched = Event::MenuChoice(MenuCommand::Exit);
+    else {
+      what = "expected 'menu restart', 'menu pause' or 'menu exit'";
+      return false;
+    }
+    return true;
+  }
+  if (verb == "slider") {
+    const bool speed = n == 3 && w[1] == "speed";
+    const bool bright = n == 3 && w[1] == "brightness";
+    std::int64_t v = 0;
+    if (!(speed || bright) || !ParseInRange(w[2], speed ? kSpeedMax : kBrightnessMax, v)) {
+      what = "expected 'slider speed N' (0 to 300) or 'slider brightness N' (0 to 200)";
+      return false;
+    }
+    step.Dispatched = Event::SliderMove(speed ? SliderId::Speed : SliderId::Brightness, static_cast<int>(v));
+    return true;
+  }
+  if (verb == "activate") {
+    if (n != 1) {
+      what = "'activate' takes nothing after it";
+      return false;
+    }
+    step.Dispatched = Event::Activation();
+    return true;
+  }
+  what = "unknown event '" + verb + "'";
+  return false;
+}
+
+}  // namespace
+
+bool ParseSeed(const std::string& text, std::uint32_t& seed) { return ParseDigits(text, seed); }
+
+bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& error) {
+  script = ReplayScript{};
+  std::istringstream in(text);
+  std::string line;
+  int number = 0;
+  bool headerSeen = false;
+  auto fail = [&](std::string what) {
+    error.Line = number;
+    error.What = std::move(what);
+    return false;
+  };
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!headerSeen) {
+      if (line != kReplayHeader) return fail(std::string("the first line must be '") + kReplayHeader + "'");
+      headerSeen = true;
+      continue;
+    }
+    const std::vector<std::string> w = Words(line);
+    if (w.empty() || w[0][0] == '#') continue;
+    if (w[0] == "seed") {
+      if (script.Seed || !script.Steps.empty()) return fail("'seed' may stand only once, before the first event");
+      std::uint32_t seed = 0;
+      if (w.size() != 2 || !ParseSeed(w[1], seed)) return fail("expected 'seed N' with N from 0 to 4294967295");
+      script.Seed = seed;
+      continue;
+    }
+    if (w[0] == "stage") {
+      if (script.Stage || !script.Steps.empty()) return fail("'stage' may stand only once, before the first event");
+      std::int64_t stage = 0;
+      if (w.size() != 2 || !ParseInRange(w[1], kLastStage, stage) || stage < kFirstStage)
+        return fail("expected 'stage N' with N from 1 to 10");
+      script.Stage = static_cast<int>(stage);
+      continue;
+    }
+    if (w[0] == "hiscore") {
+      if (script.HiScore || !script.Steps.empty()) return fail("'hiscore' may stand only once, before the first event");
+      std::int64_t hiscore = 0;
+      if (w.size() != 2 || !ParseInRange(w[1], kHiScoreMax, hiscore))
+        return fail("expected 'hiscore N' with N from 0 to " + std::to_string(kHiScoreMax));
+      script.HiScore = static_cast<int>(hiscore);
+      continue;
+    }
+    ReplayStep step;
+    step.Line = number;
+    std::string what;
+    if (!ParseStep(w, step, what)) return fail(what);
+    script.Steps.push_back(step);
+  }
+  if (!headerSeen) {
+    number = 1;
+    return fail(std::string("empty file: the first line must be '") + kReplayHeader + "'");
+  }
+  return true;
+}
+
+std::string ReplayStartLines(const ReplayStart& start) {
+  std::string lines = std::string(kReplayHeader) + "\nseed " + std::to_string(start.Seed) + "\n";
+  if (start.Stage != kFirstStage) lines += "stage " + std::to_string(start.Stage) + "\n";
+  if (start.HiScore != 0) lines += "hiscore " + std::to_string(start.HiScore) + "\n";
+  return lines;
+}
+
+std::string ReplayLine(const Event& e) {
+  switch (e.Kind) {
+    case EventKind::KeyDown: return "key down " + KeyName(e.Key);
+    case EventKind::KeyUp: return "key up " + KeyName(e.Key);
+    case EventKind::Tick: return std::string("tick ") + TimerName(e.Timer);
+    case EventKind::Menu:
+      switch (e.Menu) {
+        case MenuCommand::Restart: return "menu restart";
+        case MenuCommand::Pause: return "menu pause";
+        case MenuCommand::Exit: return "menu exit";
+      }
+      break;
+    case EventKind::Slider:
+      return std::string("slider ") + (e.Slider == SliderId::Speed ? "speed " : "brightness ") +
+             std::to_string(e.Value);
+    case EventKind::Activate: return "activate";
+  }
+  return "activate";
+}

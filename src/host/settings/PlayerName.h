@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+#include "host/settings/Settings.h"
+#include "base/XdgFolders.h"
+
+// The name the score table shows for the player: the settings' player_name,
+// else the login name ($LOGNAME, else $USER), else "PLAYER".
+std::string PlayerName(const Settings& s, const Environment& env);

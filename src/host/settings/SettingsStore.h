@@ -1,0 +1,36 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "host/settings/Settings.h"
+#include "host/settings/SettingsFile.h"
+
+// The settings file's name in the game's config folder.
+constexpr const char* kSettingsFileName = "settings.ini";
+
+// The settings of one run and the file that keeps them. Every change is
+// written at once, atomically, so a program that is killed keeps what was
+// chosen before. A file that could not be read as settings is never written
+// during the run; a file that cannot be written costs one line on the error
+// stream, and the game goes on with the settings in memory.
+class SettingsStore {
+ public:
+  // Without a file: the defaults, nothing read or written.
+  SettingsStore() = default;
+  // Reads the file at path; a missing file gives the defaults (and is made at
+  // the first change). Complaints go to errors, one line each.
+  SettingsStore(const std::string& path, std::ostream& errors);
+
+  const Settings& Current() const { return settings_; }
+  // Takes the new settings and writes the file when they differ.
+  void Change(const Settings& s);
+
+ private:
+  std::string path_;
+  std::ostream* errors_ = nullptr;
+  SettingsFile file_;
+  Settings settings_;
+  bool writable_ = false;
+  bool complained_ = false;
+};

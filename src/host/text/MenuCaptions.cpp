@@ -1,0 +1,102 @@
+#include "host/text/MenuCaptions.h"
+
+namespace {
+
+constexpr MenuCaptions kJapanese{
+    .GameMenu = "Game",
+    .RestartMenu = "やり直し(R)",
+    .PauseMenu = "ポーズ(P)",
+    .ExitMenu = "終了",
+    .ConfigMenu = "Config",
+    .BrightnessMenu = "2人用モードの画面の明るさ(Q,W)",
+    .SpeedMenu = "スピード調節(A,S)",
+    .SoundMenu = "サウンド(M)",
+    .KeysMenu = "キー設定",
+    .LanguageMenu = "言語 (Language)",
+    .WindowMenu = "ウィンドウ",
+    .FitScaleItem = "画面に合わせる",
+    .ScaleItem = "{n}倍",
+    .FullScreenItem = "全画面(F11)",
+    .BrightnessDialog = "ﾀﾞｲｱﾛｸﾞ",
+    .SpeedDialog = "ﾀﾞｲｱﾛｸﾞ",
+    .SoundDialog = "サウンド",
+    .KeysDialog = "キー設定",
+    .OKButton = "OK",
+    .MusicVolume = "音楽の音量",
+    .EffectsVolume = "効果音の音量",
+    .MuteBox = "消音(M)",
+    .PressNewKey = "「{action}」の新しいキーを押してください (Esc: 取り消し)",
+    .KeyInUse = "{key} は「{action}」に使われています",
+    .KeyUnusable = "そのキーは使えません",
+    .DefaultKeysButton = "標準に戻す",
+    .Actions = {"1P 左", "1P 右", "1P 上", "1P 下", "1P ジャンプ", "2P 左", "2P 右", "2P 上", "2P 上 (2つ目)",
+                "2P 下", "2P ジャンプ", "スタート", "コンティニュー", "ポーズ", "やり直し", "遅く", "速く",
+                "明るく (2人用)", "暗く (2人用)", "消音"},
+};
+
+constexpr MenuCaptions kEnglish{
+    .GameMenu = "Game",
+    .RestartMenu = "Restart stage (R)",
+    .PauseMenu = "Pause (P)",
+    .ExitMenu = "Exit",
+    .ConfigMenu = "Config",
+    .BrightnessMenu = "Two-player screen brightness (Q, W)",
+    .SpeedMenu = "Game speed (A, S)",
+    .SoundMenu = "Sound (M)",
+    .KeysMenu = "Keys",
+    .LanguageMenu = "Language (言語)",
+    .WindowMenu = "Window",
+    .FitScaleItem = "Fit the screen",
+    .ScaleItem = "{n}x",
+    .FullScreenItem = "Full screen (F11)",
+    .BrightnessDialog = "Two-player brightness",
+    .SpeedDialog = "Game speed",
+    .SoundDialog = "Sound",
+    .KeysDialog = "Keys",
+    .OKButton = "OK",
+    .MusicVolume = "Music volume",
+    .EffectsVolume = "Effects volume",
+    .MuteBox = "Mute (M)",
+    .PressNewKey = "Press the new key for {action} (Esc: cancel)",
+    .KeyInUse = "{key} is already the key for {action}",
+    .KeyUnusable = "That key cannot be used",
+    .DefaultKeysButton = "Back to defaults",
+    .Actions = {"Player 1 left", "Player 1 right", "Player 1 up", "Player 1 down", "Player 1 jump",
+                "Player 2 left", "Player 2 right", "Player 2 up", "Player 2 up (second key)", "Player 2 down",
+                "Player 2 jump", "Start", "Continue", "Pause", "Restart stage", "Slower", "Faster",
+                "Brighter (two players)", "Darker (two players)", "Mute"},
+};
+
+void Replace(std::string& text, std::string_view mark, std::string_view with) {
+  for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + with.size())) {
+    text.replace(at, mark.size(), with);
+  }
+}
+
+void AddAll(const MenuCaptions& c, std::vector<std::string_view>& out) {
+  out.insert(out.end(), {c.GameMenu, c.RestartMenu, c.PauseMenu, c.ExitMenu, c.ConfigMenu, c.BrightnessMenu,
+                         c.SpeedMenu, c.SoundMenu, c.KeysMenu, c.LanguageMenu, c.WindowMenu, c.FitScaleItem,
+                         c.ScaleItem, c.FullScreenItem, c.BrightnessDialog, c.SpeedDialog, c.SoundDialog,
+                         c.KeysDialog, c.OKButton, c.MusicVolume, c.EffectsVolume, c.MuteBox, c.PressNewKey,
+                         c.KeyInUse, c.KeyUnusable, c.DefaultKeysButton});
+  out.insert(out.end(), c.Actions.begin(), c.Actions.end());
+}
+
+}  // namespace
+
+const MenuCaptions& CaptionsIn(Language language) { return language == Language::English ? kEnglish : kJapanese; }
+
+std::string Filled(std::string_view caption, std::string_view key, std::string_view action, int n) {
+  std::string text(caption);
+  Replace(text, "{key}", key);
+  Replace(text, "{action}", action);
+  Replace(text, "{n}", std::to_string(n));
+  return text;
+}
+
+std::vector<std::string_view> AllCaptionTexts() {
+  std::vector<std::string_view> texts = {kJapaneseName, kEnglishName};
+  AddAll(kJapanese, texts);
+  AddAll(kEnglish, texts);
+  return texts;
+}

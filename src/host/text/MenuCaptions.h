@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/settings/KeyBindings.h"
+#include "host/settings/Settings.h"
+
+// The captions of the main window's menu bar, its dialogs and their messages,
+// in each language the menus speak. The Japanese ones of the game's first
+// menus and dialogs are exactly as they have always been shown; the letters
+// in parentheses name the keys that do the same (the menu has no shortcut
+// keys of its own). A caption holding {key}, {action} or {n} has that filled
+// in (Filled).
+struct MenuCaptions {
+  std::string_view GameMenu;
+  std::string_view RestartMenu;
+  std::string_view PauseMenu;
+  std::string_view ExitMenu;
+  std::string_view ConfigMenu;
+  std::string_view BrightnessMenu;
+  std::string_view SpeedMenu;
+  std::string_view SoundMenu;
+  std::string_view KeysMenu;
+  std::string_view LanguageMenu;
+  std::string_view WindowMenu;
+  std::string_view FitScaleItem;
+  std::string_view ScaleItem;  // {n}
+  std::string_view FullScreenItem;
+  std::string_view BrightnessDialog;  // the dialogs' captions
+  std::string_view SpeedDialog;
+  std::string_view SoundDialog;
+  std::string_view KeysDialog;
+  std::string_view OKButton;
+  std::string_view MusicVolume;
+  std::string_view EffectsVolume;
+  std::string_view MuteBox;
+  std::string_view PressNewKey;  // {action}
+  std::string_view KeyInUse;     // {key}, {action}
+  std::string_view KeyUnusable;
+  std::string_view DefaultKeysButton;
+  std::array<std::string_view, kActionCount> Actions;  // by Action
+};
+
+// The languages' own names, the same in every language's menu.
+inline constexpr std::string_view kJapaneseName = "日本語";
+inline constexpr std::string_view kEnglishName = "English";
+
+const MenuCaptions& CaptionsIn(Language language);
+
+// The caption with {key}, {action} and {n} replaced.
+std::string Filled(std::string_view caption, std::string_view key, std::string_view action, int n = 0);
+
+// Every caption of every language; the menu font needs a glyph for each of
+// their characters (the slider labels, key names and numbers are plain ASCII).
+std::vector<std::string_view> AllCaptionTexts();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/records/ScoreTable.h"
+#include "host/settings/Settings.h"
+
+// The captions of the Game menu's records, the table of the best ten and the
+// list of recordings, in each language the menus speak.
+struct RecordCaptions {
+  std::string_view ScoresMenu;
+  std::string_view ReplaysMenu;
+  std::string_view Rank;
+  std::string_view Score;
+  std::string_view Reached;
+  std::string_view Ending;
+  std::string_view Stage;  // followed by the stage's number
+  std::string_view Name;
+  std::string_view Date;
+  std::string_view Length;
+  std::string_view Best;
+  std::string_view Watch;
+  std::string_view Close;
+  std::string_view NoScores;
+  std::string_view NoReplays;
+};
+
+const RecordCaptions& RecordCaptionsIn(Language language);
+
+// What the table shows a game reached: the ending, or the stage and its number.
+std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c);
+// A recording's length as minutes and seconds ("3:07").
+std::string MinutesText(long long seconds);
+
+// Every caption of every language, for the menu font's glyphs.
+std::vector<std::string_view> AllRecordCaptionTexts();
