@@ -148,8 +148,9 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
   }
   SdlMusicSystem music(window, false, chosen.SoundFont, assetDir);
-  SettingsKeeper keeper(g, store, OverridesFrom(o), window, music);
-  SettingsMenus settingsMenus(keeper);
+  SettingsInUse settings(g, store, OverridesFrom(o));
+  SettingsKeeper keeper(settings, window, music);
+  SettingsMenus settingsMenus(settings);
   // Watching a recording from the Game menu ends this run and starts the
   // program again on it.
   std::string watch;
@@ -171,16 +172,15 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   // The remembered speed and brightness reach the game first, so that a
   // recording begins with them; a replay brings its own.
   if (!o.ReplayFile.empty()) {
-    window.PlayReplay(script);
+    window.PlayReplay(script, o.ReplayFile);
   } else {
     for (const Event& e : SlidersForSettings(g, chosen)) window.Submit(e);
   }
-  ReplayError bad;
-  const bool ok = window.Run(bad);
+  const bool ok = window.Run();
   g.Screen = nullptr;
   recordKeeper.Finish();
   if (!ok) {
-    std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
+    std::cerr << window.Trouble() << '\n';
     return kMalformed;
   }
   const int status = Finish(g, o, window.Elapsed());

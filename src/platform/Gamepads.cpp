@@ -21,12 +21,6 @@ pad::Axis AxisFor(Uint8 axis) {
   return pad::Axis::Other;
 }
 
-std::vector<Event> Events(const std::vector<pad::KeyChange>& changes) {
-  std::vector<Event> events;
-  for (const pad::KeyChange& c : changes) events.push_back(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
-  return events;
-}
-
 }  // namespace
 
 Gamepads::~Gamepads() {
@@ -50,7 +44,7 @@ bool Gamepads::Open() {
   return open_;
 }
 
-std::vector<Event> Gamepads::KeyEventsFor(const SDL_Event& e) {
+std::vector<pad::KeyChange> Gamepads::KeyChangesFor(const SDL_Event& e) {
   switch (e.type) {
     case SDL_CONTROLLERDEVICEADDED: Adopt(e.cdevice.which); return {};
     case SDL_CONTROLLERDEVICEREMOVED: {
@@ -58,7 +52,7 @@ std::vector<Event> Gamepads::KeyEventsFor(const SDL_Event& e) {
       if (it == controllers_.end()) return {};
       SDL_GameControllerClose(it->second);
       controllers_.erase(it);
-      const std::vector<Event> released = Events(keys_.Unplugged(e.cdevice.which));
+      const std::vector<pad::KeyChange> released = keys_.Unplugged(e.cdevice.which);
       // A pad that found both places taken gets the one now free.
       for (int device = 0; device < SDL_NumJoysticks(); ++device) {
         if (SDL_IsGameController(device) && !controllers_.count(SDL_JoystickGetDeviceInstanceID(device))) {
@@ -69,9 +63,8 @@ std::vector<Event> Gamepads::KeyEventsFor(const SDL_Event& e) {
     }
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-      return Events(keys_.ButtonChanged(e.cbutton.which, ButtonFor(e.cbutton.button),
-                                        e.type == SDL_CONTROLLERBUTTONDOWN));
-    case SDL_CONTROLLERAXISMOTION: return Events(keys_.AxisMoved(e.caxis.which, AxisFor(e.caxis.axis), e.caxis.value));
+      return keys_.ButtonChanged(e.cbutton.which, ButtonFor(e.cbutton.button), e.type == SDL_CONTROLLERBUTTONDOWN);
+    case SDL_CONTROLLERAXISMOTION: return keys_.AxisMoved(e.caxis.which, AxisFor(e.caxis.axis), e.caxis.value);
     default: return {};
   }
 }

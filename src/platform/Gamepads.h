@@ -5,7 +5,6 @@
 
 #include <SDL.h>
 
-#include "game/Events.h"
 #include "host/settings/PadKeys.h"
 
 // The game controllers, opened as they are plugged in and closed as they go;
@@ -20,8 +19,9 @@ class Gamepads {
   // Starts SDL's game-controller system; pads already plugged in arrive as
   // device-added events. False when there is none to be had (no pads then).
   bool Open();
-  // The key events a controller event stands for; none for other events.
-  std::vector<Event> KeyEventsFor(const SDL_Event& e);
+  // The game keys a controller event presses or releases; none for other
+  // events.
+  std::vector<pad::KeyChange> KeyChangesFor(const SDL_Event& e);
 
  private:
   // Opens the controller at an SDL device index if a player's place is free.

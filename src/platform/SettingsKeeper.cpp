@@ -1,38 +1,17 @@
 #include "platform/SettingsKeeper.h"
 
-#include "host/settings/SpeedAndBrightness.h"
 #include "platform/SdlMusicSystem.h"
 #include "platform/WindowRun.h"
-#include "state/Game.h"
 
-SettingsKeeper::SettingsKeeper(Game& g, SettingsStore& store, const SettingsOverrides& overrides, WindowRun& window,
-                               SdlMusicSystem& music)
-    : g_(g), store_(store), overrides_(overrides), window_(window), music_(music) {
-  const Settings s = Shown();
+SettingsKeeper::SettingsKeeper(SettingsInUse& settings, WindowRun& window, SdlMusicSystem& music)
+    : settings_(settings), window_(window), music_(music) {
+  const Settings s = settings_.Shown();
   music_.SetVolumes(s.MusicVolume, s.EffectsVolume, s.Mute);
-  window_.UseKeys(store_.Current().Keys, [this] { ToggleMute(); });
-  game_.Reset(g_);
+  window_.UseKeys(settings_.Keys(), [this] { settings_.ToggleMute(); });
+  settings_.OnChange([this](const Settings& before, const Settings& now) { Apply(before, now); });
+  settings_.Watch();
   seenFullScreen_ = window_.FullScreen();
   window_.SetAfterEvents([this] { AfterEvents(); });
-}
-
-void SettingsKeeper::Change(const Settings& s) {
-  const Settings before = Shown();
-  store_.Change(s);
-  Apply(before, Shown());
-}
-
-void SettingsKeeper::ChooseLanguage(Language language) {
-  overrides_.LanguageSet = false;
-  Settings s = Kept();
-  s.Lang = language;
-  Change(s);
-}
-
-void SettingsKeeper::ToggleMute() {
-  Settings s = Kept();
-  s.Mute = !s.Mute;
-  Change(s);
 }
 
 void SettingsKeeper::Apply(const Settings& before, const Settings& now) {
@@ -45,13 +24,12 @@ void SettingsKeeper::Apply(const Settings& before, const Settings& now) {
 }
 
 void SettingsKeeper::AfterEvents() {
+  settings_.AfterEvents(window_.Replaying());
   const bool full = window_.FullScreen();
-  const bool gameChanged = game_.Changed(g_);
-  const bool windowChanged = full != seenFullScreen_;
+  if (full == seenFullScreen_) return;
   seenFullScreen_ = full;
-  if (!(gameChanged || windowChanged) || window_.Replaying()) return;
-  Settings s = Kept();
-  if (gameChanged) TakeSpeedAndBrightness(g_, s);
-  if (windowChanged) s.FullScreen = full;
-  Change(s);
+  if (window_.Replaying()) return;
+  Settings s = settings_.Kept();
+  s.FullScreen = full;
+  settings_.Change(s);
 }

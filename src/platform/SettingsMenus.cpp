@@ -5,7 +5,7 @@
 #include <imgui.h>
 
 #include "host/text/MenuCaptions.h"
-#include "platform/SettingsKeeper.h"
+#include "host/settings/SettingsInUse.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ constexpr ImGuiWindowFlags kDialogFlags = ImGuiWindowFlags_AlwaysAutoResize | Im
 
 }  // namespace
 
-Settings SettingsMenus::Shown() const { return keeper_.Shown(); }
+Settings SettingsMenus::Shown() const { return settings_.Shown(); }
 
 void SettingsMenus::DrawConfigItems() {
   const Settings s = Shown();
@@ -43,15 +43,15 @@ void SettingsMenus::DrawConfigItems() {
   if (ImGui::MenuItem(Text(c.KeysMenu).c_str())) Open(Dialog::Keys);
   if (ImGui::BeginMenu(Text(c.LanguageMenu).c_str())) {
     if (ImGui::MenuItem(Text(kJapaneseName).c_str(), nullptr, s.Lang == Language::Japanese)) {
-      keeper_.ChooseLanguage(Language::Japanese);
+      settings_.ChooseLanguage(Language::Japanese);
     }
     if (ImGui::MenuItem(Text(kEnglishName).c_str(), nullptr, s.Lang == Language::English)) {
-      keeper_.ChooseLanguage(Language::English);
+      settings_.ChooseLanguage(Language::English);
     }
     ImGui::EndMenu();
   }
   if (ImGui::BeginMenu(Text(c.WindowMenu).c_str())) {
-    Settings changed = keeper_.Kept();
+    Settings changed = settings_.Kept();
     bool chosen = false;
     if (ImGui::MenuItem(Text(c.FitScaleItem).c_str(), nullptr, s.WindowScale == Settings::kFitScale)) {
       changed.WindowScale = Settings::kFitScale;
@@ -68,7 +68,7 @@ void SettingsMenus::DrawConfigItems() {
       changed.FullScreen = !s.FullScreen;
       chosen = true;
     }
-    if (chosen) keeper_.Change(changed);
+    if (chosen) settings_.Change(changed);
     ImGui::EndMenu();
   }
 }
@@ -114,14 +114,14 @@ void SettingsMenus::DrawSoundDialog() {
   const MenuCaptions& c = CaptionsIn(Shown().Lang);
   bool stillOpen = true;
   if (!BeginDialog(Title(c.SoundDialog, kSoundId), stillOpen)) return;
-  Settings s = keeper_.Kept();
+  Settings s = settings_.Kept();
   const Settings before = s;
   ImGui::PushItemWidth(ImGui::GetFontSize() * kSliderEms);
   ImGui::SliderInt(Text(c.MusicVolume).c_str(), &s.MusicVolume, 0, Settings::kMaxVolume);
   ImGui::SliderInt(Text(c.EffectsVolume).c_str(), &s.EffectsVolume, 0, Settings::kMaxVolume);
   ImGui::PopItemWidth();
   ImGui::Checkbox(Text(c.MuteBox).c_str(), &s.Mute);
-  if (!(s == before)) keeper_.Change(s);
+  if (!(s == before)) settings_.Change(s);
   const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
   EndDialog(ok || !stillOpen);
 }
@@ -131,7 +131,7 @@ void SettingsMenus::DrawKeysDialog() {
   bool stillOpen = true;
   if (!BeginDialog(Title(c.KeysDialog, kKeysId), stillOpen)) return;
   const float em = ImGui::GetFontSize();
-  const KeyBindings keys = keeper_.Kept().Keys;
+  const KeyBindings keys = settings_.Kept().Keys;
   // The players' keys in the first column, the others in the second.
   ImGui::BeginGroup();
   for (const ActionInfo& info : AllActions()) {
@@ -155,9 +155,9 @@ void SettingsMenus::DrawKeysDialog() {
   ImGui::EndGroup();
   ImGui::TextUnformatted(message_.c_str());
   if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
-    Settings s = keeper_.Kept();
+    Settings s = settings_.Kept();
     s.Keys.ResetToDefaults();
-    keeper_.Change(s);
+    settings_.Change(s);
     waiting_.reset();
     message_.clear();
   }
@@ -184,10 +184,10 @@ void SettingsMenus::TakeNewKey(std::string_view keyName) {
     waiting_.reset();
     return;
   }
-  Settings s = keeper_.Kept();
+  Settings s = settings_.Kept();
   Action holder = *waiting_;
   if (s.Keys.Bind(*waiting_, std::string(keyName), holder)) {
-    keeper_.Change(s);
+    settings_.Change(s);
     message_.clear();
   } else {
     message_ = Filled(c.KeyInUse, keyName, c.Actions[static_cast<std::size_t>(holder)]);

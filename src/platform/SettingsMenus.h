@@ -8,14 +8,14 @@
 #include "host/settings/Settings.h"
 #include "platform/DialogLayout.h"
 
-class SettingsKeeper;
+class SettingsInUse;
 
 // The Config menu's items for what lasts between runs (sound, keys,
 // language, window) and the sound and keys dialogs, drawn with ImGui. Every
-// change goes to the keeper, which puts it to work and saves it.
+// change goes to the settings in use, which put it to work and keep it.
 class SettingsMenus {
  public:
-  explicit SettingsMenus(SettingsKeeper& keeper) : keeper_(keeper) {}
+  explicit SettingsMenus(SettingsInUse& settings) : settings_(settings) {}
 
   Settings Shown() const;
   // Inside the open Config menu.
@@ -41,7 +41,7 @@ class SettingsMenus {
   void DrawKeysDialog();
   void TakeNewKey(std::string_view keyName);
 
-  SettingsKeeper& keeper_;
+  SettingsInUse& settings_;
   Dialog open_ = Dialog::None;
   bool opening_ = false;
   bool closing_ = false;

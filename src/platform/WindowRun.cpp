@@ -8,7 +8,6 @@
 
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
-#include "game/MusicNotice.h"
 #include "base/PictureName.h"
 #include "host/io/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
@@ -33,8 +32,6 @@ int DesktopScale() {
 }
 
 }  // namespace
-
-const KeyBindings WindowRun::kDefaultKeys;
 
 WindowRun::~WindowRun() {
   if (texture_) SDL_DestroyTexture(texture_);
@@ -84,45 +81,28 @@ void WindowRun::SetFullScreen(bool full) {
 
 bool WindowRun::FullScreen() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0; }
 
-void WindowRun::UseKeys(const KeyBindings& keys, std::function<void()> mute) {
-  keys_ = &keys;
-  mute_ = std::move(mute);
-}
-
-void WindowRun::PlayReplay(const ReplayScript& script) { replay_.emplace(script); }
-
 std::int64_t WindowRun::Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
 std::int64_t WindowRun::Elapsed() const { return Now() - start_; }
 
-bool WindowRun::Run(ReplayError& error) {
+bool WindowRun::Run() {
   start_ = Now();
-  if (replay_) replay_->Restart(start_);
-  schedule_.Sync(g_, start_);
-  while (!g_.CloseRequested) {
-    if (!pending_.empty()) {
-      const Pending p = pending_.front();
-      pending_.pop_front();
-      Deliver(p);
-      continue;
-    }
-    if (afterEvents_) afterEvents_();
+  loop_.Begin(start_);
+  while (!loop_.Closed()) {
     const std::int64_t now = Now();
-    if (replay_) {
-      if (!StepReplay(now, error)) return false;
-    } else {
-      FireDueTimers(now);
-    }
-    if (g_.CloseRequested) break;
+    loop_.Turn(now);
+    if (loop_.TakeChanged()) dirty_ = true;
+    if (afterEvents_) afterEvents_();
+    if (loop_.Closed()) break;
     if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
     WaitForInput(now);
   }
-  return true;
+  return loop_.Trouble().empty();
 }
 
 void WindowRun::WaitForInput(std::int64_t now) {
-  if (!pending_.empty()) return;
-  std::optional<std::int64_t> wake = NextWake(now);
+  if (loop_.HasInput()) return;
+  std::optional<std::int64_t> wake = loop_.NextWake();
   if (overlay_ && overlay_->WantsFrames()) wake = std::min(wake.value_or(LLONG_MAX), now + kOverlayFrameMs);
   SDL_Event e;
   int got = 0;
@@ -137,18 +117,13 @@ void WindowRun::WaitForInput(std::int64_t now) {
   while (SDL_PollEvent(&e)) Enqueue(e);
 }
 
-std::optional<std::int64_t> WindowRun::NextWake(std::int64_t now) const {
-  if (!replay_) return schedule_.NextDue();
-  return replay_->NextWake(g_, schedule_, now);
-}
-
 void WindowRun::Enqueue(const SDL_Event& e) {
   if (e.type == SDL_QUIT) {
     g_.CloseRequested = true;
     return;
   }
   if (MusicEndedEventType() != 0 && e.type == MusicEndedEventType()) {
-    pending_.push_back(Pending{true, Event{}});
+    loop_.TuneEnded();
     return;
   }
   if (fullscreen_.Take(e, window_)) return;
@@ -157,61 +132,19 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     return;
   }
   // Pads are followed during a replay too, so their held keys stay known.
-  for (const Event& key : pads_.KeyEventsFor(e)) {
-    if (!replay_) pending_.push_back({false, key});
-  }
+  loop_.PadKeysChanged(pads_.KeyChangesFor(e));
   if (e.type == SDL_WINDOWEVENT) {
     dirty_ = true;
-    if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !replay_) pending_.push_back({false, Event::Activation()});
+    if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) loop_.Submit(Event::Activation());
     return;
   }
   if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F12) {
     if (!e.key.repeat) SavePicture();
     return;
   }
-  if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && !replay_) {
-    const int key = keys_->TargetOf(PhysicalKeyName(e.key.keysym.sym));
-    if (key == kMuteTarget) {
-      if (e.type == SDL_KEYDOWN && !e.key.repeat && mute_) mute_();
-      return;
-    }
-    if (key == 0) return;
-    pending_.push_back({false, e.type == SDL_KEYDOWN ? Event::KeyDown(key) : Event::KeyUp(key)});
+  if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+    loop_.KeyChanged(e.type == SDL_KEYDOWN, e.key.repeat != 0, PhysicalKeyName(e.key.keysym.sym));
   }
-}
-
-void WindowRun::Deliver(const Pending& p) {
-  if (p.MusicEnded) MusicEnded(g_);
-  else Dispatch(g_, p.Input, observer_);
-  dirty_ = true;
-  schedule_.Sync(g_, Now());
-}
-
-void WindowRun::FireDueTimers(std::int64_t now) {
-  schedule_.Sync(g_, now);
-  while (const auto id = schedule_.TakeDue(now)) {
-    Dispatch(g_, Event::Tick(*id), observer_);
-    dirty_ = true;
-    if (g_.CloseRequested || !pending_.empty()) return;
-    schedule_.Sync(g_, now);
-  }
-}
-
-// One step of the replay when its time has come; at its end the timers count
-// again from now and the keys take over.
-bool WindowRun::StepReplay(std::int64_t now, ReplayError& error) {
-  if (replay_->Finished()) {
-    replay_.reset();
-    schedule_.RestartAll(g_, now);
-    return true;
-  }
-  const auto dispatch = [this, now](const Event& e) {
-    Dispatch(g_, e, observer_);
-    dirty_ = true;
-    schedule_.Sync(g_, now);
-  };
-  return replay_->Step(g_, now, dispatch, [this, now] { FireDueTimers(now); }, error) !=
-         ReplayPacer::Outcome::Failed;
 }
 
 void WindowRun::HoldFor(const std::function<bool()>& finished) {
@@ -222,9 +155,7 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
     Enqueue(e);
     while (SDL_PollEvent(&e)) Enqueue(e);
   }
-  const std::int64_t now = Now();
-  schedule_.RestartAll(g_, now);
-  if (replay_) replay_->Restart(now);
+  loop_.HoldEnded(Now());
 }
 
 void WindowRun::SavePicture() {

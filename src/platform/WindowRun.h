@@ -1,19 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include <SDL.h>
 
 #include "game/Events.h"
 #include "host/loop/GameHold.h"
-#include "host/settings/KeyBindings.h"
+#include "host/loop/TurnLoop.h"
 #include "host/replay/Replay.h"
-#include "host/loop/ReplayPacer.h"
-#include "host/loop/TimerSchedule.h"
+#include "host/settings/KeyBindings.h"
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
 #include "platform/Gamepads.h"
@@ -22,12 +19,13 @@
 
 struct Game;
 
-// The main window: shows the client area, turns keys, focus and the music's
-// end into game events, fires the timers from the monotonic clock, and plays
-// a replay at its real pace before handing over to the keyboard.
+// The main window: shows the client area and drives the turn loop from the
+// monotonic clock with SDL's keys, pads, focus and the music's end; the
+// loop fires the timers and plays a replay at its real pace before handing
+// over to the keyboard.
 class WindowRun : public GameHold, public Presenter {
  public:
-  WindowRun(Game& g, EventObserver* observer) : g_(g), observer_(observer) {}
+  WindowRun(Game& g, EventObserver* observer) : g_(g), loop_(g, observer) {}
   ~WindowRun() override;
   WindowRun(const WindowRun&) = delete;
   WindowRun& operator=(const WindowRun&) = delete;
@@ -41,7 +39,7 @@ class WindowRun : public GameHold, public Presenter {
   bool FullScreen() const;
   // Which game key (or the mute switch, which mute serves) each key of the
   // keyboard gives; the default keys until this is called.
-  void UseKeys(const KeyBindings& keys, std::function<void()> mute);
+  void UseKeys(const KeyBindings& keys, std::function<void()> mute) { loop_.UseKeys(keys, std::move(mute)); }
   // Called once the events of a turn of the loop are dispatched.
   void SetAfterEvents(std::function<void()> afterEvents) { afterEvents_ = std::move(afterEvents); }
   SDL_Window* Window() const { return window_; }
@@ -51,16 +49,18 @@ class WindowRun : public GameHold, public Presenter {
   // folder, no pictures.
   void SavePicturesIn(std::string folder) { picturesFolder_ = std::move(folder); }
   // The steps to play before the keyboard takes over (user keys are ignored
-  // until then).
-  void PlayReplay(const ReplayScript& script);
-  bool Replaying() const { return replay_.has_value(); }
+  // until then); name is the recording's, for messages.
+  void PlayReplay(const ReplayScript& script, const std::string& name = "replay") { loop_.PlayReplay(script, name); }
+  bool Replaying() const { return loop_.Replaying(); }
   // Queues an event from the menus or dialogs; it is dispatched (and
   // recorded) in turn with the keys.
-  void Submit(const Event& e) { pending_.push_back({false, e}); }
+  void Submit(const Event& e) { loop_.Submit(e); }
 
   // Runs until the window is closed or the game closes it. A replay 'tick'
-  // of a timer that is not enabled stops the run: false with the step.
-  bool Run(ReplayError& error);
+  // of a timer that is not enabled stops the run: false, with Trouble
+  // saying which step.
+  bool Run();
+  const std::string& Trouble() const { return loop_.Trouble(); }
   // Milliseconds since Run began.
   std::int64_t Elapsed() const;
 
@@ -70,29 +70,16 @@ class WindowRun : public GameHold, public Presenter {
   bool Headless() const override { return false; }
 
  private:
-  // A game input waiting its turn: an event for Dispatch, or the music's end.
-  struct Pending {
-    bool MusicEnded = false;
-    Event Input;
-  };
-
   static std::int64_t Now();
   void Enqueue(const SDL_Event& e);
-  void Deliver(const Pending& p);
-  void FireDueTimers(std::int64_t now);
-  bool StepReplay(std::int64_t now, ReplayError& error);
-  std::optional<std::int64_t> NextWake(std::int64_t now) const;
   void WaitForInput(std::int64_t now);
   void Present();
   void SavePicture();
 
   Game& g_;
-  EventObserver* observer_;
+  TurnLoop loop_;
   FrameOverlay* overlay_ = nullptr;
-  const KeyBindings* keys_ = &kDefaultKeys;
-  std::function<void()> mute_;
   std::function<void()> afterEvents_;
-  static const KeyBindings kDefaultKeys;
   FullscreenSwitch fullscreen_;
   Gamepads pads_;
   SDL_Window* window_ = nullptr;
@@ -101,10 +88,5 @@ class WindowRun : public GameHold, public Presenter {
   Surface picture_;
   bool dirty_ = true;
   std::string picturesFolder_;
-
-  TimerSchedule schedule_;
-  std::deque<Pending> pending_;
   std::int64_t start_ = 0;
-
-  std::optional<ReplayPacer> replay_;
 };

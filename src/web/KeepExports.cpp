@@ -24,7 +24,7 @@ const char* Answer(std::string text) {
   return answer.c_str();
 }
 
-PageSettings& GameSettings() { return ThePageGame().Settings(); }
+SettingsInUse& GameSettings() { return ThePageGame().Settings(); }
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,14 +13,13 @@
 #include "host/settings/PadKeys.h"
 #include "host/records/RecordKeeper.h"
 #include "host/replay/Replay.h"
-#include "host/loop/ReplayPacer.h"
 #include "host/records/RunRecords.h"
 #include "host/settings/Settings.h"
+#include "host/settings/SettingsInUse.h"
 #include "host/settings/SettingsStore.h"
 #include "host/io/TimedMusic.h"
-#include "host/loop/TimerSchedule.h"
+#include "host/loop/TurnLoop.h"
 #include "state/Services.h"
-#include "web/PageSettings.h"
 #include "web/PageSound.h"
 
 struct Game;
@@ -64,71 +62,55 @@ class PagePlay : public GameHold, public Presenter {
   bool Start(const PageStart& how, std::int64_t now, std::string& error);
   void Step(std::int64_t now);
   // When Step has something to do next; empty when only the page can wake it.
-  std::optional<std::int64_t> NextWake() const;
+  std::optional<std::int64_t> NextWake() const { return loop_.NextWake(); }
   // An event of the page's controls; ignored while a recording plays.
-  void Submit(const Event& e);
+  void Submit(const Event& e) { loop_.Submit(e); }
   void TuneEnded();
   // A key of the keyboard, by its name in the settings (PhysicalKeyNames),
   // as the player's key bindings take it; a held key repeats its press.
   // Ignored while a recording plays.
-  void KeyChanged(bool down, bool repeat, std::string_view keyName);
+  void KeyChanged(bool down, bool repeat, std::string_view keyName) { loop_.KeyChanged(down, repeat, keyName); }
   // Pads, numbered as the page's Gamepad API numbers them, play as the
   // desktop's pads do (host/settings/PadKeys.h).
   void PadPlugged(int pad) { pads_.Plugged(pad); }
-  void PadUnplugged(int pad) { SubmitPad(pads_.Unplugged(pad)); }
-  void PadButton(int pad, pad::Button button, bool pressed) { SubmitPad(pads_.ButtonChanged(pad, button, pressed)); }
-  void PadAxis(int pad, pad::Axis axis, int value) { SubmitPad(pads_.AxisMoved(pad, axis, value)); }
+  void PadUnplugged(int pad) { loop_.PadKeysChanged(pads_.Unplugged(pad)); }
+  void PadButton(int pad, pad::Button button, bool pressed) {
+    loop_.PadKeysChanged(pads_.ButtonChanged(pad, button, pressed));
+  }
+  void PadAxis(int pad, pad::Axis axis, int value) { loop_.PadKeysChanged(pads_.AxisMoved(pad, axis, value)); }
 
-  bool Closed() const;
+  bool Closed() const { return loop_.Closed(); }
   // A recording's step that could not run, as "NAME:LINE: what is wrong".
-  const std::string& Trouble() const { return trouble_; }
+  const std::string& Trouble() const { return loop_.Trouble(); }
   // The client area as RGBA bytes, composed again if it changed.
   const std::vector<std::uint8_t>& Picture();
   const Game& State() const { return *g_; }
-  PageSettings& Settings() { return *settings_; }
+  SettingsInUse& Settings() { return *settings_; }
   // The records under the page's home; none when they are not kept.
   RunRecords* Records() { return records_.get(); }
 
-  void HoldFor(const std::function<bool()>& finished) override;
-  void AdvanceVirtualClock(std::int64_t ms) override;
+  // Tunes here are timed (TimedMusic), which holds the game through
+  // AdvanceVirtualClock; nothing asks to wait on a condition.
+  void HoldFor(const std::function<bool()>&) override {}
+  void AdvanceVirtualClock(std::int64_t ms) override { loop_.HoldFor(ms); }
   bool Headless() const override { return true; }
   void Repaint() override { dirty_ = true; }
 
  private:
-  struct Pending {
-    bool MusicEnded = false;
-    Event Input;
-  };
-
-  bool Held() const { return holdUntil_.has_value(); }
-  void SubmitPad(const std::vector<pad::KeyChange>& changes);
-  void Deliver(const Pending& p);
-  void FireDueTimers();
-  void AfterEvents();
-  // Where the game's events are recorded; none while a recording is watched.
-  EventObserver* Keeper() { return records_ ? &keeper_ : nullptr; }
-  void StepReplay();
-
   std::unique_ptr<Game> g_;
   GlyphText glyphs_;
   PageTunes tunes_;
   PageEffects effects_;
   TimedMusic music_;
-  TimerSchedule schedule_;
   SettingsStore store_;
-  std::optional<PageSettings> settings_;
+  std::optional<SettingsInUse> settings_;
   std::unique_ptr<RunRecords> records_;
   // Writes every event into the game's recording and enters finished games
   // in the table of the best ten, as the desktop's records do.
   RecordKeeper keeper_;
   pad::PadKeys pads_;
-  std::deque<Pending> pending_;
-  std::int64_t now_ = 0;
-  std::optional<std::int64_t> holdUntil_;
-
-  std::optional<ReplayPacer> replay_;
-  std::string replayName_;
-  std::string trouble_;
+  // Declared after the records' keeper, which it hands every event.
+  TurnLoop loop_;
 
   bool dirty_ = true;
   std::vector<std::uint8_t> picture_;

@@ -59,8 +59,7 @@ TEST_F(WindowRunTest, ReplayedTicksKeepTheirTimersPace) {
   g->EndingTimer.SetEnabled(true);
   const ReplayScript script = Script("tick EndingTimer\ntick EndingTimer\ntick EndingTimer\nmenu exit\n");
   window.PlayReplay(script);
-  ReplayError error;
-  ASSERT_TRUE(window.Run(error));
+  ASSERT_TRUE(window.Run()) << window.Trouble();
   EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
   EXPECT_GE(window.Elapsed(), 150);
 }
@@ -68,10 +67,8 @@ TEST_F(WindowRunTest, ReplayedTicksKeepTheirTimersPace) {
 TEST_F(WindowRunTest, AReplayedTickOfAStoppedTimerStopsTheRun) {
   const ReplayScript script = Script("activate\ntick Timer1\n");
   window.PlayReplay(script);
-  ReplayError error;
-  EXPECT_FALSE(window.Run(error));
-  EXPECT_EQ(error.Line, 3);
-  EXPECT_EQ(error.What, "Timer1 is not enabled");
+  EXPECT_FALSE(window.Run());
+  EXPECT_EQ(window.Trouble(), "replay:3: Timer1 is not enabled");
 }
 
 TEST_F(WindowRunTest, KeysArrivingDuringAHoldFollowInOrderAfterIt) {
@@ -87,8 +84,7 @@ TEST_F(WindowRunTest, KeysArrivingDuringAHoldFollowInOrderAfterIt) {
     if (e.Kind == EventKind::KeyUp && e.Key == vk::Left) g->CloseRequested = true;
   };
   PushKey(SDL_KEYDOWN, SDLK_RIGHT);
-  ReplayError error;
-  ASSERT_TRUE(window.Run(error));
+  ASSERT_TRUE(window.Run()) << window.Trouble();
   EXPECT_EQ(watcher.Lines, (std::vector<std::string>{"key down Right", "key down Left", "key up Left"}));
   EXPECT_GT(polls, 5);
 }
@@ -103,8 +99,7 @@ TEST_F(WindowRunTest, ClosingTheWindowEndsAHold) {
   };
   PushKey(SDL_KEYDOWN, SDLK_SPACE);
   PushKey(SDL_KEYUP, SDLK_SPACE);
-  ReplayError error;
-  ASSERT_TRUE(window.Run(error));
+  ASSERT_TRUE(window.Run()) << window.Trouble();
   EXPECT_TRUE(g->CloseRequested);
   EXPECT_EQ(watcher.Lines, std::vector<std::string>{"key down Space"});
 }
@@ -115,8 +110,7 @@ TEST_F(WindowRunTest, LiveTimersFireFromTheClock) {
   watcher.OnEvent = [&](const Event&) {
     if (watcher.Lines.size() == 3) g->CloseRequested = true;
   };
-  ReplayError error;
-  ASSERT_TRUE(window.Run(error));
+  ASSERT_TRUE(window.Run()) << window.Trouble();
   EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
   EXPECT_GE(window.Elapsed(), 60);
 }
@@ -138,7 +132,6 @@ TEST_F(WindowRunTest, TheEndOfATuneArrivesBetweenTheEventsAroundIt) {
   ASSERT_NE(ended.type, 0u);
   SDL_PushEvent(&ended);
   PushKey(SDL_KEYDOWN, SDLK_RIGHT);
-  ReplayError error;
-  ASSERT_TRUE(window.Run(error));
+  ASSERT_TRUE(window.Run()) << window.Trouble();
   EXPECT_EQ(states, (std::vector<std::string>{"playing", "stopped"}));
 }

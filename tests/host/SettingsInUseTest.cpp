@@ -1,35 +1,38 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "game/Events.h"
+#include "host/settings/SettingsInUse.h"
 #include "host/settings/SpeedAndBrightness.h"
 #include "support/TestGame.h"
-#include "web/PageSettings.h"
 
 namespace {
 
-struct PageSettingsTest : ::testing::Test {
+struct SettingsInUseTest : ::testing::Test {
   TestGame g;
   SettingsStore store;  // no file: what is kept stays in memory
 };
 
 }  // namespace
 
-TEST_F(PageSettingsTest, KeysTurnIntoTheGamesKeysAsBound) {
-  PageSettings settings(*g, store, {});
-  EXPECT_EQ(settings.TargetOf("Space"), vk::Space);
-  EXPECT_EQ(settings.TargetOf("M"), kMuteTarget);
-  EXPECT_EQ(settings.TargetOf("X"), 0);
+TEST_F(SettingsInUseTest, KeysTurnIntoTheGamesKeysAsBound) {
+  SettingsInUse settings(*g, store, {});
+  EXPECT_EQ(settings.Keys().TargetOf("Space"), vk::Space);
+  EXPECT_EQ(settings.Keys().TargetOf("M"), kMuteTarget);
+  EXPECT_EQ(settings.Keys().TargetOf("X"), 0);
   Settings s = settings.Kept();
   Action holder{};
   ASSERT_TRUE(s.Keys.Bind(Action::P1Jump, "X", holder));
   settings.Change(s);
-  EXPECT_EQ(settings.TargetOf("X"), vk::Space);
+  EXPECT_EQ(settings.Keys().TargetOf("X"), vk::Space);
 }
 
-TEST_F(PageSettingsTest, EveryChangeTheGameShowsMovesTheGenerationOn) {
-  PageSettings settings(*g, store, {});
+TEST_F(SettingsInUseTest, EveryChangeShownMovesTheGenerationOnAndReachesTheHost) {
+  SettingsInUse settings(*g, store, {});
+  std::vector<std::pair<bool, bool>> mutes;
+  settings.OnChange([&](const Settings& before, const Settings& now) { mutes.emplace_back(before.Mute, now.Mute); });
   const int first = settings.Generation();
   settings.ToggleMute();
   EXPECT_TRUE(settings.Kept().Mute);
@@ -37,21 +40,22 @@ TEST_F(PageSettingsTest, EveryChangeTheGameShowsMovesTheGenerationOn) {
   const int muted = settings.Generation();
   settings.Change(settings.Kept());
   EXPECT_EQ(settings.Generation(), muted) << "nothing changed";
+  EXPECT_EQ(mutes, (std::vector<std::pair<bool, bool>>{{false, true}}));
 }
 
-TEST_F(PageSettingsTest, TheAddressesLanguageHoldsUntilOneIsChosenInTheMenu) {
+TEST_F(SettingsInUseTest, TheAddressesLanguageHoldsUntilOneIsChosenInTheMenu) {
   SettingsOverrides english;
   english.LanguageSet = true;
   english.Lang = Language::English;
-  PageSettings settings(*g, store, english);
+  SettingsInUse settings(*g, store, english);
   EXPECT_EQ(settings.Shown().Lang, Language::English);
   EXPECT_EQ(settings.Kept().Lang, Language::Japanese) << "the address's language is not kept";
   settings.ChooseLanguage(Language::Japanese);
   EXPECT_EQ(settings.Shown().Lang, Language::Japanese);
 }
 
-TEST_F(PageSettingsTest, SpeedAndBrightnessAreKeptAsTheyChangeButNotWhileARecordingPlays) {
-  PageSettings settings(*g, store, {});
+TEST_F(SettingsInUseTest, SpeedAndBrightnessAreKeptAsTheyChangeButNotWhileARecordingPlays) {
+  SettingsInUse settings(*g, store, {});
   settings.Watch();
   Dispatch(*g, Event::KeyDown('A'));  // slower
   settings.AfterEvents(true);

@@ -1,0 +1,127 @@
+#include "host/loop/TurnLoop.h"
+
+#include "game/MusicNotice.h"
+#include "state/Game.h"
+
+const KeyBindings TurnLoop::kDefaultKeys;
+
+void TurnLoop::UseKeys(const KeyBindings& keys, std::function<void()> mute) {
+  keys_ = &keys;
+  mute_ = std::move(mute);
+}
+
+void TurnLoop::PlayReplay(ReplayScript script, std::string name) {
+  replay_.emplace(std::move(script));
+  replayName_ = std::move(name);
+}
+
+void TurnLoop::Begin(std::int64_t now) {
+  now_ = now;
+  if (replay_) replay_->Restart(now_);
+  schedule_.Sync(g_, now_);
+}
+
+void TurnLoop::KeyChanged(bool down, bool repeat, std::string_view keyName) {
+  if (replay_) return;
+  const int target = keys_->TargetOf(keyName);
+  if (target == kMuteTarget) {
+    if (down && !repeat && mute_) mute_();
+  } else if (target != 0) {
+    Submit(down ? Event::KeyDown(target) : Event::KeyUp(target));
+  }
+}
+
+void TurnLoop::PadKeysChanged(const std::vector<pad::KeyChange>& changes) {
+  for (const pad::KeyChange& c : changes) Submit(c.Down ? Event::KeyDown(c.Key) : Event::KeyUp(c.Key));
+}
+
+void TurnLoop::Submit(const Event& e) {
+  if (!replay_) pending_.push_back({false, e});
+}
+
+void TurnLoop::TuneEnded() { pending_.push_back({true, Event{}}); }
+
+void TurnLoop::HoldFor(std::int64_t ms) { holdUntil_ = now_ + ms; }
+
+void TurnLoop::HoldEnded(std::int64_t now) {
+  now_ = now;
+  holdUntil_.reset();
+  schedule_.RestartAll(g_, now_);
+  if (replay_) replay_->Restart(now_);
+}
+
+bool TurnLoop::Closed() const { return g_.CloseRequested || !trouble_.empty(); }
+
+bool TurnLoop::TakeChanged() {
+  const bool changed = changed_;
+  changed_ = false;
+  return changed;
+}
+
+void TurnLoop::Turn(std::int64_t now) {
+  now_ = now;
+  if (Held() && now_ >= *holdUntil_) HoldEnded(now_);
+  while (!pending_.empty() && !Stopped()) {
+    const Pending p = pending_.front();
+    pending_.pop_front();
+    Deliver(p);
+  }
+  if (Stopped()) return;
+  if (replay_) {
+    StepReplay();
+  } else {
+    FireDueTimers();
+  }
+}
+
+std::optional<std::int64_t> TurnLoop::NextWake() const {
+  if (Closed()) return std::nullopt;
+  if (Held()) return holdUntil_;
+  if (!pending_.empty()) return now_;
+  if (!replay_) return schedule_.NextDue();
+  return replay_->NextWake(g_, schedule_, now_);
+}
+
+void TurnLoop::Deliver(const Pending& p) {
+  if (p.TuneEnded) {
+    MusicEnded(g_);
+    changed_ = true;
+    schedule_.Sync(g_, now_);
+  } else {
+    Send(p.Input);
+  }
+}
+
+void TurnLoop::Send(const Event& e) {
+  Dispatch(g_, e, observer_);
+  changed_ = true;
+  schedule_.Sync(g_, now_);
+}
+
+// A tick that starts a hold ends the firing: the timers due at the same
+// moment wait for the hold's end, as the input does.
+void TurnLoop::FireDueTimers() {
+  schedule_.Sync(g_, now_);
+  while (const auto id = schedule_.TakeDue(now_)) {
+    Send(Event::Tick(*id));
+    if (Stopped()) return;
+  }
+}
+
+// The recording's steps that have come due, until the game is held or
+// closed; at its end the timers count again from now and the keys take over.
+void TurnLoop::StepReplay() {
+  const auto send = [this](const Event& e) { Send(e); };
+  while (!replay_->Finished() && !Stopped()) {
+    ReplayError bad;
+    const auto outcome = replay_->Step(g_, now_, send, [this] { FireDueTimers(); }, bad);
+    if (outcome == ReplayPacer::Outcome::Failed) {
+      trouble_ = replayName_ + ":" + std::to_string(bad.Line) + ": " + bad.What;
+    }
+    if (outcome != ReplayPacer::Outcome::Ran) return;
+  }
+  if (replay_->Finished() && !Stopped()) {
+    replay_.reset();
+    schedule_.RestartAll(g_, now_);
+  }
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/loop/TurnLoop.h"
+#include "screens/Title.h"
+#include "support/TestGame.h"
+
+namespace {
+
+// The events that reach the game, as replay lines; a test may act at the
+// moment one is dispatched.
+class Lines : public EventObserver {
+ public:
+  void Dispatched(const Event& e) override {
+    if (e.Kind != EventKind::Activate) Seen.push_back(ReplayLine(e));
+    if (OnEvent) OnEvent(e);
+  }
+  std::vector<std::string> Take() { return std::exchange(Seen, {}); }
+  std::vector<std::string> Seen;
+  std::function<void(const Event&)> OnEvent;
+};
+
+using Said = std::vector<std::string>;
+
+struct TurnLoopTest : ::testing::Test {
+  void SetUp() override { ShowTitle(*g); }  // the title's timer ticks every 100 ms
+
+  ReplayScript Script(const std::string& steps) {
+    ReplayScript script;
+    ReplayError error;
+    EXPECT_TRUE(ParseReplay("velmorane-replay 1\n" + steps, script, error)) << error.What;
+    return script;
+  }
+
+  TestGame g;
+  Lines lines;
+  TurnLoop loop{*g, &lines};
+};
+
+}  // namespace
+
+TEST_F(TurnLoopTest, TimersFireOnTheHostsClockWithTheInputBetweenThem) {
+  loop.Begin(1000);
+  EXPECT_EQ(loop.NextWake(), 1100);
+  loop.KeyChanged(true, false, "Left");
+  EXPECT_EQ(loop.NextWake(), 1000) << "waiting input wants a turn at once";
+  loop.Turn(1099);
+  EXPECT_EQ(lines.Take(), Said{"key down Left"});
+  loop.KeyChanged(false, false, "Left");
+  loop.Turn(1100);
+  EXPECT_EQ(lines.Take(), (Said{"key up Left", "tick TitleTimer"}));
+}
+
+TEST_F(TurnLoopTest, KeysReachTheGameAsBoundWhileMuteAndUnboundKeysStayOutside) {
+  KeyBindings keys;
+  Action holder{};
+  ASSERT_TRUE(keys.Bind(Action::P1Jump, "X", holder));
+  int mutes = 0;
+  loop.UseKeys(keys, [&] { ++mutes; });
+  loop.Begin(0);
+  loop.KeyChanged(true, false, "X");
+  loop.KeyChanged(true, false, "M");
+  loop.KeyChanged(true, true, "M");
+  loop.KeyChanged(true, false, "F1");
+  loop.PadKeysChanged({{true, vk::Enter}, {false, vk::Enter}});
+  loop.Turn(10);
+  EXPECT_EQ(lines.Take(), (Said{"key down Space", "key down Enter", "key up Enter"}));
+  EXPECT_EQ(mutes, 1) << "a held mute key does not switch again";
+}
+
+// A tick that starts the jingle's hold ends the firing: a timer due at the
+// same moment waits for the hold's end with the input, and then every timer
+// counts again from there.
+TEST_F(TurnLoopTest, NothingReachesTheGameWhileItIsHeld) {
+  g->EndingTimer.SetInterval(100);
+  g->EndingTimer.SetEnabled(true);
+  bool jingle = true;
+  lines.OnEvent = [&](const Event& e) {
+    if (e.Kind == EventKind::Tick && std::exchange(jingle, false)) loop.HoldFor(500);
+  };
+  loop.Begin(0);
+  loop.Turn(100);
+  EXPECT_EQ(lines.Take(), Said{"tick TitleTimer"});
+  EXPECT_TRUE(loop.Held());
+  EXPECT_EQ(loop.NextWake(), 600);
+  loop.KeyChanged(true, false, "Right");
+  loop.Turn(599);
+  EXPECT_TRUE(lines.Take().empty());
+  loop.Turn(600);
+  EXPECT_EQ(lines.Take(), Said{"key down Right"});
+  EXPECT_EQ(loop.NextWake(), 700);
+  loop.Turn(700);
+  EXPECT_EQ(lines.Take(), (Said{"tick TitleTimer", "tick EndingTimer"}));
+}
+
+TEST_F(TurnLoopTest, ARecordingPlaysAtItsTimersPaceAndThenTheKeysTakeOver) {
+  loop.PlayReplay(Script("tick TitleTimer\ntick TitleTimer\nkey down Right\n"), "old.replay");
+  loop.Begin(0);
+  loop.KeyChanged(true, false, "Left");
+  loop.Turn(99);
+  EXPECT_TRUE(lines.Take().empty()) << "the player's keys wait for the recording's end";
+  EXPECT_EQ(loop.NextWake(), 100);
+  loop.Turn(100);
+  EXPECT_EQ(lines.Take(), Said{"tick TitleTimer"});
+  loop.Turn(230);
+  EXPECT_EQ(lines.Take(), (Said{"tick TitleTimer", "key down Right"}));
+  EXPECT_FALSE(loop.Replaying());
+  EXPECT_EQ(loop.NextWake(), 330) << "the timers count again from the recording's end";
+  loop.KeyChanged(true, false, "Left");
+  loop.Turn(231);
+  EXPECT_EQ(lines.Take(), Said{"key down Left"});
+}
+
+TEST_F(TurnLoopTest, ARecordedTickOfAStoppedTimerClosesTheRunNamingTheLine) {
+  loop.PlayReplay(Script("activate\ntick Timer1\nkey down Right\n"), "old.replay");
+  loop.Begin(0);
+  loop.Turn(1000);
+  EXPECT_TRUE(loop.Closed());
+  EXPECT_EQ(loop.Trouble(), "old.replay:3: Timer1 is not enabled");
+  EXPECT_EQ(loop.NextWake(), std::nullopt);
+  EXPECT_TRUE(lines.Take().empty());
+}
