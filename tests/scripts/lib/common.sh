@@ -182,6 +182,21 @@ wait_for_ticks() {
   wait_until 60 "$2 more timer ticks in $1" ticked_enough "$1" "$target"
 }
 
+# Inside a session: lets SDL's disk audio driver write SECONDS more of sound
+# (16-bit stereo at 44.1 kHz) into FILE. wait_for_sound FILE SECONDS
+wait_for_sound() {
+  local target=$(($(stat -c %s "$1" 2>/dev/null || echo 0) + $2 * 176400))
+  written() { (($(stat -c %s "$1" 2>/dev/null || echo 0) >= $2)); }
+  wait_until 60 "$2 s of sound in $1" written "$1" "$target"
+}
+
+# sound_heard FILE: the sound SDL's disk audio driver wrote into FILE has a
+# loud sample (above 1000).
+sound_heard() {
+  python3 -c 'import array, sys; sys.exit(max(map(abs, array.array("h", open(sys.argv[1], "rb").read())), default=0) <= 1000)' \
+    "$1" 2>/dev/null
+}
+
 # Replays RECORDING headless and fails unless it ends in the state WINDOW-DUMP
 # holds (VirtualTime aside: wall-clock time in the window, game time
 # headless). replays_to_window_state RECORDING WINDOW-DUMP
