@@ -48,13 +48,15 @@ use_virtual_display() {
 # tests running side by side never race for one; the session starts once a
 # client has connected to it. With -noreset the server does not start over
 # when that client leaves, which would refuse the game's own connection.
+# A held key does not repeat for a minute: on a busy machine a short press
+# could otherwise reach the game twice (two pauses, two speed steps).
 # Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
   need_tool Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
   local dir xvfb status=0
   dir="$(mktemp -d)"
-  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
+  Xvfb -displayfd 3 -nolisten tcp -noreset -ardelay 60000 -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
     3> "$dir/display" 2> "$dir/xvfb.log" &
   xvfb=$!
   # Ready means a client can connect: ask it for its screen.
