@@ -159,7 +159,10 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
 }
 
 void WindowRun::SavePicture() {
-  if (picturesFolder_.empty()) return;
+  if (picturesFolder_.empty()) {
+    std::cerr << "velmorane: no picture saved: this run keeps no records\n";
+    return;
+  }
   std::error_code ec;
   std::filesystem::create_directories(picturesFolder_, ec);
   const std::string file = FreePictureName(picturesFolder_, std::chrono::system_clock::now());

@@ -17,15 +17,16 @@ source "$COMMON_SH"
   > "$WORK/window-dump.txt" 2> "$WORK/stderr.txt" &
 pid=$!
 wid="$(wait_for_window "$pid" "$WORK/stderr.txt")" || exit 1
-wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
-hold_key "$wid" Return 0.3      # start a one-player game
-sleep 4                         # the start jingle holds the game
-hold_key "$wid" Right 0.6       # walk
-hold_key "$wid" space 0.3       # jump
-sleep 0.8
-hold_key "$wid" Left 0.3
-hold_key "$wid" r 0.2           # restart the stage
-sleep 1.5
+wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png" || exit 1
+rec="$WORK/rec.txt"
+hold_key_seen "$wid" Return 0.3 "$rec" Enter || exit 1   # start a one-player game
+wait_for_line "$rec" 'tick Timer1' || exit 1           # after the start jingle's hold
+hold_key_seen "$wid" Right 0.6 "$rec" Right || exit 1   # walk
+hold_key_seen "$wid" space 0.3 "$rec" Space || exit 1   # jump
+wait_for_ticks "$rec" 16 || exit 1
+hold_key_seen "$wid" Left 0.3 "$rec" Left || exit 1
+hold_key_seen "$wid" r 0.2 "$rec" R || exit 1           # restart the stage
+wait_for_ticks "$rec" 30 || exit 1                     # the miss plays out
 close_window "$pid" "$WORK/status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"

@@ -11,9 +11,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
 need_tool compare
 use_virtual_display
-export BIN="$bin" ASSETS="$assets" WORK="$work"
-
 data="$XDG_DATA_HOME/velmorane"
+export BIN="$bin" ASSETS="$assets" WORK="$work" DATA="$data"
 mkdir -p "$data"
 printf 'velmorane-scores 1\n777\tstage 2\t2026-12-01 10:00\t-\tann\n' > "$data/scores.txt"
 
@@ -24,24 +23,30 @@ source "$COMMON_SH"
   > "$WORK/window-dump.txt" 2> "$WORK/stderr.txt" &
 pid=$!
 wid="$(wait_for_window "$pid" "$WORK/stderr.txt")" || exit 1
-wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
-hold_key "$wid" Return 0.3      # start a one-player game at stage 5
-sleep 4                         # the start jingle holds the game
-hold_key "$wid" Right 0.6
-hold_key "$wid" space 0.3
-sleep 0.5
-hold_key "$wid" p 0.2           # pause: the picture stays as it is
-sleep 0.5
+wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png" || exit 1
+recording_begun() {
+  local files=("$DATA"/replays/*.replay)
+  rec="${files[0]}"
+  [[ -f "$rec" ]]
+}
+wait_until 60 "the automatic recording" recording_begun || exit 1
+hold_key_seen "$wid" Return 0.3 "$rec" Enter || exit 1   # start a one-player game at stage 5
+wait_for_line "$rec" 'tick Timer1' || exit 1           # after the start jingle's hold
+hold_key_seen "$wid" Right 0.6 "$rec" Right || exit 1
+hold_key_seen "$wid" space 0.3 "$rec" Space || exit 1
+wait_for_ticks "$rec" 10 || exit 1
+hold_key "$wid" p 0.2                                  # pause: the picture stays as it is
+wait_for_line "$rec" 'key down P' || exit 1
 hold_key "$wid" F12 0.2
-sleep 0.5
+wait_for_line "$WORK/stderr.txt" 'velmorane: picture saved as .*' || exit 1
 close_window "$pid" "$WORK/status.txt"
 
 "$BIN" --assets "$ASSETS" --seed 4321 --no-records --dump-state > "$WORK/plain-dump.txt" 2> "$WORK/plain-stderr.txt" &
 pid=$!
 wid="$(wait_for_window "$pid" "$WORK/plain-stderr.txt")" || exit 1
-wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png"
+wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/root.png" || exit 1
 hold_key "$wid" F12 0.2
-sleep 0.5
+wait_for_line "$WORK/plain-stderr.txt" 'velmorane: no picture saved: this run keeps no records' || exit 1
 close_window "$pid" "$WORK/plain-status.txt"
 SESSION
 run_in_virtual_display "$work/session.sh"

@@ -17,11 +17,12 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 start_test "$@"
 use_virtual_display
-export BIN="$bin" ASSETS="$assets" WORK="$work"
 settings="$XDG_CONFIG_HOME/velmorane/settings.ini"
+export BIN="$bin" ASSETS="$assets" WORK="$work" SETTINGS="$settings"
 
 # One window session: starts the game with the options given after the
-# session's name, runs the keys in $WORK/NAME.keys, then closes the window.
+# session's name, runs the keys in $WORK/NAME.keys (which find the session's
+# recording in $rec), then closes the window.
 cat > "$work/session.sh" <<'SESSION'
 set -u
 source "$COMMON_SH"
@@ -30,6 +31,7 @@ shift
 "$BIN" --assets "$ASSETS" --seed 777 --record "$WORK/$name.rec" --dump-state "$@" \
   > "$WORK/$name.dump" 2> "$WORK/$name.err" &
 pid=$!
+rec="$WORK/$name.rec"
 wid="$(wait_for_window "$pid" "$WORK/$name.err")" || exit 1
 wait_for_first_picture "$wid" "$WORK/geometry.txt" "$WORK/$name.png" || exit 1
 source "$WORK/$name.keys"
@@ -41,14 +43,14 @@ session() {
 }
 
 # 1. One press of A.
-echo 'hold_key "$wid" a 0.1; sleep 0.5' > "$work/slower.keys"
+echo 'hold_key "$wid" a 0.1; wait_for_line "$SETTINGS" "speed = 60"' > "$work/slower.keys"
 session slower
 [[ -f "$settings" ]] || fail "no settings file at $settings"
 grep -qx 'speed = 60' "$settings" || { cat "$settings"; fail "the settings file does not hold speed 60"; }
 grep -qx 'Timer1 off 60' "$work/slower.dump" || fail "A did not make the game slower"
 
 # 2. The next start begins with the remembered speed.
-echo 'sleep 0.5' > "$work/next.keys"
+echo 'wait_for_line "$rec" "slider speed 60"' > "$work/next.keys"
 session next
 sed -n 3p "$work/next.rec" | grep -qx 'slider speed 60' ||
   { head -5 "$work/next.rec"; fail "the recording does not begin with 'slider speed 60'"; }
@@ -61,13 +63,13 @@ grep -qx 'speed = 60' "$settings" || fail "a start with the remembered speed los
 sed -i 's/^key_player1_jump = Space$/# I jump with X\nkey_player1_jump = X/' "$settings"
 grep -qx 'key_player1_jump = X' "$settings" || fail "could not rebind the jump key in the file"
 cat > "$work/jump.keys" <<'KEYS'
-hold_key "$wid" Return 0.3      # start a one-player game
-sleep 4                         # the start jingle holds the game
-hold_key "$wid" x 0.3           # jump
-sleep 0.8
-hold_key "$wid" space 0.3       # no longer a game key
-hold_key "$wid" s 0.1           # faster again: the file is rewritten
-sleep 0.5
+hold_key_seen "$wid" Return 0.3 "$rec" Enter || exit 1   # start a one-player game
+wait_for_line "$rec" 'tick Timer1' || exit 1           # after the start jingle's hold
+hold_key_seen "$wid" x 0.3 "$rec" Space || exit 1       # jump
+wait_for_ticks "$rec" 16 || exit 1
+hold_key "$wid" space 0.3                              # no longer a game key
+hold_key "$wid" s 0.1                                  # faster again: the file is rewritten
+wait_for_line "$SETTINGS" 'speed = 50' || exit 1
 KEYS
 session jump
 rec="$work/jump.rec"
@@ -137,7 +139,6 @@ xdotool key k; sleep 0.4
 xdotool key Return; sleep 0.3
 echo "$OX $OY" > "$WORK/dialog-origin.txt"
 KEYS
-export SETTINGS="$settings"
 session dialog
 grep -qx 'key_player2_jump = Z' "$work/after-refusal.ini" || fail "a key in use was taken"
 grep -qx 'key_player2_jump = K' "$settings" || fail "the keys dialog did not keep K for player 2's jump"
@@ -157,7 +158,7 @@ sed -i 's/^window_scale = 0$/window_scale = 1/' "$settings"
 cat > "$work/scale.keys" <<'KEYS'
 xdotool getwindowgeometry --shell "$wid" > "$WORK/scale-geometry.txt"
 xdotool key F11
-sleep 0.5
+wait_for_line "$SETTINGS" 'fullscreen = yes'
 KEYS
 VIRTUAL_SCREEN=1600x1200x24 session scale
 source "$work/scale-geometry.txt"

@@ -48,13 +48,15 @@ use_virtual_display() {
 # tests running side by side never race for one; the session starts once a
 # client has connected to it. With -noreset the server does not start over
 # when that client leaves, which would refuse the game's own connection.
+# A held key does not repeat for a minute: on a busy machine a short press
+# could otherwise reach the game twice (two pauses, two speed steps).
 # Fails naming the tool when one of theirs is missing.
 run_in_virtual_display() {
   need_tool Xvfb xkbcomp xdotool import convert
   export COMMON_SH="$common_sh"
   local dir xvfb status=0
   dir="$(mktemp -d)"
-  Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
+  Xvfb -displayfd 3 -nolisten tcp -noreset -ardelay 60000 -screen 0 "${VIRTUAL_SCREEN:-1280x1024x24}" \
     3> "$dir/display" 2> "$dir/xvfb.log" &
   xvfb=$!
   # Ready means a client can connect: ask it for its screen.
@@ -77,17 +79,39 @@ run_in_virtual_display() {
   return "$status"
 }
 
+# wait_until SECONDS WHAT COMMAND...: runs COMMAND every tenth of a second
+# until it succeeds. When SECONDS have passed first, says on standard error
+# that WHAT did not come, and returns 1. The tests wait with it for what they
+# check, so a busy machine makes them slower, never wrong.
+wait_until() {
+  local deadline=$((SECONDS + $1)) what="$2"
+  shift 2
+  until "$@"; do
+    if ((SECONDS >= deadline)); then
+      echo "waited in vain for $what" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# has_line FILE LINE: FILE holds LINE (a regular expression for a whole line).
+has_line() { [[ -f "$1" ]] && grep -qx -- "$2" "$1"; }
+
+# wait_for_line FILE LINE: waits until FILE holds LINE (see has_line), as a
+# program writes it (a recording, standard error, a settings file).
+wait_for_line() { wait_until 60 "'$2' in $1" has_line "$1" "$2"; }
+
 # Inside a session: prints the id of the game's window once it is there.
 # wait_for_window PID [STDERR-FILE]: when no window comes, says so on
 # standard error with the end of the program's own error output.
 wait_for_window() {
   local pid="$1" errors="${2:-}" wid=""
-  for _ in $(seq 1 100); do
+  window_or_end() {
     wid="$(xdotool search --name '^VELMORANE$' 2>/dev/null | head -1 || true)"
-    [[ -n "$wid" ]] && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
+    [[ -n "$wid" ]] || ! kill -0 "$pid" 2>/dev/null
+  }
+  wait_until 60 "the game's window" window_or_end || true
   if [[ -z "$wid" ]]; then
     echo "no window appeared" >&2
     [[ -n "$errors" && -s "$errors" ]] && tail -20 "$errors" >&2
@@ -110,16 +134,14 @@ close_window() {
 # side panel shows); leaves the window's geometry in $2 and the screen in $3.
 wait_for_first_picture() {
   local wid="$1" geometry="$2" screen="$3"
-  for _ in $(seq 1 50); do
-    sleep 0.2
+  side_panel_shows() {
     xdotool getwindowgeometry --shell "$wid" > "$geometry"
     # shellcheck disable=SC1090
     source "$geometry"
     import -window root "$screen"
-    convert "$screen" -crop "1x1+$((X + 700))+$((Y + 50))" +repage -depth 8 txt:- |
-      grep -qi '#C0C0C0' && return 0
-  done
-  return 1
+    convert "$screen" -crop "1x1+$((X + 700))+$((Y + 50))" +repage -depth 8 txt:- | grep -qi '#C0C0C0'
+  }
+  wait_until 60 "the first picture" side_panel_shows
 }
 
 # Inside a session: holds a key long enough for the game's slowest timer
@@ -128,6 +150,53 @@ hold_key() {
   xdotool keydown --window "$1" "$2"
   sleep "$3"
   xdotool keyup --window "$1" "$2"
+}
+
+# tick_after_key RECORDING N KEY: after its first N lines, the recording has
+# the game's KEY going down and then a timer tick.
+tick_after_key() {
+  awk -v n="$2" -v down="key down $3" \
+    'NR > n && $0 == down { seen = 1 } seen && /^tick / { ticked = 1; exit } END { exit !ticked }' "$1"
+}
+
+# Inside a session: holds KEY at least SECONDS and until the game's recording
+# shows a timer tick while the key was down (the game's name for the key is
+# GAME-KEY), so that a game slowed down by a busy machine sees it all the same.
+# hold_key_seen WINDOW KEY SECONDS RECORDING GAME-KEY
+hold_key_seen() {
+  local lines status=0
+  lines="$(wc -l < "$4")"
+  xdotool keydown --window "$1" "$2"
+  sleep "$3"
+  wait_until 60 "a timer tick with $5 down" tick_after_key "$4" "$lines" "$5" || status=1
+  xdotool keyup --window "$1" "$2"
+  return "$status"
+}
+
+# ticks_in RECORDING: how many timer ticks the recording holds.
+ticks_in() { grep -c '^tick ' "$1" || true; }
+
+# Inside a session: lets the game run COUNT more timer ticks, as its
+# recording shows, however fast the machine is. wait_for_ticks RECORDING COUNT
+wait_for_ticks() {
+  local target=$(($(ticks_in "$1") + $2))
+  ticked_enough() { (($(ticks_in "$1") >= $2)); }
+  wait_until 60 "$2 more timer ticks in $1" ticked_enough "$1" "$target"
+}
+
+# Inside a session: lets SDL's disk audio driver write SECONDS more of sound
+# (16-bit stereo at 44.1 kHz) into FILE. wait_for_sound FILE SECONDS
+wait_for_sound() {
+  local target=$(($(stat -c %s "$1" 2>/dev/null || echo 0) + $2 * 176400))
+  written() { (($(stat -c %s "$1" 2>/dev/null || echo 0) >= $2)); }
+  wait_until 60 "$2 s of sound in $1" written "$1" "$target"
+}
+
+# sound_heard FILE: the sound SDL's disk audio driver wrote into FILE has a
+# loud sample (above 1000).
+sound_heard() {
+  python3 -c 'import array, sys; sys.exit(max(map(abs, array.array("h", open(sys.argv[1], "rb").read())), default=0) <= 1000)' \
+    "$1" 2>/dev/null
 }
 
 # Replays RECORDING headless and fails unless it ends in the state WINDOW-DUMP
