@@ -12,6 +12,7 @@ set(VELMORANE_WEB_EXPORTS
   _velmorane_kept_home _velmorane_settings _velmorane_settings_generation _velmorane_settings_sound _velmorane_settings_language
   _velmorane_settings_window_scale _velmorane_settings_bind_key _velmorane_settings_default_keys
   _velmorane_captions _velmorane_keeps_records _velmorane_records _velmorane_play_recording _velmorane_kept_recording
+  _velmorane_shared _velmorane_refusal
   _main _malloc _free)
 list(JOIN VELMORANE_WEB_EXPORTS "," VELMORANE_WEB_EXPORT_LIST)
 
@@ -19,7 +20,7 @@ add_executable(velmorane-web src/webmain.cpp)
 target_link_libraries(velmorane-web PRIVATE velmorane_web)
 set_target_properties(velmorane-web PROPERTIES OUTPUT_NAME velmorane SUFFIX .js)
 target_link_options(velmorane-web PRIVATE
-  -sMODULARIZE=1 -sEXPORT_NAME=Velmorane -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
+  -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=Velmorane -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=[${VELMORANE_WEB_EXPORT_LIST}]
   -sEXPORTED_RUNTIME_METHODS=[ccall,cwrap,FS,IDBFS,UTF8ToString,HEAPU8]
   -sFORCE_FILESYSTEM=1 -lidbfs.js)

@@ -1,8 +1,6 @@
 // Small helpers the page's scripts share for building their controls.
-"use strict";
-
 // A new element with these properties and, if given, this text.
-function element(tag, attributes, text) {
+export function element(tag, attributes, text) {
   const e = document.createElement(tag);
   Object.assign(e, attributes);
   if (text !== undefined) e.textContent = text;
@@ -10,6 +8,6 @@ function element(tag, attributes, text) {
 }
 
 // The caption with {key}, {action} and {n} filled in, as the desktop fills it.
-function filled(caption, values) {
+export function filled(caption, values) {
   return caption.replace(/\{(key|action|n)\}/g, (_, name) => String(values[name] ?? ""));
 }

@@ -1,8 +1,6 @@
 // The keyboard's keys by the names the settings give them (the desktop's
 // names, so a settings file means the same keys in both), from the
 // browser's key codes.
-"use strict";
-
 const kNamedKeys = {
   ArrowLeft: "Left", ArrowRight: "Right", ArrowUp: "Up", ArrowDown: "Down",
   Space: "Space", Enter: "Enter", NumpadEnter: "Enter", Tab: "Tab", Backspace: "Backspace",
@@ -14,7 +12,7 @@ const kNamedKeys = {
 };
 
 // The key's name, or "" for a key the game cannot use.
-function keyName(event) {
+export function keyName(event) {
   if (event.code in kNamedKeys) return kNamedKeys[event.code];
   const plain = /^(?:Key([A-Z])|Digit([0-9])|Numpad([0-9]))$/.exec(event.code);
   if (!plain) return "";

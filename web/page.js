@@ -2,20 +2,13 @@
 // file system, then either plays a recording headless and writes what it
 // ended in (?replay=URL&headless=1), or runs the game (play.js) with what
 // the browser keeps of earlier visits (storage.js): a new game, a recording
-// from an address (?replay=URL) or a kept one (?watch=NAME).
-"use strict";
-
-const velmoraneAssets = ["ChrImage.bmp", "Chr2Image.bmp", "TitleImage.bmp", "text.glyphs",
-  "Title.mid", "START.mid", "clear.mid", "over.mid", "ending.mid",
-  "BGM1.mid", "BGM2.mid", "BGM3.mid", "BGM4.mid", "BGM5.mid",
-  "BGM6.mid", "BGM7.mid", "BGM8.mid", "BGM9.mid", "BGM10.mid"];
-
-// Shows one line of trouble on the page; the game does not start.
-function showMessage(text) {
-  const box = document.getElementById("message");
-  box.textContent = text;
-  box.hidden = false;
-}
+// from an address (?replay=URL) or a kept one (?watch=NAME). The game names
+// the assets and the ranges of the query's numbers (calls.js, readShared).
+import Velmorane from "./velmorane.js";
+import { callGame, readShared } from "./calls.js";
+import { PageStorage } from "./storage.js";
+import { playInPage } from "./play.js";
+import { fail, showMessage } from "./trouble.js";
 
 async function fetchBytes(url) {
   let response;
@@ -28,29 +21,25 @@ async function fetchBytes(url) {
   return new Uint8Array(await response.arrayBuffer());
 }
 
-// Fetches the assets while the WebAssembly compiles; then writes them into
-// the program's file system.
-function fetchAssets() {
-  return Promise.all(velmoraneAssets.map(async (name) => [name, await fetchBytes(`assets/${name}`)]));
-}
-
-function writeAssets(module, assets) {
+// Fetches the assets the game names into the program's file system.
+async function loadAssets(module, shared) {
+  const assets = await Promise.all(shared.assets.map(async (name) => [name, await fetchBytes(`assets/${name}`)]));
   module.FS.mkdir("/assets");
   for (const [name, bytes] of assets) module.FS.writeFile(`/assets/${name}`, bytes);
 }
 
 // The query's seed, stage and lang stand in for the desktop's --seed,
 // --stage and --lang.
-function startOptions(query) {
+function startOptions(query, shared) {
   const seedText = query.get("seed");
   const stageText = query.get("stage");
   const seed = seedText === null ? null : Number(seedText);
-  const stage = stageText === null ? 1 : Number(stageText);
-  if (seed !== null && !(Number.isInteger(seed) && seed >= 0 && seed <= 4294967295)) {
-    throw new Error(`seed: '${seedText}' is not a number from 0 to 4294967295`);
+  const stage = stageText === null ? shared.firstStage : Number(stageText);
+  if (seed !== null && !(Number.isInteger(seed) && seed >= 0 && seed <= shared.maxSeed)) {
+    throw new Error(`seed: '${seedText}' is not a number from 0 to ${shared.maxSeed}`);
   }
-  if (!(Number.isInteger(stage) && stage >= 1 && stage <= 10)) {
-    throw new Error(`stage: '${stageText}' is not a stage from 1 to 10`);
+  if (!(Number.isInteger(stage) && stage >= shared.firstStage && stage <= shared.lastStage)) {
+    throw new Error(`stage: '${stageText}' is not a stage from ${shared.firstStage} to ${shared.lastStage}`);
   }
   const language = query.get("lang");
   if (language !== null && language !== "ja" && language !== "en") {
@@ -61,7 +50,7 @@ function startOptions(query) {
 
 // A recording the page kept, to watch; the name is only ever a recording's.
 function keptRecording(module, name) {
-  const path = module.ccall("velmorane_kept_recording", "string", ["string"], [name]);
+  const path = callGame(module, "velmorane_kept_recording", "string", ["string"], [name]);
   if (path === "" || !module.FS.analyzePath(path).exists) throw new Error(`watch: '${name}' is not a recording this browser keeps`);
   return new TextDecoder().decode(module.FS.readFile(path));
 }
@@ -76,11 +65,11 @@ function writeOutput(id, text) {
 async function playHeadless(module, url, options) {
   const text = new TextDecoder().decode(await fetchBytes(url));
   const began = performance.now();
-  const ran = module.ccall("velmorane_replay", "number", ["string", "string", "number", "number", "number"],
-    [text, url, options.seed === null ? 0 : 1, options.seed === null ? 0 : options.seed, options.stage]);
-  if (!ran) throw new Error(module.ccall("velmorane_replay_error", "string", [], []));
-  writeOutput("state-dump", module.ccall("velmorane_replay_dump", "string", [], []));
-  writeOutput("picture-hash", module.ccall("velmorane_replay_hash", "string", [], []));
+  const ran = callGame(module, "velmorane_replay", "number", ["string", "string", "number", "number", "number"],
+    [text, url, options.seed === null ? 0 : 1, options.seed ?? 0, options.stage]);
+  if (!ran) throw new Error(callGame(module, "velmorane_replay_error", "string", [], []));
+  writeOutput("state-dump", callGame(module, "velmorane_replay_dump", "string", [], []));
+  writeOutput("picture-hash", callGame(module, "velmorane_replay_hash", "string", [], []));
   // How long the game itself ran, for scripts/web-budgets.
   document.body.dataset.replayMs = Math.round(performance.now() - began);
 }
@@ -92,10 +81,14 @@ async function startPage() {
   }
   const query = new URLSearchParams(window.location.search);
   try {
-    const options = startOptions(query);
-    const assets = fetchAssets();
-    const module = await Velmorane({ print: (line) => console.log(line), printErr: (line) => console.warn(line) });
-    writeAssets(module, await assets);
+    const module = await Velmorane({
+      print: (line) => console.log(line),
+      printErr: (line) => console.warn(line),
+      onAbort: (why) => fail("the game's WebAssembly", why),
+    });
+    const shared = readShared(module);
+    const options = startOptions(query, shared);
+    await loadAssets(module, shared);
     const replay = query.get("replay");
     const watch = query.get("watch");
     if (replay !== null && query.get("headless") === "1") {
@@ -112,10 +105,13 @@ async function startPage() {
       how.replayText = keptRecording(module, watch);
       how.replayName = watch;
     }
-    await playInPage(module, storage, how);
+    await playInPage(module, storage, shared, how);
   } catch (e) {
     showMessage(e.message);
   }
 }
 
+// What no callback caught still stops the game with a message.
+window.addEventListener("error", (e) => fail("the page", e.error ?? e.message));
+window.addEventListener("unhandledrejection", (e) => fail("the page", e.reason));
 startPage();

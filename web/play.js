@@ -2,15 +2,17 @@
 // keys as the player's settings bind them, the Game and Config menus as HTML
 // sending the game's own menu and slider events, focus as the game's
 // activation, and the page's loop on its millisecond clock. The menus speak
-// the settings' language with the desktop's own captions.
-"use strict";
+// the settings' language with the desktop's own captions. Every callback
+// is guarded: an exception stops the game with a message naming what failed.
+import { callGame } from "./calls.js";
+import { openKeysDialog, openSliderDialog, openSoundDialog } from "./dialogs.js";
+import { element, filled } from "./elements.js";
+import { keyName } from "./keys.js";
+import { PagePads } from "./pads.js";
+import { openReplaysDialog, openScoresDialog } from "./records.js";
+import { PageSound } from "./sound.js";
+import { guarded, showMessage } from "./trouble.js";
 
-const kClientWidth = 744;
-const kClientHeight = 520;
-const kMenu = { restart: 0, pause: 1, exit: 2 };
-const kSlider = { speed: 0, brightness: 1 };
-const kMenuScales = 4;  // the scales the Window menu offers besides fitting
-const kEnglish = 1;
 // How soon a change reaches the browser's storage: settings at once, the
 // growing recording now and then (and whenever the page is left).
 const kSettingsSaveDelayMs = 300;
@@ -29,39 +31,44 @@ const kPageCaptions = {
 };
 
 class PageGame {
-  constructor(module, storage) {
+  constructor(module, storage, shared) {
     this.module = module;
     this.storage = storage;
+    this.shared = shared;
     this.canvas = document.getElementById("screen");
+    this.canvas.width = shared.clientWidth;
+    this.canvas.height = shared.clientHeight;
     this.context = this.canvas.getContext("2d");
-    this.image = this.context.createImageData(kClientWidth, kClientHeight);
+    this.image = this.context.createImageData(shared.clientWidth, shared.clientHeight);
     this.timer = null;
-    this.sound = new PageSound(module, () => this.tuneEnded());
+    this.stepper = guarded("the game's clock", () => this.step());
+    this.sound = new PageSound(module, shared, () => this.tuneEnded());
     this.dialog = null;
     this.settings = null;
   }
 
   now() { return performance.now(); }
 
-  call(name, returns, types, values) { return this.module.ccall(name, returns, types, values); }
+  call(name, returns, types, values) { return callGame(this.module, name, returns, types, values); }
 
-  // how: { seed, stage, replayText, replayName, language (null, "ja" or "en") }
+  // how: { seed (null: the game takes the clock's), stage, replayText,
+  // replayName, language (null, "ja" or "en") }
   start(how) {
-    const seed = how.seed === null ? Math.floor(Date.now() % 86400000) : how.seed;
-    const language = how.language === null ? -1 : how.language === "en" ? kEnglish : 0;
+    const language = this.shared.language[how.language ?? "unset"];
     const ok = this.call("velmorane_play_start", "number",
-      ["number", "number", "string", "string", "number", "number"],
-      [seed, how.stage, how.replayText || "", how.replayName || "", this.now(), language]);
+      ["number", "number", "number", "string", "string", "number", "number"],
+      [how.seed === null ? 0 : 1, how.seed ?? 0, how.stage, how.replayText || "", how.replayName || "", this.now(),
+        language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
     this.recording = this.recordingPath() !== "";
     document.getElementById("game").hidden = false;
     this.readSettings();
-    window.addEventListener("resize", () => this.fit());
-    window.addEventListener("keydown", (e) => this.key(e, true));
-    window.addEventListener("keyup", (e) => this.key(e, false));
-    window.addEventListener("focus", () => this.submit("velmorane_play_activate", [], []));
-    window.addEventListener("pointerdown", () => this.sound.unlock());
-    this.pads = new PagePads((name, types, values) => this.submit(name, types, values));
+    window.addEventListener("resize", guarded("fitting the picture", () => this.fit()));
+    window.addEventListener("keydown", guarded("a key press", (e) => this.key(e, true)));
+    window.addEventListener("keyup", guarded("a key release", (e) => this.key(e, false)));
+    window.addEventListener("focus", guarded("the game's focus", () => this.submit("velmorane_play_activate", [], [])));
+    window.addEventListener("pointerdown", guarded("the sound", () => this.sound.unlock()));
+    this.pads = new PagePads(this.shared, (name, types, values) => this.submit(name, types, values));
     this.sound.showHintUntilUnlocked(document.getElementById("sound-hint"));
     this.submit("velmorane_play_activate", [], []);
   }
@@ -76,7 +83,7 @@ class PageGame {
     this.settings = now;
     this.sound.setVolumes(now.musicVolume, now.effectsVolume, now.mute);
     if (languageChanged) {
-      this.captions = JSON.parse(this.call("velmorane_captions", "string", ["number"], [now.language === "en" ? kEnglish : 0]));
+      this.captions = JSON.parse(this.call("velmorane_captions", "string", ["number"], [this.shared.language[now.language]]));
       this.pageCaptions = kPageCaptions[now.language];
       document.documentElement.lang = now.language;
       document.getElementById("sound-hint").textContent = this.pageCaptions.soundHint;
@@ -98,12 +105,13 @@ class PageGame {
   // The largest whole scale at which the picture fits under the menus, or
   // the settings' scale when that is smaller.
   fit() {
+    const { clientWidth, clientHeight } = this.shared;
     const menus = document.getElementById("menus").offsetHeight;
-    let scale = Math.max(1, Math.min(Math.floor(window.innerWidth / kClientWidth),
-      Math.floor((window.innerHeight - menus) / kClientHeight)));
-    if (this.settings.windowScale > 0) scale = Math.min(scale, this.settings.windowScale);
-    this.canvas.style.width = `${kClientWidth * scale}px`;
-    this.canvas.style.height = `${kClientHeight * scale}px`;
+    let scale = Math.max(1, Math.min(Math.floor(window.innerWidth / clientWidth),
+      Math.floor((window.innerHeight - menus) / clientHeight)));
+    if (this.settings.windowScale !== this.shared.fitScale) scale = Math.min(scale, this.settings.windowScale);
+    this.canvas.style.width = `${clientWidth * scale}px`;
+    this.canvas.style.height = `${clientHeight * scale}px`;
   }
 
   buildMenus() {
@@ -127,31 +135,33 @@ class PageGame {
         }
         const item = element("button", { type: "button", disabled: !enabled }, label);
         if (checked) this.checks.push([item, checked]);
-        item.addEventListener("click", () => { box.open = false; action(); });
+        item.addEventListener("click", guarded(label, () => { box.open = false; action(); }));
         list.appendChild(item);
       }
       box.appendChild(list);
       // One menu open at a time, as in a menu bar.
-      box.addEventListener("toggle", () => {
+      box.addEventListener("toggle", guarded(caption, () => {
         if (box.open) for (const other of nav.querySelectorAll("details[open]")) if (other !== box) other.open = false;
-      });
+      }));
       return box;
     };
     const hasRecords = this.call("velmorane_keeps_records", "number", [], []) === 1;
+    const command = (name) => () => this.submit("velmorane_play_menu", ["number"], [this.shared.menu[name]]);
     nav.appendChild(menu(c.GameMenu, [
-      [c.RestartMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.restart])],
-      [c.PauseMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.pause])],
-      [c.ExitMenu, () => this.submit("velmorane_play_menu", ["number"], [kMenu.exit])],
+      [c.RestartMenu, command("restart")],
+      [c.PauseMenu, command("pause")],
+      [c.ExitMenu, command("exit")],
       null,
       [c.ScoresMenu, () => openScoresDialog(this), null, hasRecords],
       [c.ReplaysMenu, () => openReplaysDialog(this), null, hasRecords],
     ]));
-    const scales = [[c.FitScaleItem, () => this.changeSettings("velmorane_settings_window_scale", ["number"], [0]),
-      () => this.settings.windowScale === 0]];
-    for (let n = 1; n <= kMenuScales; ++n) {
-      scales.push([filled(c.ScaleItem, { n }), () => this.changeSettings("velmorane_settings_window_scale", ["number"], [n]),
-        () => this.settings.windowScale === n]);
-    }
+    const scale = (caption, n) => [caption, () => this.changeSettings("velmorane_settings_window_scale", ["number"], [n]),
+      () => this.settings.windowScale === n];
+    const scales = [scale(c.FitScaleItem, this.shared.fitScale)];
+    for (let n = 1; n <= this.shared.menuWindowScales; ++n) scales.push(scale(filled(c.ScaleItem, { n }), n));
+    const language = (caption, name) => [caption,
+      () => this.changeSettings("velmorane_settings_language", ["number"], [this.shared.language[name]]),
+      () => this.settings.language === name];
     nav.appendChild(menu(c.ConfigMenu, [
       [c.BrightnessMenu, () => openSliderDialog(this, "brightness")],
       [c.SpeedMenu, () => openSliderDialog(this, "speed")],
@@ -159,10 +169,8 @@ class PageGame {
       [c.KeysMenu, () => openKeysDialog(this)],
       null,
       [c.LanguageMenu, null],
-      [c.JapaneseName, () => this.changeSettings("velmorane_settings_language", ["number"], [0]),
-        () => this.settings.language === "ja"],
-      [c.EnglishName, () => this.changeSettings("velmorane_settings_language", ["number"], [kEnglish]),
-        () => this.settings.language === "en"],
+      language(c.JapaneseName, "ja"),
+      language(c.EnglishName, "en"),
       null,
       [c.WindowMenu, null],
       ...scales,
@@ -170,7 +178,7 @@ class PageGame {
     ]));
     const save = element("button", { type: "button", id: "save-recording", disabled: !this.recording },
       this.pageCaptions.save);
-    save.addEventListener("click", () => this.saveRecording());
+    save.addEventListener("click", guarded(this.pageCaptions.save, () => this.saveRecording()));
     nav.appendChild(save);
     if (!this.storage.kept) {
       const why = this.storage.refused ? this.pageCaptions.refused : this.pageCaptions.notKept;
@@ -234,12 +242,12 @@ class PageGame {
       showMessage(trouble || this.pageCaptions.ended);
       return;
     }
-    if (wake >= 0) this.timer = setTimeout(() => this.step(), Math.max(0, wake - this.now()));
+    if (wake !== this.shared.noWake) this.timer = setTimeout(this.stepper, Math.max(0, wake - this.now()));
   }
 
   draw() {
     const at = this.call("velmorane_play_picture", "number", [], []);
-    this.image.data.set(this.module.HEAPU8.subarray(at, at + kClientWidth * kClientHeight * 4));
+    this.image.data.set(this.module.HEAPU8.subarray(at, at + this.image.data.length));
     this.context.putImageData(this.image, 0, 0);
     // When the first picture was shown after the page began to load, for
     // scripts/web-budgets.
@@ -273,8 +281,8 @@ class PageGame {
   }
 }
 
-async function playInPage(module, storage, how) {
-  const game = new PageGame(module, storage);
+export async function playInPage(module, storage, shared, how) {
+  const game = new PageGame(module, storage, shared);
   // The page's game, for the browser's console and the tests.
   window.velmoraneGame = game;
   game.start(how);

@@ -1,7 +1,9 @@
 // The Game menu's records as HTML dialogs: the table of the best ten and the
 // list of recordings the page keeps. A recording is watched by opening the
 // page on it (?watch=NAME), or saved as a .replay file.
-"use strict";
+import { openModal } from "./dialogs.js";
+import { element } from "./elements.js";
+import { guarded } from "./trouble.js";
 
 function recordsTable(headers, rows) {
   const table = element("table", { className: "records" });
@@ -23,11 +25,11 @@ function recordsTable(headers, rows) {
 
 function recordButton(caption, action) {
   const b = element("button", { type: "button" }, caption);
-  b.addEventListener("click", action);
+  b.addEventListener("click", guarded("the records", action));
   return b;
 }
 
-function openScoresDialog(game) {
+export function openScoresDialog(game) {
   const c = game.captions;
   const { scores } = game.records();
   const body = scores.length === 0 ? element("p", {}, c.NoScores) : recordsTable(
@@ -37,7 +39,7 @@ function openScoresDialog(game) {
   openModal(game, c.ScoresMenu, [body], "settings records-dialog", c.Close);
 }
 
-function openReplaysDialog(game) {
+export function openReplaysDialog(game) {
   const c = game.captions;
   const { replays } = game.records();
   const body = replays.length === 0 ? element("p", {}, c.NoReplays) : recordsTable(

@@ -3,12 +3,14 @@
 // Browsers let a page sound only after a key press or a click; until then a
 // hint says so. The game's timing never waits for sound: a tune that is not
 // loaded yet, or not there at all, is silent.
-"use strict";
+// The game names the effects (shared.effects); its calls to play them come
+// from inside the WebAssembly, so they are guarded here.
+import { fail, guarded } from "./trouble.js";
 
-const kEffects = ["jump1.wav", "landing2.wav", "get1.wav", "miss1.wav", "clear1.wav"];
-
-class PageSound {
-  constructor(module, onTuneEnded) {
+export class PageSound {
+  constructor(module, shared, onTuneEnded) {
+    this.effectFiles = shared.effects;
+    this.maxVolume = shared.maxVolume;
     this.context = new AudioContext();
     this.effects = new Map();
     this.tunes = new Map();
@@ -19,15 +21,18 @@ class PageSound {
     this.effectsGain = this.context.createGain();
     this.musicGain.connect(this.context.destination);
     this.effectsGain.connect(this.context.destination);
-    module.onEffect = (file) => this.playEffect(file);
-    module.onTuneStarted = (file, waited) => this.playTune(file, waited);
-    module.onTuneStopped = () => this.stopTune();
+    module.onEffect = guarded("the sound effects", (file) => this.playEffect(file));
+    module.onTuneStarted = guarded("the music", (file, waited) => {
+      this.playTune(file, waited).catch((e) => fail("the music", e));
+    });
+    module.onTuneStopped = guarded("the music", () => this.stopTune());
   }
 
-  // The settings' volumes, 0 to 100 percent, as the desktop's mixer takes them.
+  // The settings' volumes, 0 to shared.maxVolume, as the desktop's mixer
+  // takes them.
   setVolumes(music, effects, mute) {
-    this.musicGain.gain.value = mute ? 0 : music / 100;
-    this.effectsGain.gain.value = mute ? 0 : effects / 100;
+    this.musicGain.gain.value = mute ? 0 : music / this.maxVolume;
+    this.effectsGain.gain.value = mute ? 0 : effects / this.maxVolume;
   }
 
   unlock() {
@@ -47,7 +52,7 @@ class PageSound {
   }
 
   async loadEffects() {
-    await Promise.all(kEffects.map(async (name) => {
+    await Promise.all(this.effectFiles.map(async (name) => {
       try {
         this.effects.set(name, await this.decode(`assets/${name}`));
       } catch (e) {
@@ -91,12 +96,12 @@ class PageSound {
     source.buffer = buffer;
     source.connect(this.musicGain);
     if (!waited) {
-      source.addEventListener("ended", () => {
+      source.addEventListener("ended", guarded("the music", () => {
         if (this.tune === mine) {
           this.tune = null;
           this.onTuneEnded();
         }
-      });
+      }));
     }
     mine.source = source;
     source.start();

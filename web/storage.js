@@ -8,14 +8,15 @@
 // page's own, so a second tab writing too would lose what the first kept.
 // A page that finds another holding the folder (or a browser that keeps
 // nothing) reads what is kept and plays on, keeping nothing of its own.
-"use strict";
+import { callGame } from "./calls.js";
+import { guarded } from "./trouble.js";
 
 const kHomeLock = "velmorane-home";
 
-class PageStorage {
+export class PageStorage {
   constructor(module) {
     this.module = module;
-    this.home = module.ccall("velmorane_kept_home", "string", [], []);
+    this.home = callGame(module, "velmorane_kept_home", "string", [], []);
     this.kept = false;
     this.refused = false;  // the browser keeps nothing for the page
     this.saving = null;
@@ -68,7 +69,7 @@ class PageStorage {
     if (this.timer !== null && this.due <= due) return;
     clearTimeout(this.timer);
     this.due = due;
-    this.timer = setTimeout(() => { this.timer = null; this.save(); }, delay);
+    this.timer = setTimeout(guarded("keeping the settings and records", () => { this.timer = null; this.save(); }), delay);
   }
 
   // Writes the folder back now, one write at a time.

@@ -2,15 +2,17 @@
 
 #include <algorithm>
 
+#include "game/SliderRange.h"
+
 namespace {
 
 constexpr int kPageSize = 2;
 
 // Client size; bevel, label, OK button and slider; the slider's last value.
 constexpr DialogLayout kBrightness{
-    402, 104, {8, 8, 281, 81}, {144, 16, 33, 12}, {311, 8, 75, 25}, {24, 32, 241, 45}, 200};
+    402, 104, {8, 8, 281, 81}, {144, 16, 33, 12}, {311, 8, 75, 25}, {24, 32, 241, 45}, kBrightnessSliderMax};
 constexpr DialogLayout kSpeed{
-    413, 93, {8, 8, 289, 73}, {144, 16, 33, 12}, {319, 16, 75, 25}, {16, 32, 273, 45}, 300};
+    413, 93, {8, 8, 289, 73}, {144, 16, 33, 12}, {319, 16, 75, 25}, {16, 32, 273, 45}, kSpeedSliderMax};
 
 }  // namespace
 

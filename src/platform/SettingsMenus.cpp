@@ -16,7 +16,6 @@ constexpr float kKeyColumnEms = 12;   // where a column's keys start in the keys
 constexpr float kKeyButtonEms = 7;
 constexpr float kColumnGapEms = 2;
 constexpr Action kSecondColumn = Action::Start;  // the first action of the keys dialog's second column
-constexpr int kMenuScales = 4;        // the scales the Window menu offers besides fitting the screen
 
 std::string Text(std::string_view caption) { return std::string(caption); }
 
@@ -57,7 +56,7 @@ void SettingsMenus::DrawConfigItems() {
       changed.WindowScale = Settings::kFitScale;
       chosen = true;
     }
-    for (int n = 1; n <= kMenuScales; ++n) {
+    for (int n = 1; n <= Settings::kMenuWindowScales; ++n) {
       if (ImGui::MenuItem(Filled(c.ScaleItem, "", "", n).c_str(), nullptr, s.WindowScale == n)) {
         changed.WindowScale = n;
         chosen = true;

@@ -4,7 +4,30 @@
 
 #include "base/FileBytes.h"
 #include "host/io/Sheets.h"
+#include "host/replay/Replay.h"
 #include "state/Game.h"
+
+namespace {
+
+std::vector<std::string> AssetFiles() {
+  std::vector<std::string> files{"ChrImage.bmp", "Chr2Image.bmp", "TitleImage.bmp", kGlyphFile,
+                                 "Title.mid",    "START.mid",     "clear.mid",      "over.mid",
+                                 "ending.mid"};
+  for (int stage = kFirstStage; stage <= kLastStage; ++stage) files.push_back("BGM" + std::to_string(stage) + ".mid");
+  return files;
+}
+
+}  // namespace
+
+const std::vector<std::string>& PageAssetFiles() {
+  static const std::vector<std::string> files = AssetFiles();
+  return files;
+}
+
+const std::vector<std::string>& PageEffectFiles() {
+  static const std::vector<std::string> files{"jump1.wav", "landing2.wav", "get1.wav", "miss1.wav", "clear1.wav"};
+  return files;
+}
 
 bool LoadPageAssets(Game& g, GlyphText& text, std::string& error) {
   const std::string glyphs = std::string(kPageAssetDir) + "/" + kGlyphFile;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "host/text/GlyphText.h"
 
@@ -11,6 +12,12 @@ struct Game;
 // lengths) and the glyph file.
 constexpr const char* kPageAssetDir = "/assets";
 constexpr const char* kGlyphFile = "text.glyphs";
+
+// What the page fetches into kPageAssetDir: the sheets, the glyph file and
+// every tune (one for each stage among them).
+const std::vector<std::string>& PageAssetFiles();
+// The sound effects, which the page's script plays itself.
+const std::vector<std::string>& PageEffectFiles();
 
 // Loads the sheets into g and the glyphs into text, and lets g draw text with
 // them; false with one line naming the file and what is wrong.

@@ -15,4 +15,4 @@ bool StartPageGame(const PageStart& how, std::int64_t now, std::string& error) {
   return false;
 }
 
-PagePlay& ThePageGame() { return *game; }
+PagePlay* ThePageGame() { return game.get(); }

@@ -8,5 +8,5 @@
 // The one game the page shows, which the page's exported functions act on.
 // Starting again replaces it.
 bool StartPageGame(const PageStart& how, std::int64_t now, std::string& error);
-// The game started; the page calls nothing that needs it before.
-PagePlay& ThePageGame();
+// The game started; nullptr before a start or after one that failed.
+PagePlay* ThePageGame();

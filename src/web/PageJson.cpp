@@ -1,10 +1,18 @@
 #include "web/PageJson.h"
 
 #include <cstdio>
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <utility>
 
+#include "drawing/ClientArea.h"
+#include "game/SliderRange.h"
+#include "host/replay/Replay.h"
 #include "host/text/MenuCaptions.h"
+#include "web/PageAssets.h"
+#include "web/PageCodes.h"
+#include "web/PagePadLayout.h"
 
 namespace {
 
@@ -33,6 +41,14 @@ std::string JsonArray(const Items& items, Each each) {
     text += each(item);
   }
   return text + "]";
+}
+
+std::string Numbers(const std::vector<int>& numbers) {
+  return JsonArray(numbers, [](int n) { return std::to_string(n); });
+}
+
+std::string Names(const std::vector<std::string>& names) {
+  return JsonArray(names, [](const std::string& n) { return JsonString(n); });
 }
 
 }  // namespace
@@ -115,4 +131,43 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, co
         .Done();
   });
   return JsonObject().Raw("scores", entries).Raw("replays", recordings).Done();
+}
+
+std::string SharedJson() {
+  const auto code = [](auto value) { return static_cast<long long>(value); };
+  return JsonObject()
+      .Number("clientWidth", kClientWidth)
+      .Number("clientHeight", kClientHeight)
+      .Raw("menu", JsonObject()
+                       .Number("restart", code(MenuCommand::Restart))
+                       .Number("pause", code(MenuCommand::Pause))
+                       .Number("exit", code(MenuCommand::Exit))
+                       .Done())
+      .Raw("slider", JsonObject()
+                         .Number("speed", code(SliderId::Speed))
+                         .Number("brightness", code(SliderId::Brightness))
+                         .Done())
+      .Raw("sliderMax", JsonObject()
+                            .Number("speed", kSpeedSliderMax)
+                            .Number("brightness", kBrightnessSliderMax)
+                            .Done())
+      .Number("maxVolume", Settings::kMaxVolume)
+      .Number("fitScale", Settings::kFitScale)
+      .Number("menuWindowScales", Settings::kMenuWindowScales)
+      .Number("firstStage", kFirstStage)
+      .Number("lastStage", kLastStage)
+      .Number("maxSeed", std::numeric_limits<std::uint32_t>::max())
+      .Raw("language", JsonObject()
+                           .Number("unset", kLanguageUnset)
+                           .Number("ja", kJapaneseCode)
+                           .Number("en", kEnglishCode)
+                           .Done())
+      .Number("keyBound", kKeyBound)
+      .Number("keyUnusable", kKeyUnusable)
+      .Number("noWake", kNoWake)
+      .Raw("padButtons", Numbers(StandardPadButtons()))
+      .Raw("padAxes", Numbers(StandardPadAxes()))
+      .Raw("assets", Names(PageAssetFiles()))
+      .Raw("effects", Names(PageEffectFiles()))
+      .Done();
 }

@@ -28,3 +28,11 @@ std::string CaptionsJson(Language language);
 // the records' dialogs show in the captions' language; a game's "replay" is
 // "" unless its recording is still in the folder.
 std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, const RecordCaptions& captions);
+
+// Every number and list the page's script shares with the game, so that the
+// script copies none of them: the client area's size, the menu commands and
+// sliders with their ranges, the window scales, the volumes' range, the
+// stages, the seed's range, the language and key-binding codes, the pad
+// buttons and axes the page watches, the assets it fetches and the effects
+// it plays.
+std::string SharedJson();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/SliderRange.h"
 #include "host/settings/KeyBindings.h"
 
 enum class Language { Japanese, English };
@@ -13,12 +14,13 @@ enum class Language { Japanese, English };
 struct Settings {
   static constexpr int kDefaultFrameInterval = 50;
   static constexpr int kMinFrameInterval = 1;
-  static constexpr int kMaxFrameInterval = 300;
+  static constexpr int kMaxFrameInterval = kSpeedSliderMax;
   static constexpr int kDefaultBrightness = 35;
-  static constexpr int kMaxBrightness = 200;
+  static constexpr int kMaxBrightness = kBrightnessSliderMax;
   static constexpr int kMaxVolume = 100;
   static constexpr int kFitScale = 0;  // the largest scale that fits the desktop
   static constexpr int kMaxWindowScale = 8;
+  static constexpr int kMenuWindowScales = 4;  // the scales the Window menu offers besides fitting
 
   int FrameInterval = kDefaultFrameInterval;
   int Brightness = kDefaultBrightness;

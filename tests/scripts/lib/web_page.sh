@@ -1,15 +1,20 @@
-# The browser tests' shared start: source it after start_test. serve_web_page
-# builds the page (scripts/web, without the tunes) and serves it on
-# 127.0.0.1; then $root is the checkout, $site the page's folder and $port
-# the server's port, which ends with the test.
-serve_web_page() {
-  need_tool chromium python3 emcc
+# The browser tests' shared start: source it after start_test. build_web_page
+# builds the page (scripts/web, without the tunes); then $root is the
+# checkout and $site the page's folder. serve_web_page builds it and serves
+# it on 127.0.0.1 at port $port, which ends with the test.
+build_web_page() {
+  need_tool python3 emcc
   root="$(cd "$scripts_dir/../.." && pwd)"
   [[ "$assets" != "$work/assets" ]] || fail "the program's assets are not made yet"
   "$root/scripts/web" --native-build "$(dirname "$bin")" --no-tunes > "$work/web.log" 2>&1 ||
     fail "scripts/web failed: $(tail -5 "$work/web.log")"
   site="$(tail -1 "$work/web.log")"
   [[ -f "$site/index.html" && -f "$site/velmorane.wasm" ]] || fail "scripts/web made no page in '$site'"
+}
+
+serve_web_page() {
+  need_tool chromium
+  build_web_page
   port="$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
   python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" > "$work/server.log" 2>&1 &
   web_server=$!

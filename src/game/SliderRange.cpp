@@ -1,0 +1,3 @@
+#include "game/SliderRange.h"
+
+int SliderMax(SliderId slider) { return slider == SliderId::Speed ? kSpeedSliderMax : kBrightnessSliderMax; }

@@ -1,0 +1,36 @@
+// Trouble the player must see: one line on the page. Once the game has
+// started, an exception in any of the page's callbacks (the clock, keys,
+// pads, sound, storage) or an abort of the WebAssembly stops the game and
+// names what failed, so the page never freezes without a word.
+
+let failed = false;
+
+// Shows one line of trouble on the page.
+export function showMessage(text) {
+  const box = document.getElementById("message");
+  box.textContent = text;
+  box.hidden = false;
+}
+
+// Stops the game for good, saying what failed and why; only the first
+// failure is shown.
+export function fail(what, error) {
+  if (failed) return;
+  failed = true;
+  console.error(error);
+  showMessage(`${what} failed: ${error instanceof Error ? error.message : String(error)}`);
+}
+
+// The callback action for what, which after a failure does nothing and
+// whose exception is a failure of what.
+export function guarded(what, action) {
+  return (...args) => {
+    if (failed) return undefined;
+    try {
+      return action(...args);
+    } catch (e) {
+      fail(what, e);
+      return undefined;
+    }
+  };
+}
