@@ -45,4 +45,6 @@ if(EXISTS ${VELMORANE_GTEST_SOURCE})
   target_include_directories(velmorane-wasm-tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(velmorane-wasm-tests PRIVATE velmorane_web gtest_main)
   target_link_options(velmorane-wasm-tests PRIVATE -sENVIRONMENT=node -sALLOW_MEMORY_GROWTH=1)
+  # A plain Node.js script: the project's package.json makes every .js file a module.
+  set_target_properties(velmorane-wasm-tests PROPERTIES SUFFIX .cjs)
 endif()

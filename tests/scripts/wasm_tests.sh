@@ -18,7 +18,7 @@ cmake --build "$wasm" -j "$(nproc)" --target velmorane-wasm-tests > "$work/build
   fail "the WebAssembly tests do not build: $(grep -m5 error "$work/build.log")"
 # This Emscripten's script loads its WebAssembly with fetch when there is
 # one, which Node.js's fetch cannot do for a file; without it, it reads the file.
-(cd "$wasm" && node --no-experimental-fetch velmorane-wasm-tests.js --gtest_brief=1) > "$work/run.log" 2>&1 ||
+(cd "$wasm" && node --no-experimental-fetch velmorane-wasm-tests.cjs --gtest_brief=1) > "$work/run.log" 2>&1 ||
   fail "the tests fail in WebAssembly: $(grep -v '^var Module' "$work/run.log" | cut -c1-300 | tail -15)"
 grep -E '^\[  PASSED  \] [0-9]+ tests' "$work/run.log"
 echo "the host and page tests pass in WebAssembly"
