@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "base/Utf8.h"
 #include "host/settings/SettingsFields.h"
 
 namespace {
@@ -19,25 +20,7 @@ std::string Trim(const std::string& s) {
 }
 
 // Whether the bytes are UTF-8 text without NUL: what a settings file must be.
-bool IsText(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c == 0) return false;
-    int follow = 0;
-    if (c < 0x80) follow = 0;
-    else if (c >= 0xC2 && c <= 0xDF) follow = 1;
-    else if (c >= 0xE0 && c <= 0xEF) follow = 2;
-    else if (c >= 0xF0 && c <= 0xF4) follow = 3;
-    else return false;
-    if (i + follow >= text.size()) return false;  // cut off in the middle of a character
-    for (int k = 1; k <= follow; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += follow + 1;
-  }
-  return true;
-}
+bool IsText(const std::string& text) { return text.find('\0') == std::string::npos && IsUtf8(text); }
 
 std::string Where(const std::string& name, std::size_t line) { return name + ":" + std::to_string(line + 1) + ": "; }
 
