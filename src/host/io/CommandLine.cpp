@@ -6,9 +6,10 @@
 
 namespace {
 
+// A stage number as the help names it: 1 to 10, without leading zeros.
 bool ParseStage(const std::string& text, int& stage) {
   const std::optional<std::uint64_t> n = ParseDecimal(text, kLastStage);
-  if (!n || *n < kFirstStage) return false;
+  if (!n || *n < kFirstStage || text.front() == '0') return false;
   stage = static_cast<int>(*n);
   return true;
 }
