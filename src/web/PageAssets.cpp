@@ -4,7 +4,7 @@
 
 #include "base/FileBytes.h"
 #include "host/io/Sheets.h"
-#include "host/replay/Replay.h"
+#include "state/StageNumbers.h"
 #include "state/Game.h"
 
 namespace {
