@@ -33,9 +33,9 @@ set(VELMORANE_GTEST_SOURCE /usr/src/googletest/googletest)
 if(EXISTS ${VELMORANE_GTEST_SOURCE})
   set(gtest_disable_pthreads ON CACHE BOOL "GoogleTest without threads, as the page has none" FORCE)
   add_subdirectory(${VELMORANE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  set(VELMORANE_WASM_HOST_TESTS host/CommandLine host/KeyBindings host/MenuCaptions base/MidiLength host/PadKeys
-    host/PlayerName host/Replay host/ScoreTable host/SettingsFile host/SettingsInUse base/Sha256
-    host/SpeedAndBrightness host/TimerSchedule host/TurnLoop)
+  set(VELMORANE_WASM_HOST_TESTS base/ByteReader base/DecimalNumber base/IndexedBmp base/Utf8 host/CommandLine
+    host/KeyBindings host/MenuCaptions base/MidiLength host/PadKeys host/PlayerName host/Replay host/ScoreTable
+    host/SettingsFile host/SettingsInUse base/Sha256 host/SpeedAndBrightness host/TimerSchedule host/TurnLoop)
   list(TRANSFORM VELMORANE_WASM_HOST_TESTS PREPEND ${PROJECT_SOURCE_DIR}/tests/)
   list(TRANSFORM VELMORANE_WASM_HOST_TESTS APPEND Test.cpp)
   file(GLOB VELMORANE_WASM_WEB_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/web/*.cpp)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/ByteReader.h"
+
 namespace {
 
 constexpr std::int64_t kDefaultTempo = 500000;  // microseconds per quarter note: 120 beats a minute
@@ -10,55 +12,6 @@ constexpr std::int64_t kDefaultTempo = 500000;  // microseconds per quarter note
 struct TempoChange {
   std::int64_t Tick;
   std::int64_t MicrosecondsPerQuarter;
-};
-
-// Reads big-endian numbers and variable-length quantities from a byte range;
-// any read past the end clears Ok and yields 0.
-class ByteReader {
- public:
-  ByteReader(std::span<const std::uint8_t> bytes, std::size_t begin, std::size_t end)
-      : bytes_(bytes), pos_(begin), end_(end) {}
-
-  bool Ok() const { return ok_; }
-  bool AtEnd() const { return pos_ >= end_; }
-  std::size_t Position() const { return pos_; }
-
-  std::uint8_t Byte() {
-    if (pos_ >= end_) {
-      ok_ = false;
-      return 0;
-    }
-    return bytes_[pos_++];
-  }
-  std::uint32_t Big(int count) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < count; ++i) v = (v << 8) | Byte();
-    return v;
-  }
-  std::uint32_t VarLen() {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-      const std::uint8_t b = Byte();
-      v = (v << 7) | (b & 0x7F);
-      if (!(b & 0x80)) return v;
-    }
-    ok_ = false;
-    return 0;
-  }
-  void Skip(std::uint32_t count) {
-    if (count > end_ - pos_) {
-      ok_ = false;
-      pos_ = end_;
-      return;
-    }
-    pos_ += count;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t pos_;
-  std::size_t end_;
-  bool ok_ = true;
 };
 
 int ChannelDataBytes(std::uint8_t status) {

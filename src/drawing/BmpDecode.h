@@ -21,9 +21,9 @@ enum class PaletteTags { None, DuoColours };
 constexpr int kFirstDuoColour = 22;
 constexpr int kLastDuoColour = 27;
 
-// Decodes an uncompressed 8-bit BMP (bottom-up or top-down rows). Pure white
-// pixels become mask white (0xFFFFFFFF) so an AND with them keeps any tag;
-// with PaletteTags::DuoColours the pixels of entries 22..27 carry their index
-// in the top byte. False with a one-line reason when the bytes are not such a
-// file.
+// Decodes an uncompressed 8-bit BMP (base/IndexedBmp) into the game's
+// surface. Pure white pixels become mask white (0xFFFFFFFF) so an AND with
+// them keeps any tag; with PaletteTags::DuoColours the pixels of entries
+// 22..27 carry their index in the top byte. False with a one-line reason when
+// the bytes are not such a file.
 bool DecodeBmp(const std::vector<unsigned char>& bytes, PaletteTags tags, BmpImage& image, std::string& error);

@@ -1,9 +1,11 @@
 #include "platform/FluidSynthesizer.h"
 
-#include <cstdio>
+#include <string>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+
+#include "host/io/PrintTrouble.h"
 
 namespace {
 
@@ -30,13 +32,13 @@ std::unique_ptr<FluidSynthesizer> FluidSynthesizer::Make(int sampleRate, const s
   fluid_synth_t* synth = new_fluid_synth(settings);
   if (!synth) {
     delete_fluid_settings(settings);
-    std::fprintf(stderr, "velmorane: cannot start the MIDI synthesizer; music is silent\n");
+    PrintTrouble("cannot start the MIDI synthesizer; music is silent");
     return nullptr;
   }
   if (fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
     delete_fluid_synth(synth);
     delete_fluid_settings(settings);
-    std::fprintf(stderr, "velmorane: cannot load soundfont %s; music is silent\n", soundFont.c_str());
+    PrintTrouble("cannot load soundfont " + soundFont + "; music is silent");
     return nullptr;
   }
 #if defined(__GLIBC__)

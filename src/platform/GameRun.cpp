@@ -13,8 +13,10 @@
 #include "base/ClockSeed.h"
 #include "host/io/CommandLine.h"
 #include "base/FileBytes.h"
+#include "base/Trouble.h"
 #include "host/loop/HeadlessRun.h"
 #include "host/io/PictureHash.h"
+#include "host/io/PrintTrouble.h"
 #include "host/settings/PlayerName.h"
 #include "host/records/RecordKeeper.h"
 #include "host/replay/ReplayRecorder.h"
@@ -42,8 +44,6 @@ namespace {
 constexpr int kFileTrouble = 1;
 constexpr int kMalformed = 2;
 
-void Complain(const std::string& line) { std::cerr << "velmorane: " << line << '\n'; }
-
 // SDL falls back to drawing off screen when there is no display at all;
 // only a run that asked for that on purpose may go on without one.
 bool HasDisplay() {
@@ -56,13 +56,13 @@ bool ReadReplay(const std::string& file, ReplayScript& script, int& status) {
   std::vector<unsigned char> bytes;
   std::string error;
   if (!ReadFileBytes(file, bytes, error)) {
-    Complain(error);
+    PrintTrouble(error);
     status = kFileTrouble;
     return false;
   }
   ReplayError bad;
   if (!ParseReplay(std::string(bytes.begin(), bytes.end()), script, bad)) {
-    std::cerr << file << ':' << bad.Line << ": " << bad.What << '\n';
+    std::cerr << AtLine(file, bad.Line, bad.What) << '\n';
     status = kMalformed;
     return false;
   }
@@ -78,7 +78,7 @@ int Finish(Game& g, const Options& o, std::int64_t virtualTime) {
     ComposeShownClientArea(g, picture);
     std::string error;
     if (!SavePng(picture, o.ScreenshotFile, error)) {
-      Complain(error);
+      PrintTrouble(error);
       return kFileTrouble;
     }
   }
@@ -92,7 +92,7 @@ int RunHeadless(Game& g, const Options& o, const std::string& assetDir, const Re
   ShowTitle(g);
   ReplayError bad;
   if (!run.Run(script, bad)) {
-    std::cerr << o.ReplayFile << ':' << bad.Line << ": " << bad.What << '\n';
+    std::cerr << AtLine(o.ReplayFile, bad.Line, bad.What) << '\n';
     return kMalformed;
   }
   return Finish(g, o, run.Now());
@@ -104,10 +104,10 @@ SettingsStore OpenSettings(const Options& o) {
   if (o.NoSettings) return SettingsStore();
   const std::string folder = GameConfigFolder(ProcessEnvironment());
   if (o.SettingsFile.empty() && folder.empty()) {
-    Complain("no folder for the settings (neither XDG_CONFIG_HOME nor HOME is set); they last until the game ends");
+    PrintTrouble("no folder for the settings (neither XDG_CONFIG_HOME nor HOME is set); they last until the game ends");
     return SettingsStore();
   }
-  return SettingsStore(o.SettingsFile.empty() ? folder + "/" + kSettingsFileName : o.SettingsFile, std::cerr);
+  return SettingsStore(o.SettingsFile.empty() ? folder + "/" + kSettingsFileName : o.SettingsFile, PrintTrouble);
 }
 
 SettingsOverrides OverridesFrom(const Options& o) {
@@ -127,18 +127,18 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   std::string error;
   WindowRun window(g, &recordKeeper);
   if (!window.Open(error, chosen.WindowScale, chosen.FullScreen)) {
-    Complain(error);
+    PrintTrouble(error);
     return kFileTrouble;
   }
   if (!HasDisplay()) {
-    Complain("cannot open the window: no display available (SDL_VIDEODRIVER=offscreen runs without one)");
+    PrintTrouble("cannot open the window: no display available (SDL_VIDEODRIVER=offscreen runs without one)");
     return kFileTrouble;
   }
   // The recording is begun only once there is a game to record, so a run
   // that cannot start leaves no file behind.
   if (!o.RecordFile.empty()) {
     if (!recorder.Open(o.RecordFile, start, error)) {
-      Complain(error);
+      PrintTrouble(error);
       return kFileTrouble;
     }
     recordKeeper.AddRecording(&recorder, "");
@@ -186,7 +186,7 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   const int status = Finish(g, o, window.Elapsed());
   if (!watch.empty() && status == 0) {
     WatchRecording(watch, assetDir, o.SoundFont, error);
-    Complain(error);
+    PrintTrouble(error);
     return kFileTrouble;
   }
   return status;
@@ -203,13 +203,13 @@ int RunWithOptions(const Options& o) {
   std::string error;
   auto text = TtfText::Create(error);
   if (!text) {
-    Complain(error);
+    PrintTrouble(error);
     return kFileTrouble;
   }
   g->Text = text.get();
   if (!LoadSheets(*g, assetDir, error)) {
     if (o.AssetDir.empty()) error += " (no assets beside the program or in its installed data folder; --assets DIR names them)";
-    Complain(error);
+    PrintTrouble(error);
     return kFileTrouble;
   }
 
@@ -218,8 +218,8 @@ int RunWithOptions(const Options& o) {
   std::unique_ptr<RunRecords> records;
   if (!o.Headless && !o.NoRecords && o.ReplayFile.empty()) {
     const std::string folder = GameDataFolder(ProcessEnvironment());
-    if (folder.empty()) Complain("no records are kept: neither XDG_DATA_HOME nor HOME names a folder");
-    else records = std::make_unique<RunRecords>(folder, Complain);
+    if (folder.empty()) PrintTrouble("no records are kept: neither XDG_DATA_HOME nor HOME names a folder");
+    else records = std::make_unique<RunRecords>(folder, PrintTrouble);
   }
 
   ReplayStart start;

@@ -10,6 +10,3 @@
 // sorted, merged [first, last] pairs ending with 0. A small atlas instead of
 // the whole Japanese set.
 std::vector<ImWchar> GlyphRangesFor(const std::vector<std::string_view>& texts);
-
-// The code points of a UTF-8 text; a malformed byte reads as U+FFFD.
-std::vector<char32_t> DecodeUtf8(std::string_view text);

@@ -2,7 +2,9 @@
 
 #include <SDL_mixer.h>
 
-#include <cstdio>
+#include <string>
+
+#include "host/io/PrintTrouble.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ Mix_Chunk* SdlEffects::Load(const std::string& file) {
   if (found != chunks_.end()) return found->second;
   const std::string path = (assetDir_ / file).string();
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-  if (!chunk) std::fprintf(stderr, "velmorane: cannot play sound %s (missing or not a WAV file)\n", path.c_str());
+  if (!chunk) PrintTrouble("cannot play sound " + path + " (missing or not a WAV file)");
   chunks_[file] = chunk;
   return chunk;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "host/loop/GameHold.h"
+#include "host/io/PrintTrouble.h"
 #include "host/io/TuneFile.h"
 #include "platform/MusicEndedEvent.h"
 
@@ -63,7 +64,7 @@ void SdlMusicBackend::Adopt(std::unique_ptr<FluidSynthesizer> synth) {
 }
 
 bool SdlMusicBackend::Open(const std::string& file) {
-  auto tune = ReadTuneFile((assetDir_ / file).string());
+  auto tune = ReadTuneFile((assetDir_ / file).string(), PrintTrouble);
   if (!tune) return false;
   std::lock_guard lock(mutex_);
   FlushMusicEnded();

@@ -4,8 +4,9 @@
 #include <SDL_mixer.h>
 
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
+#include "host/io/PrintTrouble.h"
 #include "platform/SdlMusicBackend.h"
 #include "platform/SoundVolume.h"
 
@@ -50,7 +51,7 @@ bool SdlMusicOutput::Open() {
   if (open_) return true;
   open_ = TryOpen();
   if (!open_) {
-    std::fprintf(stderr, "velmorane: no sound device (%s); playing silently\n", SDL_GetError());
+    PrintTrouble(std::string("no sound device (") + SDL_GetError() + "); playing silently");
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     open_ = TryOpen();
     SDL_ResetHint(SDL_HINT_AUDIODRIVER);

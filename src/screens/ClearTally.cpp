@@ -7,10 +7,10 @@
 #include "screens/EndingStart.h"
 #include "stages/StartStage.h"
 #include "state/Game.h"
+#include "state/StageNumbers.h"
 
 namespace {
 
-constexpr i32 kLastStage = 10;
 constexpr i32 kHandOverTick = -50;
 
 void AddBonus(Game& g, i32 points) {

@@ -1,10 +1,12 @@
 #include "stages/PrintStage.h"
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "base/DecimalNumber.h"
 #include "stages/BuildDuoStage.h"
 #include "stages/BuildStage1.h"
 #include "stages/BuildStage10.h"
@@ -17,30 +19,22 @@
 #include "stages/BuildStage8.h"
 #include "stages/BuildStage9.h"
 #include "stages/MapNotation.h"
+#include "state/StageNumbers.h"
 
 namespace {
 
 using Builder = void (*)(Game&);
 
+constexpr std::uint32_t kSeedMax = std::numeric_limits<std::uint32_t>::max();
+
 std::optional<Builder> BuilderNamed(const std::string& stage) {
   if (stage == "duo") return BuildDuoStage;
-  static constexpr Builder kBuilders[10] = {BuildStage1, BuildStage2, BuildStage3, BuildStage4,
+  static constexpr Builder kBuilders[kLastStage] = {BuildStage1, BuildStage2, BuildStage3, BuildStage4,
                                             BuildStage5, BuildStage6, BuildStage7, BuildStage8,
                                             BuildStage9, BuildStage10};
-  for (int n = 1; n <= 10; ++n)
-    if (stage == std::to_string(n)) return kBuilders[n - 1];
+  for (int n = kFirstStage; n <= kLastStage; ++n)
+    if (stage == std::to_string(n)) return kBuilders[n - kFirstStage];
   return std::nullopt;
-}
-
-std::optional<std::uint32_t> ParseSeed(const std::string& text) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  std::uint64_t value = 0;
-  for (char ch : text) {
-    if (ch < '0' || ch > '9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint64_t>(ch - '0');
-  }
-  if (value > 0xFFFFFFFFull) return std::nullopt;
-  return static_cast<std::uint32_t>(value);
 }
 
 void PrintTables(const Game& g, std::ostream& out) {
@@ -63,13 +57,13 @@ int PrintStage(const std::string& stage, const std::string& seed, std::ostream& 
     err << "velmorane: unknown stage '" << stage << "' (use 1 to 10 or duo)\n";
     return 2;
   }
-  const std::optional<std::uint32_t> state = ParseSeed(seed);
+  const std::optional<std::uint64_t> state = ParseDecimal(seed, kSeedMax);
   if (!state) {
     err << "velmorane: bad seed '" << seed << "' (use a whole number from 0 to 4294967295)\n";
     return 2;
   }
   auto g = std::make_unique<Game>();
-  g->RandomSeed = *state;
+  g->RandomSeed = static_cast<std::uint32_t>(*state);
   (*builder)(*g);
   out << MapRows(*g);
   PrintTables(*g, out);

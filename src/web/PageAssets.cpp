@@ -4,8 +4,8 @@
 
 #include "base/FileBytes.h"
 #include "host/io/Sheets.h"
-#include "host/replay/Replay.h"
 #include "state/Game.h"
+#include "state/StageNumbers.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
 #include "host/text/MenuCaptions.h"
+#include "state/StageNumbers.h"
 #include "web/PageAssets.h"
 #include "web/PageCodes.h"
 #include "web/PagePadLayout.h"

@@ -1,9 +1,10 @@
 #include "web/PagePlay.h"
 
 #include <chrono>
-#include <iostream>
 
+#include "base/Trouble.h"
 #include "drawing/ClientArea.h"
+#include "host/io/PrintTrouble.h"
 #include "host/settings/PlayerName.h"
 #include "host/settings/SpeedAndBrightness.h"
 #include "screens/Title.h"
@@ -25,7 +26,7 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
     ReplayScript script;
     ReplayError bad;
     if (!ParseReplay(how.ReplayText, script, bad)) {
-      error = how.Name + ":" + std::to_string(bad.Line) + ": " + bad.What;
+      error = AtLine(how.Name, bad.Line, bad.What);
       return false;
     }
     start.Seed = script.Seed.value_or(how.Seed);
@@ -34,13 +35,11 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
     loop_.PlayReplay(std::move(script), how.Name);
   }
   if (!LoadPageAssets(*g_, glyphs_, error)) return false;
-  store_ = SettingsStore(PageSettingsFile(), std::cerr);
+  store_ = SettingsStore(PageSettingsFile(), PrintTrouble);
   settings_.emplace(*g_, store_, how.Overrides);
   loop_.UseKeys(settings_->Keys(), [this] { settings_->ToggleMute(); });
   if (!loop_.Replaying()) {
-    records_ = std::make_unique<RunRecords>(PageDataFolder(), [](const std::string& line) {
-      std::cerr << "velmorane: " << line << '\n';
-    });
+    records_ = std::make_unique<RunRecords>(PageDataFolder(), PrintTrouble);
     start.HiScore = records_->BestScore();
   }
   SetUpGame(*g_, start.Seed);

@@ -5,6 +5,7 @@
 
 #include "game/StateDump.h"
 #include "base/ClockSeed.h"
+#include "base/Trouble.h"
 #include "host/loop/HeadlessRun.h"
 #include "host/io/PictureHash.h"
 #include "host/replay/Replay.h"
@@ -19,7 +20,7 @@ PageReplayResult PlayPageReplay(const std::string& text, const std::string& name
   ReplayScript script;
   ReplayError bad;
   if (!ParseReplay(text, script, bad)) {
-    result.Error = name + ":" + std::to_string(bad.Line) + ": " + bad.What;
+    result.Error = AtLine(name, bad.Line, bad.What);
     return result;
   }
   auto g = std::make_unique<Game>();
@@ -34,7 +35,7 @@ PageReplayResult PlayPageReplay(const std::string& text, const std::string& name
   g->MusicPlayer.Attach(&music);
   ShowTitle(*g);
   if (!run.Run(script, bad)) {
-    result.Error = name + ":" + std::to_string(bad.Line) + ": " + bad.What;
+    result.Error = AtLine(name, bad.Line, bad.What);
     return result;
   }
   std::ostringstream dump;

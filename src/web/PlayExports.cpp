@@ -11,6 +11,7 @@
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
 #include "state/Game.h"
+#include "state/StageNumbers.h"
 #include "web/PageCalls.h"
 #include "web/PageCodes.h"
 #include "web/PageGame.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/replay/Replay.h"
+#include "state/StageNumbers.h"
 #include "web/PageCalls.h"
 #include "web/PageReplay.h"
 

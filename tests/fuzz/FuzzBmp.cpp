@@ -1,25 +1,24 @@
-// libFuzzer target: any bytes as a sheet file, with and without the
-// two-player colour tags. A decoded picture has the size its header gave.
+// libFuzzer target: any bytes as a sheet file. A decoded picture has the size
+// its header gave, with one palette index for each pixel.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
-#include "drawing/BmpDecode.h"
+#include "base/IndexedBmp.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<unsigned char> bytes(data, data + size);
-  for (PaletteTags tags : {PaletteTags::None, PaletteTags::DuoColours}) {
-    BmpImage image;
-    std::string error;
-    if (DecodeBmp(bytes, tags, image, error)) {
-      if (image.Picture.Empty()) std::abort();
-      volatile Pixel corner = image.Picture.At(image.Picture.Width() - 1, image.Picture.Height() - 1);
-      (void)corner;
-    } else if (error.empty()) {
+  IndexedImage image;
+  std::string error;
+  if (DecodeIndexedBmp({data, size}, image, error)) {
+    if (image.Width <= 0 || image.Height <= 0 ||
+        image.Indices.size() != static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height)) {
       std::abort();
     }
+    volatile std::uint8_t corner = image.At(image.Width - 1, image.Height - 1);
+    (void)corner;
+  } else if (error.empty()) {
+    std::abort();
   }
   return 0;
 }

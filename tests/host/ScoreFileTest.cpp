@@ -20,7 +20,7 @@ ScoreEntry Game(int score, const std::string& name) {
 
 struct Complaints {
   std::vector<std::string> Lines;
-  ScoreFile::Complaint Sink() {
+  Trouble Sink() {
     return [this](const std::string& line) { Lines.push_back(line); };
   }
 };

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Utf8.h"
 #include "platform/GlyphRanges.h"
 #include "host/text/MenuCaptions.h"
 #include "host/text/RecordCaptions.h"
@@ -22,15 +23,6 @@ bool Covers(const std::vector<ImWchar>& ranges, char32_t c) {
 TEST(GlyphRanges, DecodesTheHalfWidthDialogCaption) {
   EXPECT_EQ(DecodeUtf8(CaptionsIn(Language::Japanese).SpeedDialog),
             (std::vector<char32_t>{0xFF80, 0xFF9E, 0xFF72, 0xFF71, 0xFF9B, 0xFF78, 0xFF9E}));
-}
-
-TEST(GlyphRanges, DecodesEveryLengthOfSequence) {
-  EXPECT_EQ(DecodeUtf8("A\xC3\xA9\xE7\xB5\x82\xF0\x9F\x98\x80"), (std::vector<char32_t>{'A', 0xE9, 0x7D42, 0x1F600}));
-}
-
-TEST(GlyphRanges, AMalformedByteReadsAsTheReplacementCharacter) {
-  EXPECT_EQ(DecodeUtf8("\x80G\xE7\xB5"), (std::vector<char32_t>{0xFFFD, 'G', 0xFFFD, 0xFFFD}));
-  EXPECT_EQ(DecodeUtf8("\xE7" "AB"), (std::vector<char32_t>{0xFFFD, 'A', 'B'}));
 }
 
 TEST(GlyphRanges, PlainAsciiIsOneRange) {

@@ -1,13 +1,16 @@
 #include "host/io/CommandLine.h"
 
+#include "base/DecimalNumber.h"
 #include "host/replay/Replay.h"
+#include "state/StageNumbers.h"
 
 namespace {
 
+// A stage number as the help names it: 1 to 10, without leading zeros.
 bool ParseStage(const std::string& text, int& stage) {
-  if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') stage = text[0] - '0';
-  else if (text == "10") stage = 10;
-  else return false;
+  const std::optional<std::uint64_t> n = ParseDecimal(text, kLastStage);
+  if (!n || *n < kFirstStage || text.front() == '0') return false;
+  stage = static_cast<int>(*n);
   return true;
 }
 

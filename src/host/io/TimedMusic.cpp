@@ -2,10 +2,11 @@
 
 #include "host/loop/GameHold.h"
 #include "base/MidiLength.h"
+#include "host/io/PrintTrouble.h"
 #include "host/io/TuneFile.h"
 
 bool TimedMusic::Open(const std::string& file) {
-  const auto tune = ReadTuneFile(assetDir_ + "/" + file);
+  const auto tune = ReadTuneFile(assetDir_ + "/" + file, PrintTrouble);
   if (!tune) return false;
   Stop();
   file_ = file;

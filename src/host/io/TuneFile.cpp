@@ -1,20 +1,18 @@
 #include "host/io/TuneFile.h"
 
-#include <cstdio>
-
 #include "base/FileBytes.h"
 #include "base/MidiLength.h"
 
-std::optional<TuneFile> ReadTuneFile(const std::string& path) {
+std::optional<TuneFile> ReadTuneFile(const std::string& path, const Trouble& trouble) {
   TuneFile tune;
   std::string error;
   if (!ReadFileBytes(path, tune.Bytes, error)) {
-    std::fprintf(stderr, "velmorane: cannot open music %s\n", error.c_str());
+    trouble("cannot open music " + error);
     return std::nullopt;
   }
   const auto micros = MidiLengthMicroseconds(tune.Bytes);
   if (!micros) {
-    std::fprintf(stderr, "velmorane: cannot play music %s: not a standard MIDI file\n", path.c_str());
+    trouble("cannot play music " + path + ": not a standard MIDI file");
     return std::nullopt;
   }
   tune.Microseconds = *micros;

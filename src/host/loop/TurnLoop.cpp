@@ -1,5 +1,6 @@
 #include "host/loop/TurnLoop.h"
 
+#include "base/Trouble.h"
 #include "game/MusicNotice.h"
 #include "state/Game.h"
 
@@ -116,7 +117,7 @@ void TurnLoop::StepReplay() {
     ReplayError bad;
     const auto outcome = replay_->Step(g_, now_, send, [this] { FireDueTimers(); }, bad);
     if (outcome == ReplayPacer::Outcome::Failed) {
-      trouble_ = replayName_ + ":" + std::to_string(bad.Line) + ": " + bad.What;
+      trouble_ = AtLine(replayName_, bad.Line, bad.What);
     }
     if (outcome != ReplayPacer::Outcome::Ran) return;
   }

@@ -1,6 +1,6 @@
 #include "host/records/GameEnds.h"
 
-#include "host/replay/Replay.h"
+#include "state/StageNumbers.h"
 #include "state/Game.h"
 
 std::optional<GameEnd> GameEndWatcher::Look(const Game& g) {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <set>
 
-RunRecords::RunRecords(const std::string& dataFolder, Complaint complain)
-    : complain_(std::move(complain)),
-      scores_(dataFolder + "/scores.txt", complain_),
+RunRecords::RunRecords(const std::string& dataFolder, Trouble trouble)
+    : trouble_(std::move(trouble)),
+      scores_(dataFolder + "/scores.txt", trouble_),
       replays_(dataFolder + "/replays") {}
 
 void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time_point now,
@@ -23,7 +23,7 @@ void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time
   const std::string name = replays_.NewRecordingName(now);
   std::string error;
   if (ec || !recording_.Open(replays_.Path() + "/" + name, start, error)) {
-    complain_("this game is not recorded: " + (ec ? replays_.Path() + ": " + ec.message() : error));
+    trouble_("this game is not recorded: " + (ec ? replays_.Path() + ": " + ec.message() : error));
     return;
   }
   keeper.AddRecording(&recording_, name);

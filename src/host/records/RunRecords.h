@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,12 +15,10 @@ struct Game;
 // What a run in a window keeps in the game's data folder: the table of the
 // best ten ("scores.txt") and one automatic recording per run in
 // "replays/". A folder that cannot be written costs one line through
-// `complain`, and the game goes on without what it could not keep.
+// `trouble`, and the game goes on without what it could not keep.
 class RunRecords {
  public:
-  using Complaint = std::function<void(const std::string& line)>;
-
-  RunRecords(const std::string& dataFolder, Complaint complain);
+  RunRecords(const std::string& dataFolder, Trouble trouble);
 
   ScoreFile& Scores() { return scores_; }
   ReplayFolder& Replays() { return replays_; }
@@ -39,7 +36,7 @@ class RunRecords {
              RecordKeeper& keeper);
 
  private:
-  Complaint complain_;
+  Trouble trouble_;
   ScoreFile scores_;
   ReplayFolder replays_;
   ReplayRecorder recording_;

@@ -60,7 +60,7 @@ bool ScoreFile::Add(const ScoreEntry& entry) {
   if (!ReadInto(table) || !table.Insert(entry)) return false;
   std::string error;
   if (!WriteFileAtomically(path_, FormatScoreTable(table), error)) {
-    complain_("cannot keep the score: " + error);
+    trouble_("cannot keep the score: " + error);
     return false;
   }
   return true;
@@ -76,7 +76,7 @@ bool ScoreFile::ReadInto(ScoreTable& table) {
   std::string what;
   if (ParseScoreTable(std::string(bytes.begin(), bytes.end()), table, line, what)) return true;
   table = ScoreTable{};
-  return MoveAside(path_ + ":" + std::to_string(line) + ": " + what);
+  return MoveAside(AtLine(path_, line, what));
 }
 
 bool ScoreFile::MoveAside(const std::string& why) {
@@ -84,9 +84,9 @@ bool ScoreFile::MoveAside(const std::string& why) {
   std::error_code ec;
   std::filesystem::rename(path_, bad, ec);
   if (ec) {
-    complain_(why + "; it could not be kept aside as " + bad + " (" + ec.message() + "), so no score is kept");
+    trouble_(why + "; it could not be kept aside as " + bad + " (" + ec.message() + "), so no score is kept");
     return false;
   }
-  complain_(why + "; kept as " + bad + ", the table starts empty");
+  trouble_(why + "; kept as " + bad + ", the table starts empty");
   return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "base/Trouble.h"
 #include "host/records/ScoreTable.h"
 
 // The lasting table of the best ten in its file. Every change re-reads the
@@ -10,12 +10,10 @@
 // two programs running at once lose neither's score. A file that is not a
 // score table is moved aside to "scores.txt.bad" (or ".bad.2", ".bad.3" …,
 // never over an earlier one) and the table starts empty. Trouble costs one
-// line through `complain`; the game goes on.
+// line through `trouble`; the game goes on.
 class ScoreFile {
  public:
-  using Complaint = std::function<void(const std::string& line)>;
-
-  ScoreFile(std::string path, Complaint complain) : path_(std::move(path)), complain_(std::move(complain)) {}
+  ScoreFile(std::string path, Trouble trouble) : path_(std::move(path)), trouble_(std::move(trouble)) {}
 
   const std::string& Path() const { return path_; }
   // The table as the file holds it now (empty when there is none).
@@ -30,5 +28,5 @@ class ScoreFile {
   bool MoveAside(const std::string& why);
 
   std::string path_;
-  Complaint complain_;
+  Trouble trouble_;
 };

@@ -1,9 +1,9 @@
 #include "host/records/ScoreTable.h"
 
-#include <charconv>
 #include <sstream>
 
-#include "host/replay/Replay.h"
+#include "base/DecimalNumber.h"
+#include "state/StageNumbers.h"
 
 namespace {
 
@@ -22,14 +22,9 @@ std::vector<std::string> Fields(const std::string& line) {
 }
 
 bool ParseNumber(const std::string& text, int max, int& value) {
-  if (text.empty() || text.size() > 10) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  long long v = 0;
-  std::from_chars(text.data(), text.data() + text.size(), v);
-  if (v > max) return false;
-  value = static_cast<int>(v);
+  const std::optional<std::uint64_t> v = ParseDecimal(text, static_cast<std::uint64_t>(max));
+  if (!v) return false;
+  value = static_cast<int>(*v);
   return true;
 }
 

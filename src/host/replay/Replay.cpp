@@ -1,7 +1,10 @@
 #include "host/replay/Replay.h"
 
-#include <charconv>
+#include <limits>
 #include <sstream>
+
+#include "base/DecimalNumber.h"
+#include "state/StageNumbers.h"
 
 namespace {
 
@@ -9,6 +12,7 @@ constexpr int kSpeedMax = 300;
 constexpr int kBrightnessMax = 200;
 constexpr std::int64_t kWaitMax = 24LL * 60 * 60 * 1000;  // a day of game time
 constexpr std::int64_t kHiScoreMax = 2147483647;
+constexpr std::uint32_t kSeedMax = std::numeric_limits<std::uint32_t>::max();
 
 std::vector<std::string> Words(const std::string& line) {
   std::istringstream in(line);
@@ -17,18 +21,11 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
-template <typename T>
-bool ParseDigits(const std::string& text, T& value) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc{} && end == text.data() + text.size();
-}
-
 bool ParseInRange(const std::string& text, std::int64_t max, std::int64_t& value) {
-  return ParseDigits(text, value) && value <= max;
+  const std::optional<std::uint64_t> v = ParseDecimal(text, static_cast<std::uint64_t>(max));
+  if (!v) return false;
+  value = static_cast<std::int64_t>(*v);
+  return true;
 }
 
 // One event line; false with what is wrong.
@@ -100,7 +97,12 @@ bool ParseStep(const std::vector<std::string>& w, ReplayStep& step, std::string&
 
 }  // namespace
 
-bool ParseSeed(const std::string& text, std::uint32_t& seed) { return ParseDigits(text, seed); }
+bool ParseSeed(const std::string& text, std::uint32_t& seed) {
+  const std::optional<std::uint64_t> v = ParseDecimal(text, kSeedMax);
+  if (!v) return false;
+  seed = static_cast<std::uint32_t>(*v);
+  return true;
+}
 
 bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& error) {
   script = ReplayScript{};

@@ -53,9 +53,6 @@ struct ReplayStart {
   int HiScore = 0;
 };
 
-constexpr int kFirstStage = 1;
-constexpr int kLastStage = 10;
-
 // The header and start lines of a recording of a game that starts so: the
 // stage and high score lines only when they differ from a plain start.
 std::string ReplayStartLines(const ReplayStart& start);

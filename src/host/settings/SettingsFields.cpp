@@ -1,14 +1,13 @@
 #include "host/settings/SettingsFields.h"
 
-#include <charconv>
+#include "base/DecimalNumber.h"
 
 namespace {
 
 bool ReadNumber(const std::string& text, int low, int high, int& out) {
-  int v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size() || v < low || v > high) return false;
-  out = v;
+  const std::optional<std::uint64_t> v = ParseDecimal(text, static_cast<std::uint64_t>(high));
+  if (!v || *v < static_cast<std::uint64_t>(low)) return false;
+  out = static_cast<int>(*v);
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "base/Trouble.h"
+#include "base/Utf8.h"
 #include "host/settings/SettingsFields.h"
 
 namespace {
@@ -19,27 +21,12 @@ std::string Trim(const std::string& s) {
 }
 
 // Whether the bytes are UTF-8 text without NUL: what a settings file must be.
-bool IsText(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c == 0) return false;
-    int follow = 0;
-    if (c < 0x80) follow = 0;
-    else if (c >= 0xC2 && c <= 0xDF) follow = 1;
-    else if (c >= 0xE0 && c <= 0xEF) follow = 2;
-    else if (c >= 0xF0 && c <= 0xF4) follow = 3;
-    else return false;
-    if (i + follow >= text.size()) return false;  // cut off in the middle of a character
-    for (int k = 1; k <= follow; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += follow + 1;
-  }
-  return true;
-}
+bool IsText(const std::string& text) { return text.find('\0') == std::string::npos && IsUtf8(text); }
 
-std::string Where(const std::string& name, std::size_t line) { return name + ":" + std::to_string(line + 1) + ": "; }
+// A warning about the line at index line.
+std::string Where(const std::string& name, std::size_t line, const std::string& what) {
+  return AtLine(name, static_cast<int>(line) + 1, what);
+}
 
 std::string SettingLine(const SettingsField& field, const Settings& s) {
   const std::string value = field.Write(s);
@@ -68,9 +55,10 @@ void CheckKeyClashes(const std::string& name, const std::vector<std::size_t>& ke
       if (other.Which == a || s.Keys.KeyOf(other.Which) != key || other.Target == InfoOf(a).Target) continue;
       if (named[o] && !seen[o]) continue;
       s.Keys.Set(a, std::string(InfoOf(a).DefaultKey));
-      warnings.push_back(Where(name, keyLines[i]) + std::string(InfoOf(a).SettingName) + ": " + key +
-                         " is already the key of " + std::string(other.SettingName) + "; using the default " +
-                         std::string(InfoOf(a).DefaultKey));
+      warnings.push_back(Where(name, keyLines[i],
+                               std::string(InfoOf(a).SettingName) + ": " + key + " is already the key of " +
+                                   std::string(other.SettingName) + "; using the default " +
+                                   std::string(InfoOf(a).DefaultKey)));
       break;
     }
     seen[static_cast<std::size_t>(a)] = true;
@@ -97,7 +85,7 @@ bool SettingsFile::Parse(const std::string& name, const std::string& text, Setti
     if (trimmed.empty() || trimmed[0] == '#' || trimmed[0] == ';') {
       // a comment or a blank line
     } else if (eq == std::string::npos) {
-      warnings.push_back(Where(name, at) + "not a 'key = value' line; it is kept as it is");
+      warnings.push_back(Where(name, at, "not a 'key = value' line; it is kept as it is"));
     } else {
       const std::string key = Trim(trimmed.substr(0, eq));
       const std::string value = Trim(trimmed.substr(eq + 1));
@@ -106,13 +94,14 @@ bool SettingsFile::Parse(const std::string& name, const std::string& text, Setti
         if (fields[f].Key == key) index = static_cast<int>(f);
       }
       if (index < 0) {
-        warnings.push_back(Where(name, at) + "unknown setting '" + key + "'; it is kept as it is");
+        warnings.push_back(Where(name, at, "unknown setting '" + key + "'; it is kept as it is"));
       } else {
         const SettingsField& field = fields[static_cast<std::size_t>(index)];
         if (!field.Read(value, s)) {
           field.Read(field.Write(Settings{}), s);
-          warnings.push_back(Where(name, at) + key + ": '" + value + "' is not " + field.Allowed +
-                             "; using the default '" + field.Write(Settings{}) + "'");
+          warnings.push_back(Where(name, at,
+                                   key + ": '" + value + "' is not " + field.Allowed + "; using the default '" +
+                                       field.Write(Settings{}) + "'"));
         }
         line.Field = index;
         for (const ActionInfo& info : AllActions()) {

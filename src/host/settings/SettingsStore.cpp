@@ -6,7 +6,7 @@
 #include "base/AtomicFile.h"
 #include "base/FileBytes.h"
 
-SettingsStore::SettingsStore(const std::string& path, std::ostream& errors) : path_(path), errors_(&errors) {
+SettingsStore::SettingsStore(const std::string& path, Trouble trouble) : path_(path), trouble_(std::move(trouble)) {
   std::error_code ec;
   if (!std::filesystem::exists(path_, ec) && !ec) {
     writable_ = true;
@@ -16,16 +16,15 @@ SettingsStore::SettingsStore(const std::string& path, std::ostream& errors) : pa
   std::string error;
   std::vector<std::string> warnings;
   if (!ReadFileBytes(path_, bytes, error)) {
-    errors << "velmorane: " << error << "; using the default settings, and the file is left alone\n";
+    trouble_(error + "; using the default settings, and the file is left alone");
     return;
   }
   if (!file_.Parse(path_, std::string(bytes.begin(), bytes.end()), settings_, warnings)) {
-    errors << "velmorane: " << path_
-           << ": not a settings file (binary or not UTF-8 text); using the default settings, and the file is left "
-              "alone\n";
+    trouble_(path_ + ": not a settings file (binary or not UTF-8 text); using the default settings, and the file is "
+             "left alone");
     return;
   }
-  for (const std::string& w : warnings) errors << "velmorane: " << w << '\n';
+  for (const std::string& w : warnings) trouble_(w);
   writable_ = true;
 }
 
@@ -35,7 +34,7 @@ void SettingsStore::Change(const Settings& s) {
   if (!writable_) return;
   std::string error;
   if (!WriteFileAtomically(path_, file_.Render(settings_), error) && !complained_) {
-    *errors_ << "velmorane: cannot save the settings: " << error << "; they last until the game ends\n";
+    trouble_("cannot save the settings: " + error + "; they last until the game ends");
     complained_ = true;
   }
 }

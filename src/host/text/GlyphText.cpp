@@ -2,34 +2,12 @@
 
 #include <algorithm>
 
+#include "base/ByteReader.h"
+
 namespace {
 
 constexpr std::string_view kMagic = "VGLY";
 constexpr std::string_view kGothicFace = "ＭＳ Ｐゴシック";
-
-class Reader {
- public:
-  explicit Reader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
-  bool Ok() const { return ok_; }
-  bool AtEnd() const { return pos_ == bytes_.size(); }
-  std::uint32_t Unsigned(int count) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < count; ++i) v |= static_cast<std::uint32_t>(Byte()) << (8 * i);
-    return v;
-  }
-  std::uint8_t Byte() {
-    if (pos_ >= bytes_.size()) {
-      ok_ = false;
-      return 0;
-    }
-    return bytes_[pos_++];
-  }
-
- private:
-  const std::vector<unsigned char>& bytes_;
-  std::size_t pos_ = 0;
-  bool ok_ = true;
-};
 
 // Rounds down a number of 64ths to whole pixels.
 int FloorPixels(long sixtyFourths) { return static_cast<int>(sixtyFourths >= 0 ? sixtyFourths / 64 : -((-sixtyFourths + 63) / 64)); }
@@ -41,31 +19,31 @@ int Index(char c) { return c - GlyphText::kFirst; }
 GlyphText::Font GlyphText::FontFor(std::string_view face) { return face == kGothicFace ? Font::Gothic : Font::Sans; }
 
 bool GlyphText::Load(const std::vector<unsigned char>& bytes, const std::string& name, std::string& error) {
-  Reader r(bytes);
+  ByteReader r(bytes);
   std::string magic;
   for (std::size_t i = 0; i < kMagic.size(); ++i) magic += static_cast<char>(r.Byte());
   if (!r.Ok() || magic != kMagic) {
     error = name + ": not a glyph file";
     return false;
   }
-  const std::uint32_t sets = r.Unsigned(2);
+  const std::uint32_t sets = r.Little(2);
   for (std::uint32_t s = 0; s < sets && r.Ok(); ++s) {
     const std::uint8_t font = r.Byte();
-    const int height = static_cast<int>(r.Unsigned(2));
+    const int height = static_cast<int>(r.Little(2));
     if (font > static_cast<std::uint8_t>(Font::Gothic)) {
       error = name + ": unknown font " + std::to_string(font);
       return false;
     }
     Set set;
     for (TextMask& glyph : set.Glyphs) {
-      glyph.Width = static_cast<int>(r.Unsigned(2));
-      glyph.Height = static_cast<int>(r.Unsigned(2));
+      glyph.Width = static_cast<int>(r.Little(2));
+      glyph.Height = static_cast<int>(r.Little(2));
       const std::size_t size = static_cast<std::size_t>(glyph.Width) * glyph.Height;
       for (std::size_t i = 0; i < size && r.Ok(); ++i) glyph.On.push_back(r.Byte() ? 1 : 0);
     }
     for (int i = 0; i < kCount * kCount; ++i) {
       set.Step[i] = static_cast<std::int8_t>(r.Byte());
-      set.Kerning[i] = static_cast<std::int16_t>(r.Unsigned(2));
+      set.Kerning[i] = static_cast<std::int16_t>(r.Little(2));
     }
     sets_[{static_cast<Font>(font), height}] = std::move(set);
   }
