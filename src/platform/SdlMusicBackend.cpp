@@ -28,8 +28,10 @@ void FlushMusicEnded() {
 
 }  // namespace
 
-SdlMusicBackend::SdlMusicBackend(GameHold& hold, int sampleRate, std::filesystem::path assetDir, MillisecondClock clock)
+SdlMusicBackend::SdlMusicBackend(GameHold& hold, bool headless, int sampleRate, std::filesystem::path assetDir,
+                                 MillisecondClock clock)
     : hold_(hold),
+      headless_(headless),
       hasOutput_(sampleRate > 0),
       assetDir_(std::move(assetDir)),
       clock_(clock ? std::move(clock) : MillisecondClock(SDL_GetTicks64)),
@@ -111,14 +113,14 @@ void SdlMusicBackend::PlayAndWait() {
     std::lock_guard lock(mutex_);
     if (!open_) return;
     remainingMs = RemainingMs();
-    if (hasOutput_ && !hold_.Headless()) {
+    if (hasOutput_ && !headless_) {
       BeginPlay(false);
     } else {
       position_ = length_;
       playing_ = false;
     }
   }
-  if (hold_.Headless()) {
+  if (headless_) {
     hold_.AdvanceVirtualClock(remainingMs);
   } else if (hasOutput_) {
     hold_.HoldFor([this] { return ended_.load(); });

@@ -38,9 +38,12 @@ class SdlMusicBackend : public MusicBackend {
   // is no audio output.
   using MillisecondClock = std::function<std::uint64_t()>;
 
-  // sampleRate of the music stream, or 0 when there is no audio output;
-  // tunes are opened from assetDir; an empty clock is SDL's own.
-  SdlMusicBackend(GameHold& hold, int sampleRate, std::filesystem::path assetDir, MillisecondClock clock = {});
+  // headless: a waited-for tune moves the hold's virtual clock instead of
+  // holding the game in real time; sampleRate of the music stream, or 0 when
+  // there is no audio output; tunes are opened from assetDir; an empty clock
+  // is SDL's own.
+  SdlMusicBackend(GameHold& hold, bool headless, int sampleRate, std::filesystem::path assetDir,
+                  MillisecondClock clock = {});
   ~SdlMusicBackend() override;
   SdlMusicBackend(const SdlMusicBackend&) = delete;
   SdlMusicBackend& operator=(const SdlMusicBackend&) = delete;
@@ -74,6 +77,7 @@ class SdlMusicBackend : public MusicBackend {
   std::int64_t RemainingMs() const;
 
   GameHold& hold_;
+  const bool headless_;
   const bool hasOutput_;
   const std::filesystem::path assetDir_;
   const MillisecondClock clock_;

@@ -12,7 +12,7 @@ bool OpenOutput(SdlMusicOutput& output, bool headless) { return !headless && out
 
 SdlMusicSystem::SdlMusicSystem(GameHold& hold, bool headless, const std::string& soundFont,
                                const std::filesystem::path& assetDir)
-    : music_(hold, OpenOutput(output_, headless) ? output_.SampleRate() : 0, assetDir),
+    : music_(hold, headless, OpenOutput(output_, headless) ? output_.SampleRate() : 0, assetDir),
       effects_(output_.IsOpen(), assetDir) {
   if (!output_.IsOpen()) return;
   music_.StartSynthesizer(soundFont.empty() ? kDefaultSoundFont : soundFont);

@@ -67,7 +67,6 @@ class WindowRun : public GameHold, public Presenter {
   void Repaint() override { dirty_ = true; }
   void HoldFor(const std::function<bool()>& finished) override;
   void AdvanceVirtualClock(std::int64_t) override {}
-  bool Headless() const override { return false; }
 
  private:
   static std::int64_t Now();

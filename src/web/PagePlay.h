@@ -93,7 +93,6 @@ class PagePlay : public GameHold, public Presenter {
   // AdvanceVirtualClock; nothing asks to wait on a condition.
   void HoldFor(const std::function<bool()>&) override {}
   void AdvanceVirtualClock(std::int64_t ms) override { loop_.HoldFor(ms); }
-  bool Headless() const override { return true; }
   void Repaint() override { dirty_ = true; }
 
  private:

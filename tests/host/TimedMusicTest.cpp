@@ -16,7 +16,6 @@ namespace {
 struct ClockHold : GameHold {
   void HoldFor(const std::function<bool()>&) override { ++waits; }
   void AdvanceVirtualClock(std::int64_t ms) override { advanced += ms; }
-  bool Headless() const override { return true; }
   std::int64_t advanced = 0;
   int waits = 0;
 };

@@ -47,7 +47,7 @@ class FakeHold : public GameHold {
     }
   }
   void AdvanceVirtualClock(std::int64_t ms) override { AdvancedMs += ms; }
-  bool Headless() const override { return headless_; }
+  bool Headless() const { return headless_; }
 
  private:
   bool headless_;
@@ -133,7 +133,7 @@ constexpr int kTuneChunks = (11025 + kChunk - 1) / kChunk;
 
 TEST_F(SdlMusicBackendTest, HeadlessWaitAdvancesTheVirtualClockByTheTuneLength) {
   FakeHold hold(true);
-  SdlMusicBackend music(hold, 0, dir);
+  SdlMusicBackend music(hold, hold.Headless(), 0, dir);
   ASSERT_TRUE(music.Open(tune));
   music.PlayAndWait();
   EXPECT_EQ(hold.AdvancedMs, 250);
@@ -143,7 +143,7 @@ TEST_F(SdlMusicBackendTest, HeadlessWaitAdvancesTheVirtualClockByTheTuneLength) 
 
 TEST_F(SdlMusicBackendTest, MissingOrForeignFilesAreNotOpened) {
   FakeHold hold(true);
-  SdlMusicBackend music(hold, 0, dir);
+  SdlMusicBackend music(hold, hold.Headless(), 0, dir);
   EXPECT_FALSE(music.Open("nothing.mid"));
   EXPECT_FALSE(music.Open(Write("noise.mid", {'R', 'I', 'F', 'F', 1, 2, 3})));
   music.PlayAndWait();
@@ -152,7 +152,7 @@ TEST_F(SdlMusicBackendTest, MissingOrForeignFilesAreNotOpened) {
 
 TEST_F(SdlMusicBackendTest, EndOfAPlayIsAnnouncedInTheBufferOfItsLastNote) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(nullptr);
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -163,7 +163,7 @@ TEST_F(SdlMusicBackendTest, EndOfAPlayIsAnnouncedInTheBufferOfItsLastNote) {
 
 TEST_F(SdlMusicBackendTest, PlayAtTheEndStartsAgainFromTheBeginning) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -177,7 +177,7 @@ TEST_F(SdlMusicBackendTest, PlayAtTheEndStartsAgainFromTheBeginning) {
 
 TEST_F(SdlMusicBackendTest, StoppedTuneFallsSilentAndNeverEnds) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -193,7 +193,7 @@ TEST_F(SdlMusicBackendTest, StoppedTuneFallsSilentAndNeverEnds) {
 
 TEST_F(SdlMusicBackendTest, CommandsFlushAnEndStillQueued) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(nullptr);
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -209,7 +209,7 @@ TEST_F(SdlMusicBackendTest, CommandsFlushAnEndStillQueued) {
 
 TEST_F(SdlMusicBackendTest, WaitHoldsForTheTuneAndAnnouncesNothing) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   hold.Backend = &music;
   music.UseSynthesizer(nullptr);
   ASSERT_TRUE(music.Open(tune));
@@ -220,7 +220,7 @@ TEST_F(SdlMusicBackendTest, WaitHoldsForTheTuneAndAnnouncesNothing) {
 
 TEST_F(SdlMusicBackendTest, WithoutAudioOutputTheWaitHoldsForTheTuneInRealTime) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, 0, dir, [&hold] { return hold.ClockMs; });
+  SdlMusicBackend music(hold, hold.Headless(), 0, dir, [&hold] { return hold.ClockMs; });
   ASSERT_TRUE(music.Open(tune));
   music.PlayAndWait();
   EXPECT_EQ(hold.ClockMs, 250u);
@@ -229,19 +229,19 @@ TEST_F(SdlMusicBackendTest, WithoutAudioOutputTheWaitHoldsForTheTuneInRealTime) 
 
 TEST_F(SdlMusicBackendTest, TunesAreOpenedFromTheAssetFolderWhateverTheWorkingFolder) {
   FakeHold hold(true);
-  SdlMusicBackend elsewhere(hold, 0, dir / "elsewhere");
+  SdlMusicBackend elsewhere(hold, hold.Headless(), 0, dir / "elsewhere");
   const fs::path working = fs::current_path();
   fs::current_path(dir);
   const bool openedFromWorkingFolder = elsewhere.Open(tune);
   fs::current_path(working);
   EXPECT_FALSE(openedFromWorkingFolder);
-  SdlMusicBackend music(hold, 0, dir);
+  SdlMusicBackend music(hold, hold.Headless(), 0, dir);
   EXPECT_TRUE(music.Open(tune));
 }
 
 TEST_F(SdlMusicBackendTest, TuneOpenedWhileTheSoundfontLoadsSoundsOnceReady) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.StartSynthesizer(kDefaultSoundFont);
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -252,7 +252,7 @@ TEST_F(SdlMusicBackendTest, TuneOpenedWhileTheSoundfontLoadsSoundsOnceReady) {
 
 TEST_F(SdlMusicBackendTest, UnloadableSoundfontLeavesTunesTimedInSilence) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.StartSynthesizer((dir / "none.sf2").string());
   ASSERT_TRUE(music.Open(tune));
   music.Play();
@@ -265,7 +265,7 @@ TEST_F(SdlMusicBackendTest, UnloadableSoundfontLeavesTunesTimedInSilence) {
 // each round runs ahead from the frame after the last one ended.
 TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundWithoutAGap) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(nullptr);
   Game g;
   g.MusicPlayer.Attach(&music);
@@ -287,7 +287,7 @@ TEST_F(SdlMusicBackendTest, RepeatingTuneGoesRoundWithoutAGap) {
 
 TEST_F(SdlMusicBackendTest, StopCutsTheRoundRunAhead) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   Game g;
   g.MusicPlayer.Attach(&music);
@@ -306,7 +306,7 @@ TEST_F(SdlMusicBackendTest, StopCutsTheRoundRunAhead) {
 
 TEST_F(SdlMusicBackendTest, TuneThatPlaysOnceStopsAtItsEnd) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(RealSynthesizer());
   Game g;
   g.MusicPlayer.Attach(&music);
@@ -324,7 +324,7 @@ TEST_F(SdlMusicBackendTest, TuneThatPlaysOnceStopsAtItsEnd) {
 
 TEST_F(SdlMusicBackendTest, EndOvertakenByANewerPlayIsIgnored) {
   FakeHold hold(false);
-  SdlMusicBackend music(hold, kRate, dir);
+  SdlMusicBackend music(hold, hold.Headless(), kRate, dir);
   music.UseSynthesizer(nullptr);
   Game g;
   g.MusicPlayer.Attach(&music);

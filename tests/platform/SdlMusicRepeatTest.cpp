@@ -26,7 +26,6 @@ class NoHold : public GameHold {
  public:
   void HoldFor(const std::function<bool()>&) override {}
   void AdvanceVirtualClock(std::int64_t) override {}
-  bool Headless() const override { return false; }
 };
 
 // Sample indexes (per channel) where a loud sound starts after at least
@@ -66,7 +65,7 @@ TEST(SdlMusicRepeat, RepeatStartsWithin50MsOfTheTunesEnd) {
     NoHold hold;
     SdlMusicOutput output;
     ASSERT_TRUE(output.Open());
-    SdlMusicBackend music(hold, output.SampleRate(), tune.parent_path());
+    SdlMusicBackend music(hold, false, output.SampleRate(), tune.parent_path());
     music.UseSynthesizer(FluidSynthesizer::Make(output.SampleRate(), kDefaultSoundFont));
     output.Hook(music);
     Game g;

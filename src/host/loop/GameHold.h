@@ -23,7 +23,4 @@ class GameHold {
   // is then due one interval after the hold ends. In a window this does
   // nothing, the real clock having moved by itself.
   virtual void AdvanceVirtualClock(std::int64_t ms) = 0;
-  // True in headless runs: no sound device, the backend must not wait for
-  // real time to pass.
-  virtual bool Headless() const = 0;
 };

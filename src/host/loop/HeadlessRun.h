@@ -24,7 +24,6 @@ class HeadlessRun : public GameHold {
   // Nothing to wait for: held tunes move the virtual clock instead.
   void HoldFor(const std::function<bool()>&) override {}
   void AdvanceVirtualClock(std::int64_t ms) override;
-  bool Headless() const override { return true; }
 
  private:
   // Lets ms of game time pass, firing every timer as it falls due.
