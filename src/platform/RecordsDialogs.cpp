@@ -92,11 +92,16 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
     ImGui::TableNextColumn();
     const std::filesystem::path file = std::filesystem::path(records_->Replays().Path()) / e.Replay;
     std::error_code ec;
-    if (!e.Replay.empty() && std::filesystem::exists(file, ec) && ImGui::SmallButton(Text(c.Watch).c_str()))
-      watch_(file.string());
+    if (!e.Replay.empty() && std::filesystem::exists(file, ec))
+      WatchOrNot(file, records_->Replays().MadeByOtherVersion(e.Replay), c);
     ImGui::PopID();
   }
   ImGui::EndTable();
+}
+
+void RecordsDialogs::WatchOrNot(const std::filesystem::path& file, bool otherVersion, const RecordCaptions& c) {
+  if (otherVersion) ImGui::TextDisabled("%s", Text(c.OtherVersion).c_str());
+  else if (ImGui::SmallButton(Text(c.Watch).c_str())) watch_(file.string());
 }
 
 void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
@@ -118,8 +123,7 @@ void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
     if (r.BestScore > 0) ImGui::Text("%d", r.BestScore);
     else ImGui::TextUnformatted("-");
     ImGui::TableNextColumn();
-    if (ImGui::SmallButton(Text(c.Watch).c_str()))
-      watch_((std::filesystem::path(records_->Replays().Path()) / r.Name).string());
+    WatchOrNot(std::filesystem::path(records_->Replays().Path()) / r.Name, r.OtherVersion, c);
     ImGui::PopID();
   }
   ImGui::EndTable();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ class RecordsDialogs {
   enum class Shown { Scores, Replays };
   void DrawScores(const RecordCaptions& c);
   void DrawReplays(const RecordCaptions& c);
+  // A row's last cell: the Watch button, or a note that the recording was
+  // made by another version of the game.
+  void WatchOrNot(const std::filesystem::path& file, bool otherVersion, const RecordCaptions& c);
 
   RunRecords* records_;
   Watch watch_;
