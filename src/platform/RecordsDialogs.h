@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,7 +36,7 @@ class RecordsDialogs {
   void DrawReplays(const RecordCaptions& c);
   // A row's last cell: the Watch button, or a note that the recording was
   // made by another version of the game.
-  void WatchOrNot(const std::filesystem::path& file, bool otherVersion, const RecordCaptions& c);
+  void WatchOrNot(const ReplayFolder::Listing& recording, const RecordCaptions& c);
 
   RunRecords* records_;
   Watch watch_;
