@@ -29,13 +29,21 @@ function recordButton(caption, action) {
   return b;
 }
 
+// A row's Watch button, or a note that the recording was made by another
+// version of the game and cannot be watched here.
+function watchOrNot(game, name, otherVersion) {
+  const c = game.captions;
+  return otherVersion ? element("span", { className: "other-version" }, c.OtherVersion)
+    : recordButton(c.Watch, () => game.watch(name));
+}
+
 export function openScoresDialog(game) {
   const c = game.captions;
   const { scores } = game.records();
   const body = scores.length === 0 ? element("p", {}, c.NoScores) : recordsTable(
     [c.Rank, c.Score, c.Reached, c.Name, c.Date, ""],
     scores.map((e, i) => [String(i + 1), String(e.score), e.reached, e.name, e.date,
-      e.replay ? recordButton(c.Watch, () => game.watch(e.replay)) : ""]));
+      e.replay ? watchOrNot(game, e.replay, e.otherVersion) : ""]));
   openModal(game, c.ScoresMenu, [body], "settings records-dialog", c.Close);
 }
 
@@ -45,7 +53,7 @@ export function openReplaysDialog(game) {
   const body = replays.length === 0 ? element("p", {}, c.NoReplays) : recordsTable(
     [c.Date, c.Length, c.Best, "", ""],
     replays.map((r) => [r.start, r.length, r.best > 0 ? String(r.best) : "-",
-      recordButton(c.Watch, () => game.watch(r.name)),
+      watchOrNot(game, r.name, r.otherVersion),
       recordButton(game.pageCaptions.saveKept, () => game.saveKept(r.name))]));
   openModal(game, c.ReplaysMenu, [body], "settings records-dialog", c.Close);
 }

@@ -4,11 +4,9 @@
 
 #include "imgui_impl_sdlrenderer.h"
 #include "platform/GameMenus.h"
-#include "platform/GlyphRanges.h"
-#include "host/text/MenuCaptions.h"
+#include "platform/MenuGlyphs.h"
 #include "platform/MenuStyle.h"
 #include "platform/PhysicalKeys.h"
-#include "host/text/RecordCaptions.h"
 #include "platform/TtfText.h"
 
 namespace {
@@ -51,10 +49,7 @@ void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& m
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
   ApplyClassicStyle(ImGui::GetStyle());
   baseStyle_ = ImGui::GetStyle();
-  std::vector<std::string_view> captions = AllCaptionTexts();
-  const std::vector<std::string_view> records = AllRecordCaptionTexts();
-  captions.insert(captions.end(), records.begin(), records.end());
-  glyphs_ = GlyphRangesFor(captions);
+  glyphs_ = MenuGlyphRanges();
   ImGui_ImplSDL2_InitForSDLRenderer(window);
   ImGui_ImplSDLRenderer_Init(renderer);
   menus_ = &menus;
@@ -82,7 +77,7 @@ void ImGuiOverlay::Rescale(int scale) {
   ImFontConfig config;
   config.OversampleH = 1;
   config.PixelSnapH = true;
-  if (!io.Fonts->AddFontFromFileTTF(kGothicFontPath, kMenuFontHeight * scale, &config, glyphs_.data())) {
+  if (!io.Fonts->AddFontFromFileTTF(kGothicFontPath, kMenuFontHeight * scale, &config, glyphs_.Data)) {
     io.Fonts->AddFontDefault();
   }
   ImGui::GetStyle() = baseStyle_;

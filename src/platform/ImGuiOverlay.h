@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include <imgui.h>
 
 #include "platform/FrameOverlay.h"
@@ -34,5 +32,5 @@ class ImGuiOverlay : public FrameOverlay {
   int scale_ = 0;
   GameMenus* menus_ = nullptr;
   ImGuiStyle baseStyle_;
-  std::vector<ImWchar> glyphs_;
+  ImVector<ImWchar> glyphs_;
 };

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "drawing/ClientArea.h"
@@ -25,6 +26,7 @@ void RecordsDialogs::DrawMenuItems(const RecordCaptions& c) {
   ImGui::Separator();
   if (ImGui::MenuItem(Text(c.ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
     scores_ = records_->Scores().Load();
+    replays_ = records_->Replays().List();
     open_ = Shown::Scores;
     opening_ = true;
   }
@@ -90,13 +92,18 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(e.Date.c_str());
     ImGui::TableNextColumn();
-    const std::filesystem::path file = std::filesystem::path(records_->Replays().Path()) / e.Replay;
-    std::error_code ec;
-    if (!e.Replay.empty() && std::filesystem::exists(file, ec) && ImGui::SmallButton(Text(c.Watch).c_str()))
-      watch_(file.string());
+    const auto kept = std::find_if(replays_.begin(), replays_.end(),
+                                   [&](const ReplayFolder::Listing& r) { return r.Name == e.Replay; });
+    if (kept != replays_.end()) WatchOrNot(*kept, c);
     ImGui::PopID();
   }
   ImGui::EndTable();
+}
+
+void RecordsDialogs::WatchOrNot(const ReplayFolder::Listing& recording, const RecordCaptions& c) {
+  if (recording.OtherVersion) ImGui::TextDisabled("%s", Text(c.OtherVersion).c_str());
+  else if (ImGui::SmallButton(Text(c.Watch).c_str()))
+    watch_((std::filesystem::path(records_->Replays().Path()) / recording.Name).string());
 }
 
 void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
@@ -118,8 +125,7 @@ void RecordsDialogs::DrawReplays(const RecordCaptions& c) {
     if (r.BestScore > 0) ImGui::Text("%d", r.BestScore);
     else ImGui::TextUnformatted("-");
     ImGui::TableNextColumn();
-    if (ImGui::SmallButton(Text(c.Watch).c_str()))
-      watch_((std::filesystem::path(records_->Replays().Path()) / r.Name).string());
+    WatchOrNot(r, c);
     ImGui::PopID();
   }
   ImGui::EndTable();

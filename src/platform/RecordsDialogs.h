@@ -34,6 +34,9 @@ class RecordsDialogs {
   enum class Shown { Scores, Replays };
   void DrawScores(const RecordCaptions& c);
   void DrawReplays(const RecordCaptions& c);
+  // A row's last cell: the Watch button, or a note that the recording was
+  // made by another version of the game.
+  void WatchOrNot(const ReplayFolder::Listing& recording, const RecordCaptions& c);
 
   RunRecords* records_;
   Watch watch_;

@@ -1,12 +1,8 @@
 #include "play/Uncover.h"
 
-#include "state/Geometry.h"
-
 void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h) {
   g.UncoveredImage.Blit(g.StageImage, x, y, w, h, x, y, RasterOp::Copy);
 }
-
-void UncoverCell(Game& g, i32 x, i32 y) { UncoverRect(g, x, y, kCell, kCell); }
 
 void RecordStoodOnWall(Game& g, i32 c, i32 r) {
   if (c < 0 || c >= kGridSize || r < 0 || r >= kGridSize) return;

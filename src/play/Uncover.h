@@ -6,8 +6,6 @@
 // view of it (UncoveredImage).
 
 void UncoverRect(Game& g, i32 x, i32 y, i32 w, i32 h);
-// The 24 x 24 box with top-left corner (x, y).
-void UncoverCell(Game& g, i32 x, i32 y);
 // Marks wall cell (c, r) as stood on and adds it to the reveal list, once per
 // stage; the list stops growing when its 401 entries are full.
 void RecordStoodOnWall(Game& g, i32 c, i32 r);

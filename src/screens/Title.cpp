@@ -12,7 +12,6 @@ void ShowTitle(Game& g) {
   g.TitleCount = 0;
 
   // The title tune plays once: no notice, so its end does not restart it.
-  g.MusicPlayer.SetAutoDeviceType();
   g.MusicPlayer.SetFileName("Title.mid");
   g.MusicPlayer.Open();
   g.MusicPlayer.SetNotify(false);

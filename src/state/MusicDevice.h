@@ -41,7 +41,6 @@ class MusicDevice {
 
   void SetFileName(const std::string& file) { fileName_ = file; }
   const std::string& FileName() const { return fileName_; }
-  void SetAutoDeviceType() {}
   void SetNotify(bool on) { notify_ = on; notifySet_ = true; }
   void SetWait(bool on) { wait_ = on; waitSet_ = true; }
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
-#include <utility>
 
 #include "drawing/ClientArea.h"
 #include "game/SliderRange.h"
@@ -89,24 +88,10 @@ std::string SettingsJson(const Settings& s, int generation) {
 std::string CaptionsJson(Language language) {
   const MenuCaptions& m = CaptionsIn(language);
   const RecordCaptions& r = RecordCaptionsIn(language);
-  const std::pair<std::string_view, std::string_view> fields[] = {
-      {"GameMenu", m.GameMenu}, {"RestartMenu", m.RestartMenu}, {"PauseMenu", m.PauseMenu},
-      {"ExitMenu", m.ExitMenu}, {"ConfigMenu", m.ConfigMenu}, {"BrightnessMenu", m.BrightnessMenu},
-      {"SpeedMenu", m.SpeedMenu}, {"SoundMenu", m.SoundMenu}, {"KeysMenu", m.KeysMenu},
-      {"LanguageMenu", m.LanguageMenu}, {"WindowMenu", m.WindowMenu}, {"FitScaleItem", m.FitScaleItem},
-      {"ScaleItem", m.ScaleItem}, {"FullScreenItem", m.FullScreenItem}, {"BrightnessDialog", m.BrightnessDialog},
-      {"SpeedDialog", m.SpeedDialog}, {"SoundDialog", m.SoundDialog}, {"KeysDialog", m.KeysDialog},
-      {"OKButton", m.OKButton}, {"MusicVolume", m.MusicVolume}, {"EffectsVolume", m.EffectsVolume},
-      {"MuteBox", m.MuteBox}, {"PressNewKey", m.PressNewKey}, {"KeyInUse", m.KeyInUse},
-      {"KeyUnusable", m.KeyUnusable}, {"DefaultKeysButton", m.DefaultKeysButton},
-      {"ScoresMenu", r.ScoresMenu}, {"ReplaysMenu", r.ReplaysMenu}, {"Rank", r.Rank}, {"Score", r.Score},
-      {"Reached", r.Reached}, {"Ending", r.Ending}, {"Stage", r.Stage}, {"Name", r.Name}, {"Date", r.Date},
-      {"Length", r.Length}, {"Best", r.Best}, {"Watch", r.Watch}, {"Close", r.Close},
-      {"NoScores", r.NoScores}, {"NoReplays", r.NoReplays},
-      {"JapaneseName", kJapaneseName}, {"EnglishName", kEnglishName},
-  };
   JsonObject object;
-  for (const auto& [name, caption] : fields) object.Text(name, caption);
+  for (const MenuCaptionField& f : MenuCaptionFields()) object.Text(f.Name, m.*f.Caption);
+  for (const RecordCaptionField& f : RecordCaptionFields()) object.Text(f.Name, r.*f.Caption);
+  object.Text("JapaneseName", kJapaneseName).Text("EnglishName", kEnglishName);
   object.Raw("Actions", JsonArray(m.Actions, [](std::string_view a) { return JsonString(a); }));
   return object.Done();
 }
@@ -120,6 +105,7 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, co
         .Text("reached", ReachedCaption(e, captions))
         .Text("date", e.Date)
         .Text("replay", recorded ? e.Replay : "")
+        .Flag("otherVersion", recorded && folder.MadeByOtherVersion(e.Replay))
         .Text("name", e.Name)
         .Done();
   });
@@ -129,6 +115,7 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, co
         .Text("start", l.Start)
         .Text("length", MinutesText(l.Seconds))
         .Number("best", l.BestScore)
+        .Flag("otherVersion", l.OtherVersion)
         .Done();
   });
   return JsonObject().Raw("scores", entries).Raw("replays", recordings).Done();

@@ -23,10 +23,11 @@ std::string SettingsJson(const Settings& s, int generation);
 // and the language names under "JapaneseName" and "EnglishName".
 std::string CaptionsJson(Language language);
 
-// {"scores":[{"score":N,"reached":"…","date":"…","replay":"…","name":"…"},…],
-//  "replays":[{"name":"…","start":"…","length":"M:SS","best":N},…]}, what
-// the records' dialogs show in the captions' language; a game's "replay" is
-// "" unless its recording is still in the folder.
+// {"scores":[{"score":N,"reached":"…","date":"…","replay":"…","otherVersion":B,"name":"…"},…],
+//  "replays":[{"name":"…","start":"…","length":"M:SS","best":N,"otherVersion":B},…]},
+// what the records' dialogs show in the captions' language; a game's
+// "replay" is "" unless its recording is still in the folder, and
+// "otherVersion" says a recording was made under rules this build does not play.
 std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, const RecordCaptions& captions);
 
 // Every number and list the page's script shares with the game, so that the

@@ -64,3 +64,10 @@ TEST(KeyBindings, RebindingToItsOwnKeyIsAllowedAndDefaultsComeBack) {
   keys.ResetToDefaults();
   EXPECT_EQ(keys, KeyBindings{});
 }
+
+TEST(KeyBindings, TheKeysNamesForAMessageShortenOnlyTheRunsThatCountUp) {
+  EXPECT_EQ(PhysicalKeyNamesText(),
+            "A to Z, 0 to 9, Left, Right, Up, Down, Space, Enter, Tab, Backspace, Insert, Delete, Home, End, PageUp, "
+            "PageDown, Keypad0 to Keypad9, KeypadPlus, KeypadMinus, KeypadMultiply, KeypadDivide, LeftShift, "
+            "RightShift, LeftCtrl, RightCtrl, LeftAlt, RightAlt, Comma, Period");
+}

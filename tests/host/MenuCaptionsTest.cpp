@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "host/text/MenuCaptions.h"
@@ -41,4 +42,17 @@ TEST(MenuCaptions, FillsInKeysActionsAndNumbers) {
   EXPECT_EQ(Filled(CaptionsIn(Language::Japanese).KeyInUse, "B", "2P 右"), "B は「2P 右」に使われています");
   EXPECT_EQ(Filled(CaptionsIn(Language::Japanese).ScaleItem, "", "", 3), "3倍");
   EXPECT_EQ(Filled("{n}{n}", "", "", 2), "22");
+}
+
+TEST(MenuCaptions, TheFieldListNamesEveryCaptionOnce) {
+  const auto fields = MenuCaptionFields();
+  constexpr std::size_t kTexts = (sizeof(MenuCaptions) - sizeof(MenuCaptions::Actions)) / sizeof(std::string_view);
+  EXPECT_EQ(fields.size(), kTexts) << "a caption is missing from the list";
+  std::set<std::string_view> names;
+  for (const MenuCaptionField& f : fields) names.insert(f.Name);
+  EXPECT_EQ(names.size(), fields.size());
+  const MenuCaptions& c = CaptionsIn(Language::English);
+  const auto named = std::find_if(fields.begin(), fields.end(), [](const MenuCaptionField& f) { return f.Name == "DefaultKeysButton"; });
+  ASSERT_NE(named, fields.end());
+  EXPECT_EQ(c.*named->Caption, c.DefaultKeysButton);
 }

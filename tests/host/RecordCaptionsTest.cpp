@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "host/text/RecordCaptions.h"
 
 TEST(RecordCaptions, AGameReachedTheEndingOrAStageInTheMenusLanguage) {
@@ -19,4 +22,16 @@ TEST(RecordCaptions, LengthsAreMinutesAndTwoDigitSeconds) {
   EXPECT_EQ(MinutesText(9), "0:09");
   EXPECT_EQ(MinutesText(187), "3:07");
   EXPECT_EQ(MinutesText(3600), "60:00");
+}
+
+TEST(RecordCaptions, TheFieldListNamesEveryCaptionOnce) {
+  const auto fields = RecordCaptionFields();
+  EXPECT_EQ(fields.size(), sizeof(RecordCaptions) / sizeof(std::string_view)) << "a caption is missing from the list";
+  std::set<std::string_view> names;
+  for (const RecordCaptionField& f : fields) names.insert(f.Name);
+  EXPECT_EQ(names.size(), fields.size());
+  const RecordCaptions& c = RecordCaptionsIn(Language::Japanese);
+  const auto named = std::find_if(fields.begin(), fields.end(), [](const RecordCaptionField& f) { return f.Name == "OtherVersion"; });
+  ASSERT_NE(named, fields.end());
+  EXPECT_EQ(c.*named->Caption, "別のバージョンの記録");
 }

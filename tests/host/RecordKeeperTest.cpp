@@ -49,7 +49,7 @@ TEST(RecordKeeper, EachGameOverEntersItsGameAndNotesItInTheRecording) {
   k.keeper.Finish();
 
   EXPECT_EQ(FileText(k.scratch / "run.replay"),
-            "velmorane-replay 1\nseed 99\nstage 4\nhiscore 500\nkey down Enter\n# end score 1234 stage 3\n"
+            "velmorane-replay 1\nseed 99\nstage 4\nhiscore 500\nrules 1\nkey down Enter\n# end score 1234 stage 3\n"
             "tick Timer2\ntick Timer2\nkey down C\n# end score 200 stage 4\n");
   const ScoreTable table = k.scores.Load();
   ASSERT_EQ(table.Entries().size(), 2u);

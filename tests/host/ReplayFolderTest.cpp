@@ -46,6 +46,21 @@ TEST(ReplayFolder, ListsNewestFirstWithLengthAndBestScore) {
   EXPECT_EQ(list[0].BestScore, 3400);
   EXPECT_EQ(list[1].Name, "20261209-120000.replay");
   EXPECT_EQ(list[1].BestScore, 0);
+  EXPECT_FALSE(list[0].OtherVersion);
+}
+
+TEST(ReplayFolder, MarksARecordingMadeUnderOtherRules) {
+  ScratchFolder scratch;
+  ReplayFolder folder(scratch.Path().string());
+  PutFile(scratch / "20261210-043000.replay", "velmorane-replay 1\nseed 1\nrules 2\nactivate\n");
+  PutFile(scratch / "20261209-120000.replay", "velmorane-replay 1\nseed 2\nrules 1\nactivate\n");
+  const auto list = folder.List();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_TRUE(list[0].OtherVersion);
+  EXPECT_FALSE(list[1].OtherVersion);
+  EXPECT_TRUE(folder.MadeByOtherVersion("20261210-043000.replay"));
+  EXPECT_FALSE(folder.MadeByOtherVersion("20261209-120000.replay"));
+  EXPECT_FALSE(folder.MadeByOtherVersion("20261208-120000.replay"));
 }
 
 TEST(ReplayFolder, PruningKeepsTheNewestAndThoseOfTheTable) {

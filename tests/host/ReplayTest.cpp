@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "host/replay/Replay.h"
 
 namespace {
@@ -127,9 +129,9 @@ TEST(Replay, TheStartLinesGiveTheStageAndTheHighScore) {
 }
 
 TEST(Replay, StartLinesAreWrittenOnlyWhenTheStartIsNotPlain) {
-  EXPECT_EQ(ReplayStartLines({4711, 1, 0}), kHeader + "seed 4711\n");
-  EXPECT_EQ(ReplayStartLines({4711, 5, 0}), kHeader + "seed 4711\nstage 5\n");
-  EXPECT_EQ(ReplayStartLines({4711, 1, 900}), kHeader + "seed 4711\nhiscore 900\n");
+  EXPECT_EQ(ReplayStartLines({4711, 1, 0}), kHeader + "seed 4711\nrules 1\n");
+  EXPECT_EQ(ReplayStartLines({4711, 5, 0}), kHeader + "seed 4711\nstage 5\nrules 1\n");
+  EXPECT_EQ(ReplayStartLines({4711, 1, 900}), kHeader + "seed 4711\nhiscore 900\nrules 1\n");
   ReplayScript script;
   ReplayError error;
   ASSERT_TRUE(ParseReplay(ReplayStartLines({4711, 3, 12340}), script, error)) << error.What;
@@ -147,4 +149,39 @@ TEST(Replay, StartLinesOnlyOnceBeforeTheEventsAndInRange) {
                            "hiscore 2147483648", "hiscore", "hiscore 1e3"}) {
     EXPECT_EQ(ParseFails(kHeader + "seed 1\n" + line + "\n").Line, 3) << line;
   }
+}
+
+TEST(Replay, ARecordingOfThisBuildsRulesPlays) {
+  ReplayScript script;
+  ReplayError error;
+  EXPECT_TRUE(ParseReplay(kHeader + "seed 1\nrules 1\nactivate\n", script, error)) << error.What;
+  EXPECT_EQ(script.Steps.size(), 1u);
+}
+
+TEST(Replay, ARecordingOfOtherRulesIsRefusedNamingThem) {
+  const ReplayError error = ParseFails(kHeader + "seed 1\nrules 2\nactivate\n");
+  EXPECT_EQ(error.Line, 3);
+  EXPECT_NE(error.What.find("rules 2"), std::string::npos) << error.What;
+  EXPECT_NE(ParseFails(kHeader + "rules 99999999999999999999\n").What.find("rules 99999999999999999999"),
+            std::string::npos);
+}
+
+TEST(Replay, RulesOnlyOnceBeforeTheEventsAndAsANumber) {
+  EXPECT_EQ(ParseFails(kHeader + "rules 1\nrules 1\n").Line, 3);
+  EXPECT_EQ(ParseFails(kHeader + "activate\nrules 1\n").Line, 3);
+  for (const char* line : {"rules", "rules one", "rules 1 2", "rules -1"}) {
+    EXPECT_EQ(ParseFails(kHeader + line + "\n").Line, 2) << line;
+  }
+}
+
+TEST(Replay, TellsARecordingOfOtherRulesFromItsStartLines) {
+  auto other = [](const std::string& text) {
+    std::istringstream in(text);
+    return MadeUnderOtherRules(in);
+  };
+  EXPECT_TRUE(other(kHeader + "seed 1\nstage 3\n# note\nrules 2\nactivate\n"));
+  EXPECT_FALSE(other(kHeader + "seed 1\nrules 1\nactivate\n"));
+  EXPECT_FALSE(other(kHeader + "seed 1\nactivate\n"));
+  EXPECT_FALSE(other(kHeader + "seed 1\nactivate\nrules 2\n"));
+  EXPECT_FALSE(other("not a recording\nrules 2\n"));
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Bad input to the real program: a missing or corrupt sheet or logo, an
-# unreadable or malformed replay, a replay that ends in the middle of a game,
+# unreadable or malformed replay, a replay of rules this version does not play, a replay that ends in the middle of a game,
 # an unwritable place for --record or --screenshot, and no display. Where the
 # program cannot go on it says so in one line naming the file and ends with a
 # non-zero status, leaving nothing half-written behind.
@@ -46,7 +46,7 @@ cp "$bin" "$work/lonely/velmorane"
 (cd "$work/elsewhere" && bin="$work/lonely/velmorane" &&
   expect 1 "ChrImage.bmp.*no assets beside the program.*--assets DIR" "${headless[@]}") || exit 1
 
-# Replays: missing, a folder, not a replay, a bad line.
+# Replays: missing, a folder, not a replay, a bad line, other rules.
 expect 1 "$work/none.replay" --headless --replay "$work/none.replay" --assets "$assets"
 mkdir "$work/folder.replay"
 expect 1 "$work/folder.replay" --headless --replay "$work/folder.replay" --assets "$assets"
@@ -54,6 +54,11 @@ head -c 300 "$assets/ChrImage.bmp" > "$work/binary.replay"
 expect 2 "binary.replay:1: the first line must be 'velmorane-replay 1'" --headless --replay "$work/binary.replay" --assets "$assets"
 printf 'velmorane-replay 1\nwait 100\nkey down\n' > "$work/cut.replay"
 expect 2 "cut.replay:3: expected 'key down NAME'" --headless --replay "$work/cut.replay" --assets "$assets"
+# A recording made under rules this version does not play is refused, also
+# in a window, before anything is played.
+printf 'velmorane-replay 1\nseed 5\nrules 2\nwait 100\n' > "$work/newer.replay"
+expect 2 "newer.replay:3: recorded under rules 2," --headless --replay "$work/newer.replay" --assets "$assets"
+SDL_VIDEODRIVER=dummy expect 2 "newer.replay:3: recorded under rules 2," --replay "$work/newer.replay" --assets "$assets"
 
 # A replay that stops in the middle of a stage is no error: the run ends
 # there, and the state it reached is printed.

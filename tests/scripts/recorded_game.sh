@@ -35,7 +35,7 @@ status="$(cat "$work/status.txt")"
 [[ "$status" == 0 ]] || { cat "$work/stderr.txt"; fail "the program ended with status $status"; }
 
 rec="$work/rec.txt"
-head -2 "$rec" | diff - <(printf 'velmorane-replay 1\nseed 1234\n') || fail "recording header"
+head -3 "$rec" | diff - <(printf 'velmorane-replay 1\nseed 1234\nrules 1\n') || fail "recording header"
 for line in 'key down Enter' 'key down Right' 'key up Right' 'key down Space' 'key down R' 'tick Timer1'; do
   grep -qx "$line" "$rec" || fail "'$line' is not in the recording"
 done

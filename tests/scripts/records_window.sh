@@ -58,7 +58,8 @@ recordings=("$data"/replays/*.replay)
 [[ ${#recordings[@]} == 1 && -f "${recordings[0]}" ]] || fail "expected one recording in $data/replays"
 rec="${recordings[0]}"
 [[ "$(basename "$rec")" =~ ^[0-9]{8}-[0-9]{6}\.replay$ ]] || fail "the recording is not named by its start time: $rec"
-head -4 "$rec" | diff - <(printf 'velmorane-replay 1\nseed 4321\nstage 5\nhiscore 777\n') || fail "the recording's start"
+head -5 "$rec" | diff - <(printf 'velmorane-replay 1\nseed 4321\nstage 5\nhiscore 777\nrules 1\n') ||
+  fail "the recording's start"
 grep -qx 'StageNo 5' "$work/window-dump.txt" || fail "the game did not start at stage 5"
 grep -qx 'HiScore 777' "$work/window-dump.txt" || fail "the high score did not come from the table"
 grep -qx 'Paused 1' "$work/window-dump.txt" || fail "the game was not paused when the window closed"

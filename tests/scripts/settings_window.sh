@@ -52,7 +52,8 @@ grep -qx 'Timer1 off 60' "$work/slower.dump" || fail "A did not make the game sl
 # 2. The next start begins with the remembered speed.
 echo 'wait_for_line "$rec" "slider speed 60"' > "$work/next.keys"
 session next
-sed -n 3p "$work/next.rec" | grep -qx 'slider speed 60' ||
+# The first step after the header, seed and rules lines.
+sed -n 4p "$work/next.rec" | grep -qx 'slider speed 60' ||
   { head -5 "$work/next.rec"; fail "the recording does not begin with 'slider speed 60'"; }
 grep -qx 'Timer1 off 60' "$work/next.dump" || fail "the next start's state has no Timer1 at 60"
 "$bin" --headless --replay "$work/next.rec" --assets "$assets" --dump-state > "$work/next-headless.dump" 2>/dev/null

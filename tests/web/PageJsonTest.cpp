@@ -38,6 +38,8 @@ TEST(PageJson, CaptionsHoldEveryMenuAndRecordCaptionOfTheLanguage) {
     EXPECT_NE(json.find("\"PressNewKey\":" + JsonString(m.PressNewKey)), std::string::npos);
     EXPECT_NE(json.find("\"ScoresMenu\":" + JsonString(r.ScoresMenu)), std::string::npos);
     EXPECT_NE(json.find("\"Close\":" + JsonString(r.Close)), std::string::npos);
+    EXPECT_NE(json.find("\"OtherVersion\":" + JsonString(r.OtherVersion)), std::string::npos);
+    EXPECT_NE(json.find("\"EnglishName\":" + JsonString(kEnglishName)), std::string::npos);
     EXPECT_NE(json.find("\"Actions\":[" + JsonString(m.Actions.front()) + ","), std::string::npos);
     EXPECT_EQ(json.back(), '}');
   }
@@ -54,14 +56,24 @@ TEST(PageJson, RecordsListTheTableAndTheRecordingsAndOnlyPointToRecordingsStillT
   table.Insert({2000, 10, true, "2026-12-08 08:00", "", "CARL"});
   const std::string json = RecordsJson(table, ReplayFolder(folder.Path().string()), RecordCaptionsIn(Language::English));
   EXPECT_NE(json.find("{\"score\":900,\"reached\":\"Stage 2\",\"date\":\"2026-12-10 10:15\","
-                      "\"replay\":\"20261210-101500.replay\",\"name\":\"ANNA\"}"),
+                      "\"replay\":\"20261210-101500.replay\",\"otherVersion\":false,\"name\":\"ANNA\"}"),
             std::string::npos)
       << json;
-  EXPECT_NE(json.find("\"replay\":\"\",\"name\":\"BEN \\\"B\\\"\""), std::string::npos)
+  EXPECT_NE(json.find("\"replay\":\"\",\"otherVersion\":false,\"name\":\"BEN \\\"B\\\"\""), std::string::npos)
       << "a recording pruned since is not offered: " << json;
   EXPECT_NE(json.find("\"replays\":[{\"name\":\"20261210-101500.replay\",\"start\":\"2026-12-10 10:15:00\""),
             std::string::npos)
       << json;
-  EXPECT_NE(json.find("\"length\":\"0:00\",\"best\":900}]"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"length\":\"0:00\",\"best\":900,\"otherVersion\":false}]"), std::string::npos) << json;
   EXPECT_NE(json.find("{\"score\":2000,\"reached\":\"Ending\""), std::string::npos) << json;
+}
+
+TEST(PageJson, RecordsMarkARecordingMadeUnderOtherRules) {
+  ScratchFolder folder;
+  PutFile(folder / "20261210-101500.replay", "velmorane-replay 1\nseed 1\nrules 2\n# end score 900 stage 2\n");
+  ScoreTable table;
+  table.Insert({900, 2, false, "2026-12-10 10:15", "20261210-101500.replay", "ANNA"});
+  const std::string json = RecordsJson(table, ReplayFolder(folder.Path().string()), RecordCaptionsIn(Language::English));
+  EXPECT_NE(json.find("\"replay\":\"20261210-101500.replay\",\"otherVersion\":true"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"best\":900,\"otherVersion\":true}"), std::string::npos) << json;
 }

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <regex>
 
+#include "host/replay/Replay.h"
+
 namespace {
 
 const char* const kExtension = ".replay";
@@ -89,9 +91,15 @@ std::vector<ReplayFolder::Listing> ReplayFolder::List() const {
     struct stat info {};
     if (::stat(file.c_str(), &info) == 0) item.Seconds = std::max<long long>(0, info.st_mtime - std::mktime(&t));
     item.BestScore = BestScoreIn(file);
+    item.OtherVersion = MadeByOtherVersion(name);
     list.push_back(item);
   }
   return list;
+}
+
+bool ReplayFolder::MadeByOtherVersion(const std::string& name) const {
+  std::ifstream in(std::filesystem::path(path_) / name);
+  return MadeUnderOtherRules(in);
 }
 
 void ReplayFolder::Prune(const std::set<std::string>& keep) const {

@@ -24,9 +24,14 @@ class ReplayFolder {
     std::string Start;  // "YYYY-MM-DD HH:MM:SS", from the name
     long long Seconds = 0;  // from the start to the last line written
     int BestScore = 0;      // the best game it holds, 0 for none
+    bool OtherVersion = false;  // made under rules this build does not play
   };
   // The recordings, newest first.
   std::vector<Listing> List() const;
+
+  // Whether the recording of that name was made by another version of the
+  // game, under rules this build does not play, so it cannot be watched here.
+  bool MadeByOtherVersion(const std::string& name) const;
 
   // Removes all but the newest kKept recordings, except those named in keep
   // (recordings of games in the table of the best ten).

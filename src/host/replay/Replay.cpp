@@ -1,5 +1,6 @@
 #include "host/replay/Replay.h"
 
+#include <istream>
 #include <limits>
 #include <sstream>
 
@@ -27,6 +28,26 @@ bool ParseInRange(const std::string& text, std::int64_t max, std::int64_t& value
   value = static_cast<std::int64_t>(*v);
   return true;
 }
+
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+bool IsStartWord(const std::string& word) {
+  return word == "seed" || word == "stage" || word == "hiscore" || word == "rules";
+}
+
+// Whether a rules line's number, all digits, names the rules this build plays.
+bool OurRules(const std::string& number) {
+  const std::optional<std::uint64_t> rules = ParseDecimal(number, std::numeric_limits<std::uint64_t>::max());
+  return rules && *rules == kRules;
+}
+
+void DropCarriageReturn(std::string& line) {
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+}
+
+bool IsSkipped(const std::vector<std::string>& words) { return words.empty() || words[0][0] == '#'; }
 
 // One event line; false with what is wrong.
 bool ParseStep(const std::vector<std::string>& w, ReplayStep& step, std::string& what) {
@@ -110,6 +131,7 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
   std::string line;
   int number = 0;
   bool headerSeen = false;
+  bool rulesSeen = false;
   auto fail = [&](std::string what) {
     error.Line = number;
     error.What = std::move(what);
@@ -117,14 +139,14 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
   };
   while (std::getline(in, line)) {
     ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    DropCarriageReturn(line);
     if (!headerSeen) {
       if (line != kReplayHeader) return fail(std::string("the first line must be '") + kReplayHeader + "'");
       headerSeen = true;
       continue;
     }
     const std::vector<std::string> w = Words(line);
-    if (w.empty() || w[0][0] == '#') continue;
+    if (IsSkipped(w)) continue;
     if (w[0] == "seed") {
       if (script.Seed || !script.Steps.empty()) return fail("'seed' may stand only once, before the first event");
       std::uint32_t seed = 0;
@@ -148,6 +170,15 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
       script.HiScore = static_cast<int>(hiscore);
       continue;
     }
+    if (w[0] == "rules") {
+      if (rulesSeen || !script.Steps.empty()) return fail("'rules' may stand only once, before the first event");
+      if (w.size() != 2 || !AllDigits(w[1])) return fail("expected 'rules N' with N a whole number");
+      if (!OurRules(w[1]))
+        return fail("recorded under rules " + w[1] + ", which this version of the game does not know (it plays rules " +
+                    std::to_string(kRules) + ")");
+      rulesSeen = true;
+      continue;
+    }
     ReplayStep step;
     step.Line = number;
     std::string what;
@@ -161,11 +192,25 @@ bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& err
   return true;
 }
 
+bool MadeUnderOtherRules(std::istream& recording) {
+  std::string line;
+  if (!std::getline(recording, line)) return false;
+  DropCarriageReturn(line);
+  if (line != kReplayHeader) return false;
+  while (std::getline(recording, line)) {
+    const std::vector<std::string> w = Words(line);
+    if (IsSkipped(w)) continue;
+    if (!IsStartWord(w[0])) return false;
+    if (w[0] == "rules") return w.size() == 2 && AllDigits(w[1]) && !OurRules(w[1]);
+  }
+  return false;
+}
+
 std::string ReplayStartLines(const ReplayStart& start) {
   std::string lines = std::string(kReplayHeader) + "\nseed " + std::to_string(start.Seed) + "\n";
   if (start.Stage != kFirstStage) lines += "stage " + std::to_string(start.Stage) + "\n";
   if (start.HiScore != 0) lines += "hiscore " + std::to_string(start.HiScore) + "\n";
-  return lines;
+  return lines + "rules " + std::to_string(kRules) + "\n";
 }
 
 std::string ReplayLine(const Event& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 //   seed N                             the random generator's seed
 //   stage N                            the stage Enter starts at (1..10)
 //   hiscore N                          the high score the run began with
+//   rules N                            the rules the game was played under;
+//                                      without the line, rules 1
 // Blank lines and lines starting with '#' are ignored. Each further line is
 // one step:
 //   key down NAME | key up NAME        NAME: Left Right Up Down Space Enter, A..Z
@@ -42,9 +45,19 @@ struct ReplayError {
 
 constexpr const char* kReplayHeader = "velmorane-replay 1";
 
-// Parses a whole replay; on the first malformed line returns false with its
-// line number and what is wrong.
+// The rules this build plays by. A recording made under other rules is
+// refused rather than played into a different game.
+constexpr int kRules = 1;
+
+// Parses a whole replay; on the first malformed line, or a rules line naming
+// rules other than kRules, returns false with its line number and what is
+// wrong.
 bool ParseReplay(const std::string& text, ReplayScript& script, ReplayError& error);
+
+// Whether a recording's start lines name rules other than kRules: such a
+// recording was made by another version of the game. Reads up to the first
+// step only.
+bool MadeUnderOtherRules(std::istream& recording);
 
 // Where a game starts: what a recording's first lines hold.
 struct ReplayStart {
@@ -54,7 +67,8 @@ struct ReplayStart {
 };
 
 // The header and start lines of a recording of a game that starts so: the
-// stage and high score lines only when they differ from a plain start.
+// stage and high score lines only when they differ from a plain start, then
+// the rules line.
 std::string ReplayStartLines(const ReplayStart& start);
 
 // The line that replays e (without the line break).

@@ -31,7 +31,7 @@ constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {Action::Mute, "key_mute", kMuteTarget, "M"},
 }};
 
-constexpr std::array<std::string_view, 72> kPhysicalKeys = {
+constexpr std::array<std::string_view, kPhysicalKeyCount> kPhysicalKeys = {
     "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
     "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z",
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
@@ -42,16 +42,39 @@ constexpr std::array<std::string_view, 72> kPhysicalKeys = {
     "LeftShift", "RightShift", "LeftCtrl", "RightCtrl", "LeftAlt", "RightAlt", "Comma", "Period",
 };
 
+// The fewest names counting up that a message shortens to "first to last".
+constexpr std::size_t kShortenedRun = 3;
+
+// Whether b follows a by its last character alone: "A" "B", "Keypad1" "Keypad2".
+bool CountsOn(std::string_view a, std::string_view b) {
+  return !a.empty() && a.size() == b.size() && a.substr(0, a.size() - 1) == b.substr(0, b.size() - 1) &&
+         a.back() + 1 == b.back();
+}
+
 }  // namespace
 
 const std::array<ActionInfo, kActionCount>& AllActions() { return kActions; }
 
 const ActionInfo& InfoOf(Action a) { return kActions[static_cast<std::size_t>(a)]; }
 
-const std::array<std::string_view, 72>& PhysicalKeyNames() { return kPhysicalKeys; }
+const std::array<std::string_view, kPhysicalKeyCount>& PhysicalKeyNames() { return kPhysicalKeys; }
 
 bool IsPhysicalKeyName(std::string_view name) {
   return std::find(kPhysicalKeys.begin(), kPhysicalKeys.end(), name) != kPhysicalKeys.end();
+}
+
+std::string PhysicalKeyNamesText() {
+  std::string text;
+  for (std::size_t first = 0; first < kPhysicalKeys.size();) {
+    std::size_t last = first;
+    while (last + 1 < kPhysicalKeys.size() && CountsOn(kPhysicalKeys[last], kPhysicalKeys[last + 1])) ++last;
+    text += text.empty() ? "" : ", ";
+    text += kPhysicalKeys[first];
+    if (last - first + 1 >= kShortenedRun) text += " to " + std::string(kPhysicalKeys[last]);
+    else last = first;
+    first = last + 1;
+  }
+  return text;
 }
 
 KeyBindings::KeyBindings() { ResetToDefaults(); }

@@ -34,8 +34,12 @@ const ActionInfo& InfoOf(Action a);
 
 // The keys that can be bound: letters, digits, arrows, the keys around them,
 // the keypad's digits and the modifiers.
-const std::array<std::string_view, 72>& PhysicalKeyNames();
+inline constexpr std::size_t kPhysicalKeyCount = 72;
+const std::array<std::string_view, kPhysicalKeyCount>& PhysicalKeyNames();
 bool IsPhysicalKeyName(std::string_view name);
+// The bindable keys' names for a message, in their order, each run of names
+// that count up in their last character shortened ("A to Z, 0 to 9, Left, …").
+std::string PhysicalKeyNamesText();
 
 class KeyBindings {
  public:

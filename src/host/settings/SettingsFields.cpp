@@ -72,9 +72,7 @@ SettingsField KeyField(const ActionInfo& info) {
   const Action a = info.Which;
   return {std::string(info.SettingName),
           "The key for " + ActionWords(a) + ". Default: " + std::string(info.DefaultKey) + ".",
-          "a key name (A to Z, 0 to 9, Left, Right, Up, Down, Space, Enter, Tab, Backspace, Insert, Delete, Home, "
-          "End, PageUp, PageDown, Keypad0 to Keypad9, KeypadPlus, KeypadMinus, KeypadMultiply, KeypadDivide, "
-          "LeftShift, RightShift, LeftCtrl, RightCtrl, LeftAlt, RightAlt, Comma, Period) that no other action uses",
+          "a key name (" + PhysicalKeyNamesText() + ") that no other action uses",
           [a](const std::string& text, Settings& s) {
             if (!IsPhysicalKeyName(text)) return false;
             s.Keys.Set(a, text);

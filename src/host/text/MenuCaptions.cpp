@@ -73,18 +73,30 @@ void Replace(std::string& text, std::string_view mark, std::string_view with) {
   }
 }
 
+#define VELMORANE_FIELD(name) MenuCaptionField{#name, &MenuCaptions::name}
+constexpr MenuCaptionField kFields[] = {
+    VELMORANE_FIELD(GameMenu),         VELMORANE_FIELD(RestartMenu),      VELMORANE_FIELD(PauseMenu),
+    VELMORANE_FIELD(ExitMenu),         VELMORANE_FIELD(ConfigMenu),       VELMORANE_FIELD(BrightnessMenu),
+    VELMORANE_FIELD(SpeedMenu),        VELMORANE_FIELD(SoundMenu),        VELMORANE_FIELD(KeysMenu),
+    VELMORANE_FIELD(LanguageMenu),     VELMORANE_FIELD(WindowMenu),       VELMORANE_FIELD(FitScaleItem),
+    VELMORANE_FIELD(ScaleItem),        VELMORANE_FIELD(FullScreenItem),   VELMORANE_FIELD(BrightnessDialog),
+    VELMORANE_FIELD(SpeedDialog),      VELMORANE_FIELD(SoundDialog),      VELMORANE_FIELD(KeysDialog),
+    VELMORANE_FIELD(OKButton),         VELMORANE_FIELD(MusicVolume),      VELMORANE_FIELD(EffectsVolume),
+    VELMORANE_FIELD(MuteBox),          VELMORANE_FIELD(PressNewKey),      VELMORANE_FIELD(KeyInUse),
+    VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton),
+};
+#undef VELMORANE_FIELD
+
 void AddAll(const MenuCaptions& c, std::vector<std::string_view>& out) {
-  out.insert(out.end(), {c.GameMenu, c.RestartMenu, c.PauseMenu, c.ExitMenu, c.ConfigMenu, c.BrightnessMenu,
-                         c.SpeedMenu, c.SoundMenu, c.KeysMenu, c.LanguageMenu, c.WindowMenu, c.FitScaleItem,
-                         c.ScaleItem, c.FullScreenItem, c.BrightnessDialog, c.SpeedDialog, c.SoundDialog,
-                         c.KeysDialog, c.OKButton, c.MusicVolume, c.EffectsVolume, c.MuteBox, c.PressNewKey,
-                         c.KeyInUse, c.KeyUnusable, c.DefaultKeysButton});
+  for (const MenuCaptionField& f : kFields) out.push_back(c.*f.Caption);
   out.insert(out.end(), c.Actions.begin(), c.Actions.end());
 }
 
 }  // namespace
 
 const MenuCaptions& CaptionsIn(Language language) { return language == Language::English ? kEnglish : kJapanese; }
+
+std::span<const MenuCaptionField> MenuCaptionFields() { return kFields; }
 
 std::string Filled(std::string_view caption, std::string_view key, std::string_view action, int n) {
   std::string text(caption);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,14 @@ inline constexpr std::string_view kJapaneseName = "日本語";
 inline constexpr std::string_view kEnglishName = "English";
 
 const MenuCaptions& CaptionsIn(Language language);
+
+// One caption field by its name ("GameMenu", …).
+struct MenuCaptionField {
+  std::string_view Name;
+  std::string_view MenuCaptions::*Caption;
+};
+// Every caption field but the actions, in the order declared.
+std::span<const MenuCaptionField> MenuCaptionFields();
 
 // The caption with {key}, {action} and {n} replaced.
 std::string Filled(std::string_view caption, std::string_view key, std::string_view action, int n = 0);

@@ -15,6 +15,7 @@ constexpr RecordCaptions kJapanese{
     .Length = "長さ",
     .Best = "最高点",
     .Watch = "再生",
+    .OtherVersion = "別のバージョンの記録",
     .Close = "閉じる",
     .NoScores = "まだ記録はありません",
     .NoReplays = "まだリプレイはありません",
@@ -33,14 +34,23 @@ constexpr RecordCaptions kEnglish{
     .Length = "Length",
     .Best = "Best",
     .Watch = "Watch",
+    .OtherVersion = "Made by another version",
     .Close = "Close",
     .NoScores = "No scores yet",
     .NoReplays = "No recordings yet",
 };
 
+#define VELMORANE_FIELD(name) RecordCaptionField{#name, &RecordCaptions::name}
+constexpr RecordCaptionField kFields[] = {
+    VELMORANE_FIELD(ScoresMenu), VELMORANE_FIELD(ReplaysMenu),  VELMORANE_FIELD(Rank),     VELMORANE_FIELD(Score),
+    VELMORANE_FIELD(Reached),    VELMORANE_FIELD(Ending),       VELMORANE_FIELD(Stage),    VELMORANE_FIELD(Name),
+    VELMORANE_FIELD(Date),       VELMORANE_FIELD(Length),       VELMORANE_FIELD(Best),     VELMORANE_FIELD(Watch),
+    VELMORANE_FIELD(OtherVersion), VELMORANE_FIELD(Close),      VELMORANE_FIELD(NoScores), VELMORANE_FIELD(NoReplays),
+};
+#undef VELMORANE_FIELD
+
 void AddAll(const RecordCaptions& c, std::vector<std::string_view>& out) {
-  out.insert(out.end(), {c.ScoresMenu, c.ReplaysMenu, c.Rank, c.Score, c.Reached, c.Ending, c.Stage, c.Name, c.Date,
-                         c.Length, c.Best, c.Watch, c.Close, c.NoScores, c.NoReplays});
+  for (const RecordCaptionField& f : kFields) out.push_back(c.*f.Caption);
 }
 
 }  // namespace
@@ -48,6 +58,8 @@ void AddAll(const RecordCaptions& c, std::vector<std::string_view>& out) {
 const RecordCaptions& RecordCaptionsIn(Language language) {
   return language == Language::English ? kEnglish : kJapanese;
 }
+
+std::span<const RecordCaptionField> RecordCaptionFields() { return kFields; }
 
 std::vector<std::string_view> AllRecordCaptionTexts() {
   std::vector<std::string_view> texts;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,12 +23,21 @@ struct RecordCaptions {
   std::string_view Length;
   std::string_view Best;
   std::string_view Watch;
+  std::string_view OtherVersion;  // in place of Watch, for a recording of other rules
   std::string_view Close;
   std::string_view NoScores;
   std::string_view NoReplays;
 };
 
 const RecordCaptions& RecordCaptionsIn(Language language);
+
+// One caption field by its name ("Rank", …).
+struct RecordCaptionField {
+  std::string_view Name;
+  std::string_view RecordCaptions::*Caption;
+};
+// Every caption field, in the order declared.
+std::span<const RecordCaptionField> RecordCaptionFields();
 
 // What the table shows a game reached: the ending, or the stage and its number.
 std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c);
