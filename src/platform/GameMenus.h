@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "game/Events.h"
+#include "host/text/MenuCaptions.h"
 #include "platform/ClassicWidgets.h"
 #include "platform/DialogLayout.h"
 #include "platform/Letterbox.h"
-#include "host/text/MenuCaptions.h"
 #include "platform/SettingsMenus.h"
 
 struct Game;

@@ -7,8 +7,8 @@
 
 #include "host/records/ReplayFolder.h"
 #include "host/records/ScoreTable.h"
-#include "platform/Letterbox.h"
 #include "host/text/RecordCaptions.h"
+#include "platform/Letterbox.h"
 
 class RunRecords;
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "host/loop/GameHold.h"
 #include "host/io/PrintTrouble.h"
 #include "host/io/TuneFile.h"
+#include "host/loop/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <imgui.h>
 
-#include "host/text/MenuCaptions.h"
 #include "host/settings/SettingsInUse.h"
+#include "host/text/MenuCaptions.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/PictureName.h"
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
-#include "base/PictureName.h"
 #include "host/io/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/PhysicalKeys.h"

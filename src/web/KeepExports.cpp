@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "host/settings/KeyBindings.h"
 #include "host/records/RunRecords.h"
+#include "host/settings/KeyBindings.h"
 #include "web/PageCalls.h"
 #include "web/PageCodes.h"
 #include "web/PageFolders.h"

@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "host/text/RecordCaptions.h"
 #include "host/records/ReplayFolder.h"
 #include "host/records/ScoreTable.h"
 #include "host/settings/Settings.h"
+#include "host/text/RecordCaptions.h"
 
 // What the page's script reads of the game, as JSON text.
 

@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "game/Events.h"
+#include "host/io/TimedMusic.h"
 #include "host/loop/GameHold.h"
-#include "host/text/GlyphText.h"
-#include "host/settings/PadKeys.h"
+#include "host/loop/TurnLoop.h"
 #include "host/records/RecordKeeper.h"
-#include "host/replay/Replay.h"
 #include "host/records/RunRecords.h"
+#include "host/replay/Replay.h"
+#include "host/settings/PadKeys.h"
 #include "host/settings/Settings.h"
 #include "host/settings/SettingsInUse.h"
 #include "host/settings/SettingsStore.h"
-#include "host/io/TimedMusic.h"
-#include "host/loop/TurnLoop.h"
+#include "host/text/GlyphText.h"
 #include "state/Services.h"
 #include "web/PageSound.h"
 

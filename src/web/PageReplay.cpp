@@ -3,13 +3,13 @@
 #include <memory>
 #include <sstream>
 
-#include "game/StateDump.h"
 #include "base/ClockSeed.h"
 #include "base/Trouble.h"
-#include "host/loop/HeadlessRun.h"
+#include "game/StateDump.h"
 #include "host/io/PictureHash.h"
-#include "host/replay/Replay.h"
 #include "host/io/TimedMusic.h"
+#include "host/loop/HeadlessRun.h"
+#include "host/replay/Replay.h"
 #include "screens/Title.h"
 #include "state/Game.h"
 #include "web/PageAssets.h"

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "support/TextLog.h"
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
+#include "support/TextLog.h"
 
 namespace {
 

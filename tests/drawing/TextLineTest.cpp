@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "support/TextLog.h"
 #include "drawing/TextLine.h"
 #include "state/Game.h"
+#include "support/TextLog.h"
 
 namespace {
 

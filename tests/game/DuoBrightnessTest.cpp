@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "play/DuoTestKit.h"
 #include "drawing/PaletteTags.h"
 #include "game/Events.h"
 #include "play/DuoStep.h"
+#include "play/DuoTestKit.h"
 
 namespace {
 

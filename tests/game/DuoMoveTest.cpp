@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "play/DuoTestKit.h"
 #include "game/Events.h"
 #include "play/DuoStep.h"
+#include "play/DuoTestKit.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "play/DuoTestKit.h"
 #include "game/Events.h"
 #include "play/DuoStep.h"
+#include "play/DuoTestKit.h"
 
 // Player 2 climbs down a ladder in the rightmost column with its left key
 // held: the floor cell in its own column pushes it one cell right, outside

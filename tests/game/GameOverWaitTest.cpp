@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/TestGame.h"
 #include "game/Events.h"
 #include "screens/GameOverWait.h"
+#include "support/TestGame.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "support/TextLog.h"
 #include "game/Events.h"
 #include "game/Keyboard.h"
 #include "state/Game.h"
+#include "support/TextLog.h"
 
 namespace {
 

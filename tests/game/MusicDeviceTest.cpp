@@ -3,9 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/MusicLog.h"
 #include "game/MusicNotice.h"
 #include "state/Game.h"
+#include "support/MusicLog.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

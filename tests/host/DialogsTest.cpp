@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "game/KeyedPlayFixture.h"
 #include "host/loop/HeadlessRun.h"
 #include "host/replay/Replay.h"
-#include "game/KeyedPlayFixture.h"
 
 using playtest::KeyedPlayFixture;
 

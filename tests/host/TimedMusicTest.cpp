@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "host/loop/GameHold.h"
 #include "base/MidiLength.h"
-#include "support/SmfBytes.h"
+#include "host/loop/GameHold.h"
 #include "support/ScratchFolder.h"
+#include "support/SmfBytes.h"
 
 namespace {
 

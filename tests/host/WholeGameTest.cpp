@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "support/TestGame.h"
 #include "host/loop/HeadlessRun.h"
 #include "screens/Title.h"
+#include "support/TestGame.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 #include <functional>
 #include <vector>
 
-#include "support/SmfBytes.h"
 #include "game/MusicNotice.h"
 #include "host/loop/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "state/Game.h"
+#include "support/SmfBytes.h"
 
 namespace fs = std::filesystem;
 

@@ -10,13 +10,13 @@
 #include <iterator>
 #include <vector>
 
-#include "support/SmfBytes.h"
 #include "game/MusicNotice.h"
 #include "host/loop/GameHold.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/SdlMusicBackend.h"
 #include "platform/SdlMusicOutput.h"
 #include "state/Game.h"
+#include "support/SmfBytes.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "play/DuoTestKit.h"
 #include "play/DuoStep.h"
+#include "play/DuoTestKit.h"
 
 namespace {
 

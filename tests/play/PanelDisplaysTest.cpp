@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "play/PlayFixture.h"
 #include "drawing/ShowLives.h"
 #include "drawing/ShowScore.h"
+#include "play/PlayFixture.h"
 
 using playtest::PlayFixture;
 using playtest::SheetColor;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "support/TestGame.h"
 #include "screens/ClearTally.h"
+#include "support/TestGame.h"
 
 namespace {
 

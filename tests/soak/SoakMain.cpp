@@ -17,14 +17,14 @@
 #include "SoakMemory.h"
 #include "SoakPlayer.h"
 #include "SoakProgress.h"
-#include "support/MusicLog.h"
-#include "support/SoundLog.h"
-#include "support/TextLog.h"
 #include "SoakSheets.h"
-#include "support/RunningTimer.h"
 #include "game/Events.h"
 #include "screens/Title.h"
 #include "state/Game.h"
+#include "support/MusicLog.h"
+#include "support/RunningTimer.h"
+#include "support/SoundLog.h"
+#include "support/TextLog.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "SoakPlayer.h"
 
-#include "game/MusicNotice.h"
 #include "game/Events.h"
+#include "game/MusicNotice.h"
 #include "state/Game.h"
 
 namespace {

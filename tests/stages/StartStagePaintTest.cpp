@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "stages/StageFixture.h"
 #include "stages/PaintStage.h"
+#include "stages/StageFixture.h"
 
 using playtest::StageFixture;
 using playtest::SheetColor;

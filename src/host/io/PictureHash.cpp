@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "drawing/ClientArea.h"
 #include "base/Sha256.h"
+#include "drawing/ClientArea.h"
 #include "state/Game.h"
 
 std::string PictureHash(Game& g) {

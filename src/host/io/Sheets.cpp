@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "drawing/BmpDecode.h"
 #include "base/FileBytes.h"
+#include "drawing/BmpDecode.h"
 #include "state/Game.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "host/io/TimedMusic.h"
 
-#include "host/loop/GameHold.h"
 #include "base/MidiLength.h"
 #include "host/io/PrintTrouble.h"
 #include "host/io/TuneFile.h"
+#include "host/loop/GameHold.h"
 
 bool TimedMusic::Open(const std::string& file) {
   const auto tune = ReadTuneFile(assetDir_ + "/" + file, PrintTrouble);

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "host/loop/GameHold.h"
-#include "host/replay/Replay.h"
 #include "host/loop/TimerSchedule.h"
+#include "host/replay/Replay.h"
 
 struct Game;
 

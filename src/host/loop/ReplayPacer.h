@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "game/Events.h"
-#include "host/replay/Replay.h"
 #include "host/loop/TimerSchedule.h"
+#include "host/replay/Replay.h"
 
 struct Game;
 

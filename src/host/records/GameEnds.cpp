@@ -1,7 +1,7 @@
 #include "host/records/GameEnds.h"
 
-#include "state/StageNumbers.h"
 #include "state/Game.h"
+#include "state/StageNumbers.h"
 
 std::optional<GameEnd> GameEndWatcher::Look(const Game& g) {
   const bool over = g.PlayMode == PlayMode::OnePlayer && g.Lives == 0 && g.Timer2.Enabled;

@@ -6,8 +6,8 @@
 
 #include "game/Events.h"
 #include "host/records/GameEnds.h"
-#include "host/replay/ReplayRecorder.h"
 #include "host/records/ScoreFile.h"
+#include "host/replay/ReplayRecorder.h"
 
 struct Game;
 

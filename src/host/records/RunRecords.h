@@ -5,10 +5,10 @@
 #include <string>
 
 #include "host/records/RecordKeeper.h"
-#include "host/replay/Replay.h"
 #include "host/records/ReplayFolder.h"
-#include "host/replay/ReplayRecorder.h"
 #include "host/records/ScoreFile.h"
+#include "host/replay/Replay.h"
+#include "host/replay/ReplayRecorder.h"
 
 struct Game;
 

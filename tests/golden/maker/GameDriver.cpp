@@ -1,7 +1,7 @@
 #include "GameDriver.h"
 
-#include "host/replay/Replay.h"
 #include "host/io/Sheets.h"
+#include "host/replay/Replay.h"
 #include "screens/Title.h"
 #include "support/RunningTimer.h"
 
