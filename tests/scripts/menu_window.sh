@@ -134,6 +134,7 @@ sed -n '/^menu pause$/,/^menu exit$/p' "$work/commands.txt" | diff - <(printf 'm
 diff <(grep -v '^key up Enter$' "$work/commands.txt") - <<'EXPECTED' || fail "recorded commands"
 velmorane-replay 1
 seed 4321
+rules 1
 activate
 slider speed 1
 slider speed 2
