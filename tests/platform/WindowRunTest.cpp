@@ -45,31 +45,7 @@ struct WindowRunTest : ::testing::Test {
   WindowRun window{*g, &watcher};
 };
 
-ReplayScript Script(const std::string& steps) {
-  ReplayScript script;
-  ReplayError error;
-  EXPECT_TRUE(ParseReplay("velmorane-replay 1\n" + steps, script, error)) << error.What;
-  return script;
-}
-
 }  // namespace
-
-TEST_F(WindowRunTest, ReplayedTicksKeepTheirTimersPace) {
-  g->EndingTimer.SetInterval(50);
-  g->EndingTimer.SetEnabled(true);
-  const ReplayScript script = Script("tick EndingTimer\ntick EndingTimer\ntick EndingTimer\nmenu exit\n");
-  window.PlayReplay(script);
-  ASSERT_TRUE(window.Run()) << window.Trouble();
-  EXPECT_EQ(watcher.Lines, std::vector<std::string>(3, "tick EndingTimer"));
-  EXPECT_GE(window.Elapsed(), 150);
-}
-
-TEST_F(WindowRunTest, AReplayedTickOfAStoppedTimerStopsTheRun) {
-  const ReplayScript script = Script("activate\ntick Timer1\n");
-  window.PlayReplay(script);
-  EXPECT_FALSE(window.Run());
-  EXPECT_EQ(window.Trouble(), "replay:3: Timer1 is not enabled");
-}
 
 TEST_F(WindowRunTest, KeysArrivingDuringAHoldFollowInOrderAfterIt) {
   int polls = 0;
