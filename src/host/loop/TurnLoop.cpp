@@ -22,9 +22,33 @@ void TurnLoop::Begin(std::int64_t now) {
   schedule_.Sync(g_, now_);
 }
 
+namespace {
+
+// The keys that start a game on the title, by their names in the settings.
+int TitleStartKey(std::string_view keyName) {
+  if (keyName == "Enter") return vk::Enter;
+  if (keyName == "Space") return vk::Space;
+  return 0;
+}
+
+}  // namespace
+
+int TurnLoop::TargetOfKey(bool down, bool repeat, std::string_view keyName) {
+  const auto held = heldTargets_.find(keyName);
+  if (held != heldTargets_.end()) {
+    const int target = held->second;
+    if (!down) heldTargets_.erase(held);
+    return target;
+  }
+  const int startKey = g_.TitleTimer.Enabled ? TitleStartKey(keyName) : 0;
+  const int target = startKey != 0 ? startKey : keys_->TargetOf(keyName);
+  if (down && !repeat) heldTargets_.emplace(std::string(keyName), target);
+  return target;
+}
+
 void TurnLoop::KeyChanged(bool down, bool repeat, std::string_view keyName) {
   if (replay_) return;
-  const int target = keys_->TargetOf(keyName);
+  const int target = TargetOfKey(down, repeat, keyName);
   if (target == kMuteTarget) {
     if (down && !repeat && mute_) mute_();
   } else if (target != 0) {
@@ -62,23 +86,36 @@ bool TurnLoop::TakeChanged() {
 void TurnLoop::Turn(std::int64_t now) {
   now_ = now;
   if (Held() && now_ >= *holdUntil_) HoldEnded(now_);
-  while (!pending_.empty() && !Stopped()) {
-    const Pending p = pending_.front();
-    pending_.pop_front();
-    Deliver(p);
-  }
+  DeliverInput();
   if (Stopped()) return;
   if (replay_) {
     StepReplay();
   } else {
     FireDueTimers();
+    DeliverInput();
+  }
+}
+
+// A release waits while a timer is due to tick and has not ticked since the
+// key's press; with every timer stopped nothing would ever see it.
+bool TurnLoop::ReleaseWaits() const {
+  if (pending_.empty() || pending_.front().TuneEnded) return false;
+  const Event& e = pending_.front().Input;
+  return e.Kind == EventKind::KeyUp && unseenPresses_.contains(e.Key) && schedule_.NextDue().has_value();
+}
+
+void TurnLoop::DeliverInput() {
+  while (!pending_.empty() && !Stopped() && !ReleaseWaits()) {
+    const Pending p = pending_.front();
+    pending_.pop_front();
+    Deliver(p);
   }
 }
 
 std::optional<std::int64_t> TurnLoop::NextWake() const {
   if (Closed()) return std::nullopt;
   if (Held()) return holdUntil_;
-  if (!pending_.empty()) return now_;
+  if (HasInput()) return now_;
   if (!replay_) return schedule_.NextDue();
   return replay_->NextWake(g_, schedule_, now_);
 }
@@ -95,6 +132,9 @@ void TurnLoop::Deliver(const Pending& p) {
 
 void TurnLoop::Send(const Event& e) {
   Dispatch(g_, e, observer_);
+  if (e.Kind == EventKind::KeyDown) unseenPresses_.insert(e.Key);
+  if (e.Kind == EventKind::KeyUp) unseenPresses_.erase(e.Key);
+  if (e.Kind == EventKind::Tick) unseenPresses_.clear();
   changed_ = true;
   schedule_.Sync(g_, now_);
 }

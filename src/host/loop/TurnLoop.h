@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,11 @@ struct Game;
 // ignored until it ends. While the start jingle holds the game no timer
 // fires and input waits; afterwards every timer counts again from the end of
 // the hold.
+//
+// The game reads its held keys at a timer's tick, so a tap shorter than a
+// tick would pass unseen: a key's release waits, with the input behind it,
+// until a tick has come since its press. On the title, Enter and Space start
+// the games whatever the keys are bound to.
 //
 // The host turns its own events (SDL's, the browser's) into the calls below,
 // runs Turn whenever NextWake has come or input arrived, and keeps drawing,
@@ -66,7 +73,8 @@ class TurnLoop {
   void Turn(std::int64_t now);
   // When Turn has something to do next; empty when only input can wake it.
   std::optional<std::int64_t> NextWake() const;
-  bool HasInput() const { return !pending_.empty(); }
+  // Whether input waits that Turn would deliver now.
+  bool HasInput() const { return !pending_.empty() && !ReleaseWaits(); }
   // The game closed itself, or a recorded step could not run.
   bool Closed() const;
   // A recorded step that could not run, as "NAME:LINE: what is wrong".
@@ -82,6 +90,9 @@ class TurnLoop {
   };
 
   bool Stopped() const { return Closed() || Held(); }
+  int TargetOfKey(bool down, bool repeat, std::string_view keyName);
+  bool ReleaseWaits() const;
+  void DeliverInput();
   void Deliver(const Pending& p);
   void Send(const Event& e);
   void FireDueTimers();
@@ -95,6 +106,11 @@ class TurnLoop {
 
   TimerSchedule schedule_;
   std::deque<Pending> pending_;
+  // The game key each held key of the keyboard gave when pressed, so that its
+  // release lets go of the same one.
+  std::map<std::string, int, std::less<>> heldTargets_;
+  // Game keys pressed since the last tick, which has not seen them yet.
+  std::set<int> unseenPresses_;
   std::int64_t now_ = 0;
   std::optional<std::int64_t> holdUntil_;
   std::optional<ReplayPacer> replay_;

@@ -152,6 +152,13 @@ hold_key() {
   xdotool keyup --window "$1" "$2"
 }
 
+# Inside a session: a quick tap, far shorter than the game's ticks (one
+# xdotool run, so that starting a second one does not lengthen it).
+# tap_key WINDOW KEY
+tap_key() {
+  xdotool keydown --window "$1" "$2" sleep 0.02 keyup --window "$1" "$2"
+}
+
 # tick_after_key RECORDING N KEY: after its first N lines, the recording has
 # the game's KEY going down and then a timer tick.
 tick_after_key() {
