@@ -24,8 +24,12 @@ class RecordKeeper : public EventObserver {
   // Writes into this recording too; replayName is its name in the replays
   // folder when the table should point to it, else "".
   void AddRecording(ReplayRecorder* recorder, std::string replayName);
+  // The name in the replays folder the table points to from now on.
+  void NameRecording(std::string replayName) { replayName_ = std::move(replayName); }
   // Enters finished games into this table under this player's name.
   void KeepScores(ScoreFile* scores, std::string playerName);
+  // Called once, after the event with which a one- or two-player game began.
+  void WhenGameStarts(std::function<void()> started) { started_ = std::move(started); }
 
   void Dispatched(const Event& e) override;
   // Looks once more for a game that ended with the last event.
@@ -33,10 +37,12 @@ class RecordKeeper : public EventObserver {
 
  private:
   void LookForEnd();
+  void LookForStart();
 
   const Game& g_;
   Clock clock_;
   GameEndWatcher ends_;
+  std::function<void()> started_;
   std::vector<ReplayRecorder*> recorders_;
   std::string replayName_;
   ScoreFile* scores_ = nullptr;
