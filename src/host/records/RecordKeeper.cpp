@@ -17,9 +17,9 @@ void RecordKeeper::KeepScores(ScoreFile* scores, std::string playerName) {
 }
 
 void RecordKeeper::Dispatched(const Event& e) {
+  LookForStart();
   LookForEnd();
   for (ReplayRecorder* r : recorders_) r->Dispatched(e);
-  LookForStart();
 }
 
 // The play frame's timer runs from the moment a game leaves the title.

@@ -28,12 +28,17 @@ class RecordKeeper : public EventObserver {
   void NameRecording(std::string replayName) { replayName_ = std::move(replayName); }
   // Enters finished games into this table under this player's name.
   void KeepScores(ScoreFile* scores, std::string playerName);
-  // Called once, after the event with which a one- or two-player game began.
+  // Called once, when the keeper first sees that a one- or two-player game
+  // began: at the next event (events are seen before they are dispatched)
+  // or at Finish.
   void WhenGameStarts(std::function<void()> started) { started_ = std::move(started); }
 
   void Dispatched(const Event& e) override;
-  // Looks once more for a game that ended with the last event.
-  void Finish() { LookForEnd(); }
+  // Looks once more for a game that began or ended with the last event.
+  void Finish() {
+    LookForStart();
+    LookForEnd();
+  }
 
  private:
   void LookForEnd();
