@@ -8,6 +8,7 @@ import { callGame } from "./calls.js";
 import { openKeysDialog, openSliderDialog, openSoundDialog } from "./dialogs.js";
 import { element, filled } from "./elements.js";
 import { keyName } from "./keys.js";
+import { openNameDialog } from "./name.js";
 import { PagePads } from "./pads.js";
 import { openReplaysDialog, openScoresDialog } from "./records.js";
 import { PageSound } from "./sound.js";
@@ -21,10 +22,12 @@ const kRecordingSaveDelayMs = 5000;
 // The page's own words, which the desktop has no use for.
 const kPageCaptions = {
   ja: { save: "記録を保存", saveKept: "保存", soundHint: "クリックするかキーを押すと音が出ます",
+    nameMenu: "プレイヤー名", nameLabel: "スコア表の名前",
     ended: "ゲームは終わりました。もう一度遊ぶにはページを読み込み直してください。",
     notKept: "このタブの設定と記録は残りません (別のタブで開いています)",
     refused: "このブラウザはこのページの設定と記録を残しません" },
   en: { save: "Save the recording", saveKept: "Save", soundHint: "Click or press a key for sound",
+    nameMenu: "Player name", nameLabel: "Your name in the high scores",
     ended: "The game has ended. Reload the page to play again.",
     notKept: "This tab keeps no settings or records (the game is open in another tab)",
     refused: "This browser keeps no settings or records for this page" },
@@ -60,10 +63,12 @@ class PageGame {
       [how.seed === null ? 0 : 1, how.seed ?? 0, how.stage, how.replayText || "", how.replayName || "", this.now(),
         language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
-    this.recording = this.recordingPath() !== "";
+    this.recording = false;
     document.getElementById("game").hidden = false;
     this.readSettings();
-    window.addEventListener("resize", guarded("fitting the picture", () => this.fit()));
+    // The room left for the picture changes with the window and with a
+    // message shown above the game.
+    new ResizeObserver(guarded("fitting the picture", () => this.fit())).observe(document.getElementById("stage"));
     window.addEventListener("keydown", guarded("a key press", (e) => this.key(e, true)));
     window.addEventListener("keyup", guarded("a key release", (e) => this.key(e, false)));
     window.addEventListener("focus", guarded("the game's focus", () => this.submit("velmorane_play_activate", [], [])));
@@ -88,8 +93,6 @@ class PageGame {
       document.documentElement.lang = now.language;
       document.getElementById("sound-hint").textContent = this.pageCaptions.soundHint;
       this.buildMenus();
-    } else {
-      this.markMenus();
     }
     this.fit();
     this.storage.soon(kSettingsSaveDelayMs);
@@ -103,15 +106,18 @@ class PageGame {
   }
 
   // The largest whole scale at which the picture fits under the menus, or
-  // the settings' scale when that is smaller.
+  // the settings' scale when that is smaller; scaled down below 1x when
+  // even that does not fit.
   fit() {
     const { clientWidth, clientHeight } = this.shared;
-    const menus = document.getElementById("menus").offsetHeight;
-    let scale = Math.max(1, Math.min(Math.floor(window.innerWidth / clientWidth),
-      Math.floor((window.innerHeight - menus) / clientHeight)));
+    const stage = document.getElementById("stage");
+    const room = Math.min(stage.clientWidth / clientWidth, stage.clientHeight / clientHeight);
+    let scale = room >= 1 ? Math.floor(room) : room;
     if (this.settings.windowScale !== this.shared.fitScale) scale = Math.min(scale, this.settings.windowScale);
-    this.canvas.style.width = `${clientWidth * scale}px`;
-    this.canvas.style.height = `${clientHeight * scale}px`;
+    this.shownScale = scale;
+    this.canvas.style.width = `${Math.floor(clientWidth * scale)}px`;
+    this.canvas.style.height = `${Math.floor(clientHeight * scale)}px`;
+    if (this.checks) this.markMenus();
   }
 
   buildMenus() {
@@ -155,8 +161,10 @@ class PageGame {
       [c.ScoresMenu, () => openScoresDialog(this), null, hasRecords],
       [c.ReplaysMenu, () => openReplaysDialog(this), null, hasRecords],
     ]));
+    // A scale is ticked when it is the one chosen and the picture is shown
+    // at it.
     const scale = (caption, n) => [caption, () => this.changeSettings("velmorane_settings_window_scale", ["number"], [n]),
-      () => this.settings.windowScale === n];
+      () => this.settings.windowScale === n && (n === this.shared.fitScale || this.shownScale === n)];
     const scales = [scale(c.FitScaleItem, this.shared.fitScale)];
     for (let n = 1; n <= this.shared.menuWindowScales; ++n) scales.push(scale(filled(c.ScaleItem, { n }), n));
     const language = (caption, name) => [caption,
@@ -167,6 +175,7 @@ class PageGame {
       [c.SpeedMenu, () => openSliderDialog(this, "speed")],
       [c.SoundMenu, () => openSoundDialog(this)],
       [c.KeysMenu, () => openKeysDialog(this)],
+      [this.pageCaptions.nameMenu, () => openNameDialog(this)],
       null,
       [c.LanguageMenu, null],
       language(c.JapaneseName, "ja"),
@@ -234,6 +243,7 @@ class PageGame {
     const wake = this.call("velmorane_play_step", "number", ["number"], [this.now()]);
     this.draw();
     this.readSettings();
+    this.lookForRecording();
     if (this.recording) this.storage.soon(kRecordingSaveDelayMs);
     if (this.call("velmorane_play_closed", "number", [], [])) {
       this.sound.stopTune();
@@ -243,6 +253,14 @@ class PageGame {
       return;
     }
     if (wake !== this.shared.noWake) this.timer = setTimeout(this.stepper, Math.max(0, wake - this.now()));
+  }
+
+  // The game's recording is made once a game begins; from then on it can be
+  // saved.
+  lookForRecording() {
+    if (this.recording || this.recordingPath() === "") return;
+    this.recording = true;
+    document.getElementById("save-recording").disabled = false;
   }
 
   draw() {
@@ -260,9 +278,10 @@ class PageGame {
     URL.revokeObjectURL(link.href);
   }
 
+  // Under the name the page keeps it by, as the Replays list saves it.
   saveRecording() {
-    const stamp = new Date().toISOString().replace(/[-:]/g, "").replace("T", "-").slice(0, 15);
-    this.download(this.module.FS.readFile(this.recordingPath()), `velmorane-${stamp}.replay`);
+    const path = this.recordingPath();
+    this.saveKept(path.slice(path.lastIndexOf("/") + 1));
   }
 
   saveKept(name) {

@@ -2,10 +2,13 @@
 """Opens a page in headless Chromium on its real clock and prints the value
 of a JavaScript expression once it is no longer null (or "timeout").
 Talks to Chromium over its DevTools pipe, so it needs nothing but Python.
-Usage: page_probe.py [--profile DIR] [--screenshot FILE.png] URL EXPRESSION [SECONDS]
+Usage: page_probe.py [--profile DIR] [--screenshot FILE.png] [--window-size WxH] URL EXPRESSION [SECONDS]
   --profile DIR        Chromium's profile folder, kept (what the page stored
                        lasts to the next probe with the same folder)
-  --screenshot FILE    a picture of the page once the value has come"""
+  --screenshot FILE    a picture of the page once the value has come
+  --window-size WxH    the page's viewport, W x H CSS pixels at one device
+                       pixel each (unless set, the browser's window is
+                       1000 x 700)"""
 import argparse
 import base64
 import json
@@ -21,6 +24,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--profile")
     parser.add_argument("--screenshot")
+    parser.add_argument("--window-size")
     parser.add_argument("url")
     parser.add_argument("expression")
     parser.add_argument("seconds", nargs="?", type=float, default=60.0)
@@ -71,6 +75,10 @@ def main():
     try:
         target = answer(send("Target.createTarget", {"url": "about:blank"}))["result"]["targetId"]
         session = answer(send("Target.attachToTarget", {"targetId": target, "flatten": True}))["result"]["sessionId"]
+        if args.window_size:
+            width, height = (int(n) for n in args.window_size.split("x"))
+            answer(send("Emulation.setDeviceMetricsOverride",
+                        {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False}, session))
         answer(send("Page.navigate", {"url": url}, session))
         deadline = time.monotonic() + limit
         while time.monotonic() < deadline:

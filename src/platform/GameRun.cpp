@@ -144,13 +144,14 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     recordKeeper.AddRecording(&recorder, "");
   }
   if (records) {
-    records->Begin(start, std::chrono::system_clock::now(), PlayerName(chosen, ProcessEnvironment()), recordKeeper);
+    records->Begin(start, std::chrono::system_clock::now(), PlayerName(chosen, ProcessEnvironment(), AccountName()),
+                   recordKeeper);
     window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
   }
   SdlMusicSystem music(window, false, chosen.SoundFont, assetDir);
   SettingsInUse settings(g, store, OverridesFrom(o));
   SettingsKeeper keeper(settings, window, music);
-  SettingsMenus settingsMenus(settings);
+  SettingsMenus settingsMenus(settings, [&window] { return window.UsableArea(); });
   // Watching a recording from the Game menu ends this run and starts the
   // program again on it.
   std::string watch;

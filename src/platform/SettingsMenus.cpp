@@ -56,9 +56,15 @@ void SettingsMenus::DrawConfigItems() {
       changed.WindowScale = Settings::kFitScale;
       chosen = true;
     }
-    for (int n = 1; n <= Settings::kMenuWindowScales; ++n) {
-      if (ImGui::MenuItem(Filled(c.ScaleItem, "", "", n).c_str(), nullptr, s.WindowScale == n)) {
-        changed.WindowScale = n;
+    // A scale that does not fit the screen is shown disabled with the size
+    // it needs; a saved one that no longer fits is shown as the one in use.
+    const ScreenArea usable = usableArea_();
+    const int shown = ScaleToUse(s.WindowScale, usable);
+    for (const ScaleChoice& n : OfferedScales(usable)) {
+      const std::string needs = n.Fits ? "" : std::to_string(n.Width) + " x " + std::to_string(n.Height);
+      const bool ticked = s.WindowScale != Settings::kFitScale && shown == n.Scale;
+      if (ImGui::MenuItem(Filled(c.ScaleItem, "", "", n.Scale).c_str(), needs.c_str(), ticked, n.Fits)) {
+        changed.WindowScale = n.Scale;
         chosen = true;
       }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 #include "host/settings/KeyBindings.h"
 #include "host/settings/Settings.h"
 #include "platform/DialogLayout.h"
+#include "platform/WindowScales.h"
 
 class SettingsInUse;
 
@@ -15,7 +17,10 @@ class SettingsInUse;
 // change goes to the settings in use, which put it to work and keep it.
 class SettingsMenus {
  public:
-  explicit SettingsMenus(SettingsInUse& settings) : settings_(settings) {}
+  // usableArea tells the part of the screen the window may take, which
+  // decides the scales the Window menu offers.
+  SettingsMenus(SettingsInUse& settings, std::function<ScreenArea()> usableArea)
+      : settings_(settings), usableArea_(std::move(usableArea)) {}
 
   Settings Shown() const;
   // Inside the open Config menu.
@@ -42,6 +47,7 @@ class SettingsMenus {
   void TakeNewKey(std::string_view keyName);
 
   SettingsInUse& settings_;
+  std::function<ScreenArea()> usableArea_;
   Dialog open_ = Dialog::None;
   bool opening_ = false;
   bool closing_ = false;

@@ -19,16 +19,14 @@ namespace {
 
 constexpr int kHoldPollMs = 10;
 constexpr int kOverlayFrameMs = 16;
-constexpr int kTitleBarAllowance = 40;  // the window manager's frame is not known before the window exists
 
-// The largest whole scale at which the window, with its frame, fits the
-// usable desktop.
-int DesktopScale() {
+// The usable area of the display the window is on (the first before there
+// is a window); none when SDL cannot tell.
+ScreenArea UsableAreaOf(SDL_Window* window) {
+  const int display = window ? std::max(0, SDL_GetWindowDisplayIndex(window)) : 0;
   SDL_Rect usable;
-  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
-  int w = 0, h = 0;
-  CanvasWindowSize(1, w, h);
-  return std::max(1, std::min(usable.w / w, (usable.h - kTitleBarAllowance) / h));
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0) return {};
+  return {usable.x, usable.y, usable.w, usable.h};
 }
 
 }  // namespace
@@ -47,11 +45,10 @@ bool WindowRun::Open(std::string& error, int scale, bool fullScreen) {
   }
   RegisterMusicEndedEvent();
   pads_.Open();
-  int w = 0, h = 0, minW = 0, minH = 0;
-  CanvasWindowSize(scale > 0 ? scale : DesktopScale(), w, h);
+  int minW = 0, minH = 0;
   CanvasWindowSize(1, minW, minH);
-  window_ = SDL_CreateWindow("VELMORANE", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                             SDL_WINDOW_RESIZABLE);
+  const WindowPlace place = PlaceWindow(scale, UsableAreaOf(nullptr));
+  window_ = SDL_CreateWindow("VELMORANE", place.X, place.Y, place.Width, place.Height, SDL_WINDOW_RESIZABLE);
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
   if (renderer_) {
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, kClientWidth,
@@ -68,11 +65,13 @@ bool WindowRun::Open(std::string& error, int scale, bool fullScreen) {
 }
 
 void WindowRun::SetScale(int scale) {
-  int w = 0, h = 0;
-  CanvasWindowSize(scale > 0 ? scale : DesktopScale(), w, h);
-  SDL_SetWindowSize(window_, w, h);
+  const WindowPlace place = PlaceWindow(scale, UsableAreaOf(window_));
+  SDL_SetWindowSize(window_, place.Width, place.Height);
+  SDL_SetWindowPosition(window_, place.X, place.Y);
   dirty_ = true;
 }
+
+ScreenArea WindowRun::UsableArea() const { return UsableAreaOf(window_); }
 
 void WindowRun::SetFullScreen(bool full) {
   SDL_SetWindowFullscreen(window_, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);

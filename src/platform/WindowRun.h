@@ -14,6 +14,7 @@
 #include "platform/FrameOverlay.h"
 #include "platform/Fullscreen.h"
 #include "platform/Gamepads.h"
+#include "platform/WindowScales.h"
 #include "state/Services.h"
 #include "state/Surface.h"
 
@@ -30,11 +31,14 @@ class WindowRun : public GameHold, public Presenter {
   WindowRun(const WindowRun&) = delete;
   WindowRun& operator=(const WindowRun&) = delete;
 
-  // Opens the window at a whole scale, the largest that fits the desktop when
-  // scale is 0, or on the whole screen; false with a one-line reason.
+  // Opens the window on the screen at a whole scale: that one when it fits
+  // the screen's usable area, else (and when scale is 0) the largest that
+  // fits; or on the whole screen. False with a one-line reason.
   bool Open(std::string& error, int scale = 0, bool fullScreen = false);
   // The window's size for a scale as Open takes it; full screen or not.
   void SetScale(int scale);
+  // The usable area of the screen the window is on.
+  ScreenArea UsableArea() const;
   void SetFullScreen(bool full);
   bool FullScreen() const;
   // Which game key (or the mute switch, which mute serves) each key of the

@@ -77,6 +77,16 @@ EMSCRIPTEN_KEEPALIVE void velmorane_settings_window_scale(int scale) {
   settings->Change(s);
 }
 
+// The name the table of the best ten shows for the player; "" for the
+// default one.
+EMSCRIPTEN_KEEPALIVE void velmorane_settings_player_name(const char* name) {
+  SettingsInUse* settings = GameSettings();
+  if (!settings || !CheckText("the player's name", name)) return;
+  Settings s = settings->Kept();
+  s.PlayerName = name;
+  settings->Change(s);
+}
+
 // Binds the key named name to the action numbered action; kKeyBound when it
 // did, kKeyUnusable for a key that cannot be bound, else the number of the
 // action that already has the key.

@@ -80,6 +80,7 @@ std::string SettingsJson(const Settings& s, int generation) {
       .Number("effectsVolume", s.EffectsVolume)
       .Flag("mute", s.Mute)
       .Number("windowScale", s.WindowScale)
+      .Text("playerName", s.PlayerName)
       .Number("generation", generation)
       .Raw("keys", JsonArray(keys, [](const std::string& k) { return JsonString(k); }))
       .Done();

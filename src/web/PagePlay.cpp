@@ -49,8 +49,15 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
   g_->Sound = &effects_;
   g_->Screen = this;
   if (records_) {
-    records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment()),
+    records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment(), ""),
                     keeper_);
+    // A name chosen in the page's dialog counts from the next game that
+    // ends.
+    settings_->OnChange([this](const ::Settings& before, const ::Settings& now) {
+      if (now.PlayerName != before.PlayerName) {
+        keeper_.KeepScores(&records_->Scores(), PlayerName(now, PageEnvironment(), ""));
+      }
+    });
   }
   ShowTitle(*g_);
   for (const Event& e : SlidersForSettings(*g_, settings_->Shown())) loop_.Submit(e);

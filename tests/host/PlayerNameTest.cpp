@@ -19,11 +19,15 @@ Environment With(std::map<std::string, std::string> vars) {
 TEST(PlayerName, TheSettingsNameComesFirst) {
   Settings s;
   s.PlayerName = "Aki";
-  EXPECT_EQ(PlayerName(s, With({{"LOGNAME", "aki"}})), "Aki");
+  EXPECT_EQ(PlayerName(s, With({{"LOGNAME", "aki"}}), "acct"), "Aki");
 }
 
 TEST(PlayerName, ElseTheLoginName) {
-  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", "aki"}, {"USER", "other"}})), "aki");
-  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", ""}, {"USER", "ren"}})), "ren");
-  EXPECT_EQ(PlayerName(Settings{}, With({})), "PLAYER");
+  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", "aki"}, {"USER", "other"}}), "acct"), "aki");
+  EXPECT_EQ(PlayerName(Settings{}, With({{"LOGNAME", ""}, {"USER", "ren"}}), "acct"), "ren");
+}
+
+TEST(PlayerName, ElseTheAccountsNameElsePlayer) {
+  EXPECT_EQ(PlayerName(Settings{}, With({}), "acct"), "acct");
+  EXPECT_EQ(PlayerName(Settings{}, With({}), ""), "PLAYER");
 }

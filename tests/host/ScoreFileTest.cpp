@@ -78,6 +78,25 @@ TEST(ScoreFile, ABrokenFileIsKeptAsideUnderAFreeNameAndTheTableStartsEmpty) {
   EXPECT_EQ(said.Lines.size(), 1u);
 }
 
+TEST(ScoreFile, ALineThatDoesNotReadIsLeftOutAndTheFileKeptAsideAsItWas) {
+  ScratchFolder scratch;
+  const auto path = scratch / "scores.txt";
+  Complaints said;
+  ScoreFile file(path.string(), said.Sink());
+  const std::string text = "velmorane-scores 1\n700\tstage 2\t2026-12-01 10:00\t-\tann\nnot a game\n";
+  PutFile(path, text);
+  const ScoreTable table = file.Load();
+  ASSERT_EQ(table.Entries().size(), 1u);
+  EXPECT_EQ(table.Entries()[0].Name, "ann");
+  ASSERT_EQ(said.Lines.size(), 1u);
+  EXPECT_NE(said.Lines[0].find("scores.txt:3: "), std::string::npos) << said.Lines[0];
+  EXPECT_NE(said.Lines[0].find("scores.txt.bad"), std::string::npos) << said.Lines[0];
+  EXPECT_EQ(FileText(scratch / "scores.txt.bad"), text);
+  // The table that was read is the file now, and says nothing more.
+  EXPECT_EQ(file.Load().Best(), 700);
+  EXPECT_EQ(said.Lines.size(), 1u);
+}
+
 TEST(ScoreFile, AFolderThatCannotBeWrittenCostsOneLine) {
   ScratchFolder scratch;
   // A file stands where the folder should be.

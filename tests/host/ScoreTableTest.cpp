@@ -20,14 +20,15 @@ std::vector<std::string> Names(const ScoreTable& t) {
   return names;
 }
 
-bool ParseFails(const std::string& text, int expectedLine) {
+// The one line of text that does not read, which is left out of the table.
+int BadLine(const std::string& text) {
   ScoreTable t;
-  int line = 0;
-  std::string what;
-  const bool ok = ParseScoreTable(text, t, line, what);
-  EXPECT_FALSE(what.empty() && !ok);
-  EXPECT_EQ(line, expectedLine) << what;
-  return !ok;
+  std::vector<BadScoreLine> bad;
+  ParseScoreTable(text, t, bad);
+  EXPECT_TRUE(t.Entries().empty());
+  if (bad.size() != 1) return 0;
+  EXPECT_FALSE(bad[0].What.empty());
+  return bad[0].Line;
 }
 
 }  // namespace
@@ -71,9 +72,9 @@ TEST(ScoreTable, WrittenTextReadsBackTheSameTable) {
   EXPECT_NE(text.find("14060\tending\t2026-12-10 04:30\t-\tAnn Smith\n"), std::string::npos) << text;
   EXPECT_NE(text.find("1200\tstage 7\t2026-12-10 04:30\t20261210-043000.replay\tbo\n"), std::string::npos) << text;
   ScoreTable back;
-  int line = 0;
-  std::string what;
-  ASSERT_TRUE(ParseScoreTable(text, back, line, what)) << line << ": " << what;
+  std::vector<BadScoreLine> bad;
+  ASSERT_TRUE(ParseScoreTable(text, back, bad));
+  EXPECT_TRUE(bad.empty());
   ASSERT_EQ(back.Entries().size(), 3u);
   EXPECT_TRUE(back.Entries()[0].Ending);
   EXPECT_EQ(back.Entries()[1].Replay, "20261210-043000.replay");
@@ -83,24 +84,43 @@ TEST(ScoreTable, WrittenTextReadsBackTheSameTable) {
 
 TEST(ScoreTable, ReadingSortsAHandEditedFile) {
   ScoreTable t;
-  int line = 0;
-  std::string what;
+  std::vector<BadScoreLine> bad;
   ASSERT_TRUE(ParseScoreTable(std::string(kScoreFileHeader) + "\n10\tstage 1\td\t-\tlow\n\n# mine\n20\tstage 2\td\t-\thigh\n",
-                              t, line, what))
-      << what;
+                              t, bad));
+  EXPECT_TRUE(bad.empty());
   EXPECT_EQ(Names(t), (std::vector<std::string>{"high", "low"}));
 }
 
-TEST(ScoreTable, RejectsWhatIsNotATableWithTheLine) {
+TEST(ScoreTable, WithoutItsFormatLineTheTextIsNoTable) {
+  ScoreTable t;
+  std::vector<BadScoreLine> bad;
+  EXPECT_FALSE(ParseScoreTable("", t, bad));
+  EXPECT_EQ(bad.size(), 1u);
+  EXPECT_FALSE(ParseScoreTable("velmorane-scores 2\n10\tstage 1\td\t-\tn\n", t, bad));
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_EQ(bad[0].Line, 1);
+  EXPECT_TRUE(t.Entries().empty());
+}
+
+TEST(ScoreTable, KeepsEveryEntryThatReadsAndNamesEachLineThatDoesNot) {
+  ScoreTable t;
+  std::vector<BadScoreLine> bad;
   const std::string h = std::string(kScoreFileHeader) + "\n";
-  EXPECT_TRUE(ParseFails("", 1));
-  EXPECT_TRUE(ParseFails("velmorane-scores 2\n", 1));
-  EXPECT_TRUE(ParseFails(h + "10\tstage 1\td\t-\n", 2));
-  EXPECT_TRUE(ParseFails(h + "# ok\nten\tstage 1\td\t-\tn\n", 3));
-  EXPECT_TRUE(ParseFails(h + "99999999999\tstage 1\td\t-\tn\n", 2));
-  EXPECT_TRUE(ParseFails(h + "10\tstage 11\td\t-\tn\n", 2));
-  EXPECT_TRUE(ParseFails(h + "10\tstage 0\td\t-\tn\n", 2));
-  EXPECT_TRUE(ParseFails(h + "10\tfinished\td\t-\tn\n", 2));
-  EXPECT_TRUE(ParseFails(h + "10\tstage 1\td\t../x.replay\tn\n", 2));
-  EXPECT_TRUE(ParseFails(h + "10\tstage 1\td\t-\t\n", 2));
+  EXPECT_TRUE(ParseScoreTable(h + "10\tstage 1\td\t-\tann\nnonsense\n# ok\n20\tstage 9\td\t-\t\n", t, bad));
+  EXPECT_EQ(Names(t), (std::vector<std::string>{"ann"}));
+  ASSERT_EQ(bad.size(), 2u);
+  EXPECT_EQ(bad[0].Line, 3);
+  EXPECT_EQ(bad[1].Line, 5);
+}
+
+TEST(ScoreTable, SaysWhyAnEntryDoesNotRead) {
+  const std::string h = std::string(kScoreFileHeader) + "\n";
+  EXPECT_EQ(BadLine(h + "10\tstage 1\td\t-\n"), 2);
+  EXPECT_EQ(BadLine(h + "# ok\nten\tstage 1\td\t-\tn\n"), 3);
+  EXPECT_EQ(BadLine(h + "99999999999\tstage 1\td\t-\tn\n"), 2);
+  EXPECT_EQ(BadLine(h + "10\tstage 11\td\t-\tn\n"), 2);
+  EXPECT_EQ(BadLine(h + "10\tstage 0\td\t-\tn\n"), 2);
+  EXPECT_EQ(BadLine(h + "10\tfinished\td\t-\tn\n"), 2);
+  EXPECT_EQ(BadLine(h + "10\tstage 1\td\t../x.replay\tn\n"), 2);
+  EXPECT_EQ(BadLine(h + "10\tstage 1\td\t-\t\n"), 2);
 }

@@ -2,13 +2,14 @@
 # The browser keeps the settings and the records between visits, written by
 # the game's own code in the desktop's formats. Three visits to the page in
 # one Chromium profile:
-#   1. chooses English, binds player 1's jump to X and sets the music's
-#      volume in the menus and dialogs; puts a table of the best ten there as
+#   1. chooses English, binds player 1's jump to X, sets the music's volume
+#      and the player's name in the menus and dialogs; puts a table of the best ten there as
 #      the desktop writes it; starts a game with Enter and jumps with X;
 #   2. finds the menus in English, the settings file as the desktop writes it,
-#      the table in the Game menu's dialog, the new game starting from the
-#      table's best score, and the first visit's recording in the list of
-#      recordings, which holds the jump X gave;
+#      the table in the Game menu's dialog, the first visit's recording, and
+#      only it, in the list of recordings, which holds the jump X gave; no
+#      recording until Enter starts a game, which starts from the table's
+#      best score;
 #   3. watches that recording (?watch=NAME): it plays, and while it does the
 #      page keeps no records of its own;
 #   4. opens the game a second time inside the page: only the first keeps
@@ -65,6 +66,10 @@ first="$(visit "seed=5" "
   music.value = 40;
   music.dispatchEvent(new Event('input'));
   item('OK').click();
+  item('Player name').click();
+  const name = document.querySelector('dialog input[type=text]');
+  name.value = ' Ann ';
+  name.closest('dialog').querySelector('button.ok').click();
   game.module.FS.writeFile('$home/.local/share/velmorane/scores.txt', \`$table\`);
   await pause(300);
   key('keydown', 'Enter'); await pause(300); key('keyup', 'Enter');
@@ -91,11 +96,16 @@ second="$(visit "seed=6" "
   const scores = [...document.querySelectorAll('dialog.records-dialog tr')].map((r) => r.textContent);
   item('Close').click();
   item('Replays').click();
-  const replays = [...document.querySelectorAll('dialog.records-dialog tr')].length - 1;
-  document.querySelector('dialog.records-dialog').close();
+  const list = [...document.querySelectorAll('dialog.records-dialog')].pop();
+  const replays = list.querySelectorAll('tr').length - 1;
+  list.close();
   const first = read('$home/.local/share/velmorane/replays/$recording');
+  const before = game.recordingPath();
+  while (game.dialog) await pause(50);
+  key('keydown', 'Enter'); await pause(300); key('keyup', 'Enter');
+  while (game.recordingPath() === '') await pause(50);
   const mine = read(game.recordingPath()).split('\n').slice(0, 4).join('\n');
-  return { menus, settings, scores, replays, first, mine };
+  return { menus, settings, scores, replays, first, before, mine };
 ")"
 echo "second visit: ${second:0:200}"
 [[ "$second" == "{"* ]] || fail "the second visit went wrong: $second"
@@ -104,11 +114,12 @@ import json, re, sys
 v = json.loads(sys.argv[1])
 assert "Restart stage (R)" in v["menus"], "the menus are not in English: " + v["menus"]
 s = v["settings"]
-for line in ("language = en", "music_volume = 40", "key_player1_jump = X"):
+for line in ("language = en", "music_volume = 40", "key_player1_jump = X", "player_name = Ann"):
     assert re.search("^" + re.escape(line) + "$", s, re.M), line + " not in the settings file:\n" + s
 assert v["scores"][1].startswith("112345Stage 4ANNA"), v["scores"]
 assert v["scores"][2].startswith("2800EndingBEN"), v["scores"]
-assert v["replays"] >= 1, v
+assert v["replays"] == 1, v
+assert v["before"] == "", v
 assert re.search("^hiscore 12345$", v["mine"], re.M), "the game does not start from the best score:\n" + v["mine"]
 assert re.search("^key down Enter$", v["first"], re.M), v["first"][:300]
 assert re.search("^key down Space$", v["first"], re.M), "X did not jump:\n" + v["first"][:600]

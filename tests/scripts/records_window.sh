@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # What a game in a window leaves behind. Started at stage 5 with a high score
 # in the table, the game is played a little, paused, F12 pressed and the
-# window closed: the automatic recording holds the start and replays headless,
-# with no options, to the window's end state; the high score came from the
+# window closed: the automatic recording, made once the game began, holds the
+# start and replays headless, with no options, to the window's end state; the high score came from the
 # table; F12's picture is the one --screenshot writes for that state. Then
 # --no-records starts from 0 and leaves nothing.
 # Usage: records_window.sh <velmorane> <asset-dir>
@@ -29,8 +29,9 @@ recording_begun() {
   rec="${files[0]}"
   [[ -f "$rec" ]]
 }
+xdotool keydown --window "$wid" Return                 # start a one-player game at stage 5
 wait_until 60 "the automatic recording" recording_begun || exit 1
-hold_key_seen "$wid" Return 0.3 "$rec" Enter || exit 1   # start a one-player game at stage 5
+xdotool keyup --window "$wid" Return
 wait_for_line "$rec" 'tick Timer1' || exit 1           # after the start jingle's hold
 hold_key_seen "$wid" Right 0.6 "$rec" Right || exit 1
 hold_key_seen "$wid" space 0.3 "$rec" Space || exit 1

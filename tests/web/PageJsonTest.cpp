@@ -15,18 +15,20 @@ TEST(PageJson, StringsAreQuotedWithTheirQuotesBackslashesAndControlCharactersEsc
   EXPECT_EQ(JsonString(""), "\"\"");
 }
 
-TEST(PageJson, SettingsNameTheLanguageVolumesScaleAndEveryActionsKey) {
+TEST(PageJson, SettingsNameTheLanguageVolumesScalePlayerAndEveryActionsKey) {
   Settings s;
   s.Lang = Language::English;
   s.MusicVolume = 40;
   s.Mute = true;
   s.WindowScale = 2;
+  s.PlayerName = "Aki";
   Action holder{};
   ASSERT_TRUE(s.Keys.Bind(Action::P1Jump, "X", holder));
   EXPECT_EQ(SettingsJson(s, 7),
             "{\"language\":\"en\",\"musicVolume\":40,\"effectsVolume\":100,\"mute\":true,\"windowScale\":2,"
-            "\"generation\":7,\"keys\":[\"Left\",\"Right\",\"Up\",\"Down\",\"X\",\"C\",\"B\",\"F\",\"G\",\"V\","
-            "\"Z\",\"Enter\",\"C\",\"P\",\"R\",\"A\",\"S\",\"Q\",\"W\",\"M\"]}");
+            "\"playerName\":\"Aki\",\"generation\":7,"
+            "\"keys\":[\"Left\",\"Right\",\"Up\",\"Down\",\"X\",\"C\",\"B\",\"F\",\"G\",\"V\",\"Z\",\"Enter\","
+            "\"C\",\"P\",\"R\",\"A\",\"S\",\"Q\",\"W\",\"M\"]}");
 }
 
 TEST(PageJson, CaptionsHoldEveryMenuAndRecordCaptionOfTheLanguage) {

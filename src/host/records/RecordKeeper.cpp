@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "host/records/ReplayFolder.h"
+#include "state/Game.h"
 
 void RecordKeeper::AddRecording(ReplayRecorder* recorder, std::string replayName) {
   recorders_.push_back(recorder);
@@ -16,8 +17,17 @@ void RecordKeeper::KeepScores(ScoreFile* scores, std::string playerName) {
 }
 
 void RecordKeeper::Dispatched(const Event& e) {
+  LookForStart();
   LookForEnd();
   for (ReplayRecorder* r : recorders_) r->Dispatched(e);
+}
+
+// The play frame's timer runs from the moment a game leaves the title.
+void RecordKeeper::LookForStart() {
+  if (!started_ || !g_.Timer1.Enabled) return;
+  const std::function<void()> started = std::move(started_);
+  started_ = nullptr;
+  started();
 }
 
 void RecordKeeper::LookForEnd() {

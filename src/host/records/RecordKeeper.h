@@ -24,19 +24,30 @@ class RecordKeeper : public EventObserver {
   // Writes into this recording too; replayName is its name in the replays
   // folder when the table should point to it, else "".
   void AddRecording(ReplayRecorder* recorder, std::string replayName);
+  // The name in the replays folder the table points to from now on.
+  void NameRecording(std::string replayName) { replayName_ = std::move(replayName); }
   // Enters finished games into this table under this player's name.
   void KeepScores(ScoreFile* scores, std::string playerName);
+  // Called once, when the keeper first sees that a one- or two-player game
+  // began: at the next event (events are seen before they are dispatched)
+  // or at Finish.
+  void WhenGameStarts(std::function<void()> started) { started_ = std::move(started); }
 
   void Dispatched(const Event& e) override;
-  // Looks once more for a game that ended with the last event.
-  void Finish() { LookForEnd(); }
+  // Looks once more for a game that began or ended with the last event.
+  void Finish() {
+    LookForStart();
+    LookForEnd();
+  }
 
  private:
   void LookForEnd();
+  void LookForStart();
 
   const Game& g_;
   Clock clock_;
   GameEndWatcher ends_;
+  std::function<void()> started_;
   std::vector<ReplayRecorder*> recorders_;
   std::string replayName_;
   ScoreFile* scores_ = nullptr;

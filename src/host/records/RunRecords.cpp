@@ -17,15 +17,20 @@ void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time
   }
   replays_.Prune(inTable);
   keeper.KeepScores(&scores_, playerName);
+  recording_.Hold(start);
+  keeper.AddRecording(&recording_, "");
+  keeper.WhenGameStarts([this, now, &keeper] { CreateRecording(now, keeper); });
+}
 
+void RunRecords::CreateRecording(std::chrono::system_clock::time_point runStart, RecordKeeper& keeper) {
   std::error_code ec;
   std::filesystem::create_directories(replays_.Path(), ec);
-  const std::string name = replays_.NewRecordingName(now);
+  const std::string name = replays_.NewRecordingName(runStart);
   std::string error;
-  if (ec || !recording_.Open(replays_.Path() + "/" + name, start, error)) {
+  if (ec || !recording_.Create(replays_.Path() + "/" + name, error)) {
     trouble_("this game is not recorded: " + (ec ? replays_.Path() + ": " + ec.message() : error));
     return;
   }
-  keeper.AddRecording(&recording_, name);
+  keeper.NameRecording(name);
   recordingName_ = name;
 }

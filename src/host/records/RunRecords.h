@@ -14,7 +14,8 @@ struct Game;
 
 // What a run in a window keeps in the game's data folder: the table of the
 // best ten ("scores.txt") and one automatic recording per run in
-// "replays/". A folder that cannot be written costs one line through
+// "replays/", named by the run's start, which is kept only once a game has
+// begun: a run that never leaves the title leaves no file. A folder that cannot be written costs one line through
 // `trouble`, and the game goes on without what it could not keep.
 class RunRecords {
  public:
@@ -22,8 +23,8 @@ class RunRecords {
 
   ScoreFile& Scores() { return scores_; }
   ReplayFolder& Replays() { return replays_; }
-  // This run's recording in the replays folder; "" before Begin, or when it
-  // could not be made.
+  // This run's recording in the replays folder; "" before a game began, or
+  // when it could not be made.
   const std::string& RecordingName() const { return recordingName_; }
 
   // The best stored score: the high score a game starts with.
@@ -31,11 +32,14 @@ class RunRecords {
 
   // Removes recordings past the newest kept ones (never one of a game in the
   // table), then starts this run's recording and has the keeper write into
-  // it and enter finished games under the player's name.
+  // it and enter finished games under the player's name; the recording's
+  // file is made when the keeper sees the first game begin.
   void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
              RecordKeeper& keeper);
 
  private:
+  void CreateRecording(std::chrono::system_clock::time_point runStart, RecordKeeper& keeper);
+
   Trouble trouble_;
   ScoreFile scores_;
   ReplayFolder replays_;

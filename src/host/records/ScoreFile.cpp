@@ -72,21 +72,40 @@ bool ScoreFile::ReadInto(ScoreTable& table) {
   std::vector<unsigned char> bytes;
   std::string error;
   if (!ReadFileBytes(path_, bytes, error)) return MoveAside(error);
-  int line = 0;
-  std::string what;
-  if (ParseScoreTable(std::string(bytes.begin(), bytes.end()), table, line, what)) return true;
-  table = ScoreTable{};
-  return MoveAside(AtLine(path_, line, what));
+  std::vector<BadScoreLine> bad;
+  if (!ParseScoreTable(std::string(bytes.begin(), bytes.end()), table, bad)) {
+    return MoveAside(AtLine(path_, bad.front().Line, bad.front().What));
+  }
+  return bad.empty() || KeepReadable(table, bad);
 }
 
 bool ScoreFile::MoveAside(const std::string& why) {
-  const std::string bad = FreeBadName(path_);
-  std::error_code ec;
-  std::filesystem::rename(path_, bad, ec);
-  if (ec) {
-    trouble_(why + "; it could not be kept aside as " + bad + " (" + ec.message() + "), so no score is kept");
-    return false;
-  }
+  std::string bad;
+  if (!RenameAside(bad, why)) return false;
   trouble_(why + "; kept as " + bad + ", the table starts empty");
   return true;
+}
+
+bool ScoreFile::KeepReadable(const ScoreTable& table, const std::vector<BadScoreLine>& lines) {
+  std::string bad;
+  if (!RenameAside(bad, AtLine(path_, lines.front().Line, lines.front().What))) return false;
+  for (const BadScoreLine& l : lines) {
+    trouble_(AtLine(path_, l.Line, l.What) + "; the line is left out of the table, the file as it was is kept as " +
+             bad);
+  }
+  std::string error;
+  if (!WriteFileAtomically(path_, FormatScoreTable(table), error)) {
+    trouble_("cannot keep the score: " + error);
+    return false;
+  }
+  return true;
+}
+
+bool ScoreFile::RenameAside(std::string& bad, const std::string& why) {
+  bad = FreeBadName(path_);
+  std::error_code ec;
+  std::filesystem::rename(path_, bad, ec);
+  if (!ec) return true;
+  trouble_(why + "; it could not be kept aside as " + bad + " (" + ec.message() + "), so no score is kept");
+  return false;
 }

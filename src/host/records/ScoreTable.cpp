@@ -106,29 +106,30 @@ std::string FormatScoreTable(const ScoreTable& table) {
   return text;
 }
 
-bool ParseScoreTable(const std::string& text, ScoreTable& table, int& line, std::string& what) {
+bool ParseScoreTable(const std::string& text, ScoreTable& table, std::vector<BadScoreLine>& bad) {
   table = ScoreTable{};
+  bad.clear();
   std::istringstream in(text);
   std::string row;
-  line = 0;
+  int line = 0;
   while (std::getline(in, row)) {
     ++line;
     if (!row.empty() && row.back() == '\r') row.pop_back();
     if (line == 1) {
       if (row != kScoreFileHeader) {
-        what = std::string("the first line must be '") + kScoreFileHeader + "'";
+        bad.push_back({line, std::string("the first line must be '") + kScoreFileHeader + "'"});
         return false;
       }
       continue;
     }
     if (row.empty() || row[0] == '#') continue;
     ScoreEntry entry;
-    if (!ParseEntry(row, entry, what)) return false;
-    table.Insert(entry);
+    std::string what;
+    if (ParseEntry(row, entry, what)) table.Insert(entry);
+    else bad.push_back({line, what});
   }
   if (line == 0) {
-    line = 1;
-    what = "empty file";
+    bad.push_back({1, "empty file"});
     return false;
   }
   return true;

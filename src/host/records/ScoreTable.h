@@ -37,9 +37,15 @@ class ScoreTable {
 //   SCORE <tab> stage N | ending <tab> DATE <tab> RECORDING | - <tab> NAME
 constexpr const char* kScoreFileHeader = "velmorane-scores 1";
 std::string FormatScoreTable(const ScoreTable& table);
-// False with the line number and what is wrong when the text is not a score
-// table.
-bool ParseScoreTable(const std::string& text, ScoreTable& table, int& line, std::string& what);
+// A line of the file that could not be read, and why.
+struct BadScoreLine {
+  int Line = 0;
+  std::string What;
+};
+// Reads every entry that reads; each line that does not is left out and
+// listed in bad. False, with the table empty and the one reason in bad,
+// when the text is not a score table at all (no format line).
+bool ParseScoreTable(const std::string& text, ScoreTable& table, std::vector<BadScoreLine>& bad);
 
 // "stage 7" or "ending".
 std::string ReachedText(const ScoreEntry& entry);

@@ -99,6 +99,9 @@ refused("velmorane_settings_window_scale", ["number"], [shared.fitScale - 1], "w
 call("velmorane_settings_window_scale", ["number"], [shared.menuWindowScales]);
 expect("the window scale", settings().windowScale, shared.menuWindowScales);
 refused("velmorane_settings_language", ["number"], [shared.language.unset], "language");
+refused("velmorane_settings_player_name", ["string"], [null], "the player's name");
+call("velmorane_settings_player_name", ["string"], ["Aki"]);
+expect("the player's name", settings().playerName, "Aki");
 refused("velmorane_captions", ["number"], [shared.language.en + 1], "language");
 const { Actions } = JSON.parse(call("velmorane_captions", ["number"], [shared.language.ja], "string"));
 refused("velmorane_settings_bind_key", ["number", "string"], [Actions.length, "Left"], "action");
