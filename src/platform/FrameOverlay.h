@@ -16,4 +16,7 @@ class FrameOverlay {
   virtual void Draw(SDL_Renderer* renderer, const Viewport& viewport) = 0;
   // True while it needs frames of its own (a menu open, a fading dialog).
   virtual bool WantsFrames() const = 0;
+  // True while what it shows holds the game still (an open menu, a dialog
+  // the game does not run under).
+  virtual bool HoldsGame() const = 0;
 };

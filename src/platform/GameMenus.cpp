@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "drawing/ClientArea.h"
 #include "host/text/MenuCaptions.h"
@@ -18,12 +20,6 @@ namespace {
 constexpr int kFrame = 3;
 constexpr int kCaptionHeight = 18;
 constexpr int kCloseBoxWidth = 16, kCloseBoxHeight = 14;
-
-const SliderDialog& DialogState(const Game& g, SliderId dialog) {
-  return dialog == SliderId::Speed ? g.SpeedDialog : g.BrightnessDialog;
-}
-
-int Slot(SliderId dialog) { return dialog == SliderId::Speed ? 0 : 1; }
 
 std::string Text(std::string_view caption) { return std::string(caption); }
 
@@ -46,10 +42,6 @@ void DrawCross(ImDrawList* draw, const ScreenRect& box, float s) {
 }  // namespace
 
 void GameMenus::Draw(const Viewport& v) {
-  for (SliderId d : {SliderId::Speed, SliderId::Brightness}) {
-    std::optional<int>& moved = moved_[Slot(d)];
-    if (moved && *moved == DialogState(g_, d).Position) moved.reset();
-  }
   DrawMenuBar(v);
   DrawDialog(v);
   if (settings_ && settings_->DrawDialog()) submit_(Event::Activation());
@@ -64,6 +56,10 @@ bool GameMenus::DialogOpen() const {
   return open_.has_value() || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
 }
 
+bool GameMenus::HoldsGame() const {
+  return menuOpen_ || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
+}
+
 void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   if (records_ && records_->Open()) {
     if (key == DialogKey::Enter || key == DialogKey::Escape) records_->CloseByKey();
@@ -74,10 +70,19 @@ void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   }
 }
 
+bool GameMenus::DialogNavigable() const {
+  return (settings_ && settings_->DialogOpen() && !settings_->WaitingForKey()) || (records_ && records_->Open());
+}
+
+bool GameMenus::BoundToGame(std::string_view keyName) const {
+  return settings_ && settings_->Shown().Keys.TargetOf(keyName) != 0;
+}
+
 void GameMenus::OpenDialog(SliderId dialog) {
   if (DialogOpen()) return;
   open_ = dialog;
   opening_ = true;
+  shown_ = SliderOnOpening(g_, dialog, settings_ && settings_->Shown().ClassicDialogs);
   keys_.clear();
   drag_ = {};
 }
@@ -96,8 +101,19 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   const bool shown = ImGui::Begin("##MainMenu1", nullptr, flags);
   // The drop-down menus have the style's own padding.
   ImGui::PopStyleVar(3);
+  const bool wasOpen = std::exchange(menuOpen_, false);
   if (shown && ImGui::BeginMenuBar()) {
+    if (std::exchange(toggleMenuBar_, false)) {
+      if (wasOpen) {
+        ImGui::ClosePopupToLevel(0, false);
+      } else {
+        ImGui::OpenPopup(Text(Captions().GameMenu).c_str());
+        // Chosen by the keyboard: its first item shows the keyboard's place.
+        ImGui::GetCurrentContext()->NavDisableHighlight = false;
+      }
+    }
     if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
+      menuOpen_ = true;
       if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
       if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
@@ -105,6 +121,7 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
+      menuOpen_ = true;
       if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
       if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
       if (settings_) settings_->DrawConfigItems();
@@ -166,34 +183,29 @@ bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect&
   ImDrawList* draw = ImGui::GetWindowDrawList();
   DrawEdge(draw, Scaled(layout.Bevel, client, s), s, true);
   const ScreenRect label = Scaled(layout.Label, client, s);
-  DrawLabel(draw, label.X, label.Y, DialogState(g_, dialog).Label);
+  DrawLabel(draw, label.X, label.Y, shown_.Label);
   const bool ok = ClassicButton("##OKBtn", Text(Captions().OKButton), Scaled(layout.OK, client, s), s, true);
 
-  int position = ShownPosition(dialog);
+  int position = shown_.Position;
   const int dragged =
       ClassicTrackBar("##TrackBar1", Scaled(layout.TrackBar, client, s), s, position, layout.Max, drag_);
   if (dragged != position) MoveSlider(dialog, position = dragged);
-  bool enter = false;
+  bool ended = false;
   while (!keys_.empty()) {
     const DialogKey key = keys_.front();
     keys_.pop_front();
-    if (key == DialogKey::Enter) {
-      enter = true;
+    if (key == DialogKey::Enter || key == DialogKey::Escape) {
+      ended = true;
       break;
     }
     const int moved = SliderPositionAfter(key, position, layout.Max);
     if (moved != position) MoveSlider(dialog, position = moved);
   }
-  return ok || enter;
-}
-
-int GameMenus::ShownPosition(SliderId dialog) const {
-  const std::optional<int>& moved = moved_[Slot(dialog)];
-  return moved ? *moved : DialogState(g_, dialog).Position;
+  return ok || ended;
 }
 
 void GameMenus::MoveSlider(SliderId dialog, int position) {
-  moved_[Slot(dialog)] = position;
+  shown_ = {position, std::to_string(position)};
   submit_(Event::SliderMove(dialog, position));
 }
 

@@ -78,6 +78,7 @@ void SettingsMenus::Open(Dialog d) {
   closing_ = false;
   waiting_.reset();
   message_.clear();
+  askingDefaults_ = false;
 }
 
 bool SettingsMenus::DrawDialog() {
@@ -149,16 +150,26 @@ void SettingsMenus::DrawKeysDialog() {
     if (ImGui::Button(label.c_str(), ImVec2(em * kKeyButtonEms, 0))) {
       waiting_ = info.Which;
       message_ = Filled(c.PressNewKey, "", c.Actions[index]);
+      askingDefaults_ = false;
     }
+    // The keyboard starts on the first action.
+    if (info.Which == AllActions().front().Which) ImGui::SetItemDefaultFocus();
   }
   ImGui::EndGroup();
-  ImGui::TextUnformatted(message_.c_str());
-  if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
-    Settings s = settings_.Kept();
-    s.Keys.ResetToDefaults();
-    settings_.Change(s);
+  ImGui::TextUnformatted(askingDefaults_ ? Text(c.DefaultKeysQuestion).c_str() : message_.c_str());
+  if (askingDefaults_) {
+    if (ImGui::Button(Text(c.YesButton).c_str())) {
+      Settings s = settings_.Kept();
+      s.Keys.ResetToDefaults();
+      settings_.Change(s);
+      askingDefaults_ = false;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button(Text(c.NoButton).c_str())) askingDefaults_ = false;
+  } else if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
     waiting_.reset();
     message_.clear();
+    askingDefaults_ = true;
   }
   ImGui::SameLine();
   const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;
