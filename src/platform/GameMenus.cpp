@@ -33,6 +33,21 @@ void DrawWindowFrame(ImDrawList* draw, const ScreenRect& r, float s) {
   DrawEdge(draw, {r.X + s, r.Y + s, r.W - 2 * s, r.H - 2 * s}, s, false);
 }
 
+// Drops down the menu bar's first menu, titled label, as the keyboard's
+// Alt does: the keyboard's place is on its title in the menu bar (from
+// where the arrows reach the other menus) and on its first item.
+void DropDownByKeyboard(const std::string& label) {
+  ImGuiWindow* bar = ImGui::GetCurrentWindow();
+  const ImVec2 at = ImGui::GetCursorScreenPos();
+  const ImVec2 size = ImGui::CalcTextSize(label.c_str());
+  const ImVec2 from(at.x - bar->Pos.x, at.y - bar->Pos.y);
+  ImGui::FocusWindow(bar);
+  ImGui::SetNavID(ImGui::GetID(label.c_str()), ImGuiNavLayer_Menu, 0,
+                  ImRect(from, ImVec2(from.x + size.x, from.y + size.y)));
+  ImGui::GetCurrentContext()->NavDisableHighlight = false;
+  ImGui::OpenPopup(label.c_str());
+}
+
 void DrawCross(ImDrawList* draw, const ScreenRect& box, float s) {
   const float x0 = box.X + 4 * s, y0 = box.Y + 3 * s, x1 = box.X + box.W - 5 * s, y1 = box.Y + box.H - 4 * s;
   draw->AddLine(ImVec2(x0, y0), ImVec2(x1, y1), classic::Dark, 1.5f * s);
@@ -106,10 +121,9 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
     if (std::exchange(toggleMenuBar_, false)) {
       if (wasOpen) {
         ImGui::ClosePopupToLevel(0, false);
+        ImGui::FocusWindow(nullptr);
       } else {
-        ImGui::OpenPopup(Text(Captions().GameMenu).c_str());
-        // Chosen by the keyboard: its first item shows the keyboard's place.
-        ImGui::GetCurrentContext()->NavDisableHighlight = false;
+        DropDownByKeyboard(Text(Captions().GameMenu));
       }
     }
     if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
@@ -129,6 +143,9 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
     }
     ImGui::EndMenuBar();
   }
+  // The keyboard may be on a menu's title in the bar with none dropped down.
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  if (context.NavWindow == ImGui::GetCurrentWindow() && context.NavLayer == ImGuiNavLayer_Menu) menuOpen_ = true;
   ImGui::End();
 }
 

@@ -48,6 +48,7 @@ class GameMenus {
   // F10, Alt alone or the pad's Back button: the Game menu drops down, for
   // the arrows, Enter and Escape; or the open menu closes.
   void ToggleMenuBar() { toggleMenuBar_ = true; }
+  // A menu is dropped down, or the keyboard is on the menu bar.
   bool MenuOpen() const { return menuOpen_; }
   // A key the player's bindings give to the game.
   bool BoundToGame(std::string_view keyName) const;

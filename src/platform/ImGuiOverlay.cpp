@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr float kMenuFontHeight = 12;  // the form's font, "ＭＳ Ｐゴシック" at 12 pixels
 
 DialogKey DialogKeyFor(SDL_Keycode key) {
   switch (key) {
@@ -161,10 +160,7 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   ImGui_ImplSDL2_NewFrame();
   EnterActivates(ImGui::GetIO());
   ImGui::NewFrame();
-  const bool menuWasOpen = menus_->MenuOpen();
   menus_->Draw(viewport);
-  // Once the menus close, the keyboard's place leaves the menu bar.
-  if (menuWasOpen && !menus_->MenuOpen() && !menus_->DialogOpen()) ImGui::FocusWindow(nullptr);
   wantsFrames_ = menus_->DialogOpen() || menus_->HoldsGame() || !lateReleases_.empty() ||
                  ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive() ||
                  ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);

@@ -7,6 +7,7 @@
 
 #include "drawing/ClientArea.h"
 #include "host/records/RunRecords.h"
+#include "platform/ClassicWidgets.h"
 
 namespace {
 
@@ -45,8 +46,11 @@ std::string Fitted(const std::string& text, float width) {
   if (ImGui::CalcTextSize(text.c_str()).x <= width) return text;
   std::string cut = text;
   while (!cut.empty()) {
-    do cut.pop_back();
-    while (!cut.empty() && IsUtf8Continuation(cut.back()));
+    while (!cut.empty()) {
+      const char last = cut.back();
+      cut.pop_back();
+      if (!IsUtf8Continuation(last)) break;
+    }
     const std::string shown = cut + std::string(kEllipsis);
     if (ImGui::CalcTextSize(shown.c_str()).x <= width) return shown;
   }
@@ -56,7 +60,7 @@ std::string Fitted(const std::string& text, float width) {
 }  // namespace
 
 void RecordsDialogs::DrawMenuItems(const RecordCaptions& c) {
-  ImGui::Separator();
+  ClassicSeparator();
   if (ImGui::MenuItem(Text(c.ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
     scores_ = records_->Scores().Load();
     replays_ = records_->Replays().List();
@@ -90,7 +94,7 @@ void RecordsDialogs::Draw(const Viewport& v, const RecordCaptions& c) {
     return;
   }
   ImGui::TextUnformatted(Text(*open_ == Shown::Scores ? c.ScoresMenu : c.ReplaysMenu).c_str());
-  ImGui::Separator();
+  ClassicSeparator();
   ImGui::BeginChild("##rows", ImVec2(0, size.y - ImGui::GetFrameHeightWithSpacing() * 3), false);
   if (*open_ == Shown::Scores) DrawScores(c);
   else DrawReplays(c);

@@ -6,6 +6,7 @@
 
 #include "host/settings/SettingsInUse.h"
 #include "host/text/MenuCaptions.h"
+#include "platform/ClassicWidgets.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void SettingsMenus::DrawConfigItems() {
         chosen = true;
       }
     }
-    ImGui::Separator();
+    ClassicSeparator();
     if (ImGui::MenuItem(Text(c.FullScreenItem).c_str(), nullptr, s.FullScreen)) {
       changed.FullScreen = !s.FullScreen;
       chosen = true;
