@@ -12,6 +12,9 @@ class FrameOverlay {
   // True when the overlay took the event (a click on a menu, a key in an
   // open dialog); the game then does not see it.
   virtual bool HandleEvent(const SDL_Event& e) = 0;
+  // A key the window took for itself before the overlay saw it (F11,
+  // Alt+Enter).
+  virtual void KeyTakenByWindow() = 0;
   // Draws over the presented picture, just before it goes to the screen.
   virtual void Draw(SDL_Renderer* renderer, const Viewport& viewport) = 0;
   // True while it needs frames of its own (a menu open, a fading dialog).

@@ -24,6 +24,8 @@ class ImGuiOverlay : public FrameOverlay {
   void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
 
   bool HandleEvent(const SDL_Event& e) override;
+  // Alt held for Alt+Enter is not Alt alone.
+  void KeyTakenByWindow() override { altAlone_ = false; }
   void Draw(SDL_Renderer* renderer, const Viewport& viewport) override;
   bool WantsFrames() const override { return wantsFrames_; }
   bool HoldsGame() const override;

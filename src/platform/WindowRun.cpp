@@ -126,7 +126,10 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     loop_.TuneEnded();
     return;
   }
-  if (fullscreen_.Take(e, window_)) return;
+  if (fullscreen_.Take(e, window_)) {
+    if (overlay_) overlay_->KeyTakenByWindow();
+    return;
+  }
   if (overlay_ && overlay_->HandleEvent(e)) {
     dirty_ = true;
     return;
