@@ -15,7 +15,6 @@
 
 namespace {
 
-
 DialogKey DialogKeyFor(SDL_Keycode key) {
   switch (key) {
     case SDLK_LEFT: return DialogKey::Left;
