@@ -26,6 +26,8 @@ const kRecordingSaveDelayMs = 5000;
 const kMenuBarKey = "F10";
 const kAltKey = "Alt";
 const kTabKey = "Tab";
+const kEscapeKey = "Escape";
+const kDropDownKey = "ArrowDown";
 const kMenuKeys = { ArrowUp: -1, ArrowDown: 1 };
 const kMenuBarMoves = { ArrowLeft: -1, ArrowRight: 1 };
 
@@ -257,7 +259,7 @@ class PageGame {
     if (down) this.altAlone = false;
     // A key let go reaches the game, which may have seen it pressed.
     if ((!open && !inMenus) || !down) return false;
-    if (event.key === "Escape") {
+    if (event.key === kEscapeKey) {
       this.closeMenus();
     } else if (open && event.key in kMenuKeys) {
       event.preventDefault();
@@ -271,7 +273,7 @@ class PageGame {
       const menus = this.menus();
       const at = menus.indexOf(open ?? document.activeElement.closest("details.menu"));
       this.dropDown(menus[(at + kMenuBarMoves[event.key] + menus.length) % menus.length]);
-    } else if (!open && event.key === "ArrowDown") {
+    } else if (!open && event.key === kDropDownKey) {
       event.preventDefault();
       const menu = document.activeElement.closest("details.menu");
       if (menu) this.dropDown(menu);
