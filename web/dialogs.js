@@ -1,17 +1,22 @@
 // The Config menu's dialogs as HTML: the speed and brightness sliders, which
 // send the game's own slider events, and the sound and keys settings, which
-// the game keeps as the desktop does. Each is modal; closing it gives the
-// game its focus back.
+// the game keeps as the desktop does. Each is modal; Escape closes it, and
+// closing it gives the game its focus back. The game waits under every
+// dialog but the two sliders'.
 import { element, filled } from "./elements.js";
 import { keyName } from "./keys.js";
 import { guarded } from "./trouble.js";
 
 const kEscapeKey = "Escape";
+const kEnterKey = "Enter";
 
 // A modal dialog with its caption and a button below the parts that closes
-// it (OK unless said).
-export function openModal(game, caption, parts, className = "settings", closeCaption = game.captions.OKButton) {
+// it (OK unless said). The game waits while it is open, unless it runs on
+// under it.
+export function openModal(game, caption, parts, className = "settings", closeCaption = game.captions.OKButton,
+  runsOn = false) {
   const box = element("dialog", { className });
+  box.holdsGame = !runsOn;
   box.appendChild(element("header", {}, caption));
   const ok = element("button", { type: "button", className: "ok" }, closeCaption);
   ok.addEventListener("click", guarded("the dialog", () => box.close()));
@@ -23,11 +28,13 @@ export function openModal(game, caption, parts, className = "settings", closeCap
   document.body.appendChild(box);
   game.dialog = box;
   box.showModal();
+  game.followDialogs();
   return box;
 }
 
 // One slider ("speed" or "brightness") sending the game's slider events
-// while it moves. It opens at the dialog's own last position and label.
+// while it moves; Enter closes it. It opens at the game's value, or with
+// classic dialogs where it was last left.
 export function openSliderDialog(game, slider) {
   const id = game.shared.slider[slider];
   const label = element("output", {}, game.call("velmorane_play_slider_label", "string", ["number"], [id]));
@@ -38,7 +45,12 @@ export function openSliderDialog(game, slider) {
     game.submit("velmorane_play_slider", ["number", "number"], [id, Number(range.value)]);
   }));
   const caption = slider === "speed" ? game.captions.SpeedDialog : game.captions.BrightnessDialog;
-  openModal(game, caption, [label, range]);
+  const box = openModal(game, caption, [label, range], "settings", game.captions.OKButton, true);
+  box.addEventListener("keydown", guarded("the slider", (e) => {
+    if (e.key !== kEnterKey) return;
+    e.preventDefault();
+    box.close();
+  }));
   range.focus();
 }
 
@@ -74,6 +86,7 @@ export function openKeysDialog(game) {
     game.captions.Actions.forEach((action, i) => {
       const key = element("button", { type: "button" }, game.settings.keys[i]);
       key.addEventListener("click", guarded("the keys settings", () => {
+        ask(false);
         waiting = i;
         message.textContent = filled(game.captions.PressNewKey, { action });
       }));
@@ -83,14 +96,35 @@ export function openKeysDialog(game) {
       table.appendChild(row);
     });
   };
-  const defaults = element("button", { type: "button" }, game.captions.DefaultKeysButton);
-  defaults.addEventListener("click", guarded("the keys settings", () => {
+  // Every key goes back to its default only once the player says yes.
+  const defaults = element("div", { className: "defaults" });
+  const askDefaults = element("button", { type: "button" }, game.captions.DefaultKeysButton);
+  const yes = element("button", { type: "button" }, game.captions.YesButton);
+  const no = element("button", { type: "button" }, game.captions.NoButton);
+  const ask = (asking) => {
+    message.textContent = asking ? game.captions.DefaultKeysQuestion : "";
+    defaults.replaceChildren(...(asking ? [yes, no] : [askDefaults]));
+  };
+  askDefaults.addEventListener("click", guarded("the keys settings", () => {
     waiting = null;
-    message.textContent = "";
+    ask(true);
+    no.focus();
+  }));
+  yes.addEventListener("click", guarded("the keys settings", () => {
     game.changeSettings("velmorane_settings_default_keys", [], []);
     fill();
+    ask(false);
+    askDefaults.focus();
   }));
+  no.addEventListener("click", guarded("the keys settings", () => {
+    ask(false);
+    askDefaults.focus();
+  }));
+  ask(false);
+  fill();
   const box = openModal(game, game.captions.KeysDialog, [table, message, defaults], "settings keys-dialog");
+  // The keyboard starts on the first action's key.
+  table.querySelector("button").focus();
   box.addEventListener("cancel", (e) => {
     if (waiting === null) return;
     e.preventDefault();
@@ -108,6 +142,6 @@ export function openKeysDialog(game) {
     else if (bound === game.shared.keyUnusable) message.textContent = game.captions.KeyUnusable;
     else message.textContent = filled(game.captions.KeyInUse, { key: name, action: game.captions.Actions[bound] });
     fill();
+    table.querySelectorAll("button")[action].focus();
   }));
-  fill();
 }

@@ -2,8 +2,12 @@
 // keys as the player's settings bind them, the Game and Config menus as HTML
 // sending the game's own menu and slider events, focus as the game's
 // activation, and the page's loop on its millisecond clock. The menus speak
-// the settings' language with the desktop's own captions. Every callback
-// is guarded: an exception stops the game with a message naming what failed.
+// the settings' language with the desktop's own captions and answer the
+// keyboard as a menu bar does: F10 or Alt alone drops the first menu down,
+// the arrows move, Enter chooses, Escape or a click elsewhere closes; the
+// game waits while a menu is open and sees none of those keys. Every
+// callback is guarded: an exception stops the game with a message naming
+// what failed.
 import { callGame } from "./calls.js";
 import { openKeysDialog, openSliderDialog, openSoundDialog } from "./dialogs.js";
 import { element, filled } from "./elements.js";
@@ -18,6 +22,15 @@ import { guarded, showMessage } from "./trouble.js";
 // growing recording now and then (and whenever the page is left).
 const kSettingsSaveDelayMs = 300;
 const kRecordingSaveDelayMs = 5000;
+
+// The keys the menu bar answers to, by the browser's key values.
+const kMenuBarKey = "F10";
+const kAltKey = "Alt";
+const kTabKey = "Tab";
+const kEscapeKey = "Escape";
+const kDropDownKey = "ArrowDown";
+const kMenuKeys = { ArrowUp: -1, ArrowDown: 1 };
+const kMenuBarMoves = { ArrowLeft: -1, ArrowRight: 1 };
 
 // The page's own words, which the desktop has no use for.
 const kPageCaptions = {
@@ -48,6 +61,7 @@ class PageGame {
     this.sound = new PageSound(module, shared, () => this.tuneEnded());
     this.dialog = null;
     this.settings = null;
+    this.altAlone = false;
   }
 
   now() { return performance.now(); }
@@ -73,6 +87,10 @@ class PageGame {
     window.addEventListener("keyup", guarded("a key release", (e) => this.key(e, false)));
     window.addEventListener("focus", guarded("the game's focus", () => this.submit("velmorane_play_activate", [], [])));
     window.addEventListener("pointerdown", guarded("the sound", () => this.sound.unlock()));
+    // A click outside the menus closes them.
+    document.addEventListener("pointerdown", guarded("the menus", (e) => {
+      if (!document.getElementById("menus").contains(e.target)) this.closeMenus();
+    }));
     this.pads = new PagePads(this.shared, (name, types, values) => this.submit(name, types, values));
     this.sound.showHintUntilUnlocked(document.getElementById("sound-hint"));
     this.submit("velmorane_play_activate", [], []);
@@ -148,6 +166,7 @@ class PageGame {
       // One menu open at a time, as in a menu bar.
       box.addEventListener("toggle", guarded(caption, () => {
         if (box.open) for (const other of nav.querySelectorAll("details[open]")) if (other !== box) other.open = false;
+        this.followDialogs();
       }));
       return box;
     };
@@ -209,6 +228,66 @@ class PageGame {
   dialogClosed() {
     this.dialog = null;
     this.submit("velmorane_play_activate", [], []);
+    this.followDialogs();
+  }
+
+  // Tells the game whether a menu or a dialog that holds it still is open.
+  followDialogs() {
+    const open = this.openMenu() !== null || (this.dialog !== null && this.dialog.holdsGame);
+    this.submit("velmorane_play_dialogs", ["number"], [open ? 1 : 0]);
+  }
+
+  menus() { return [...document.querySelectorAll("#menus details.menu")]; }
+
+  openMenu() { return this.menus().find((m) => m.open) ?? null; }
+
+  closeMenus() {
+    for (const m of this.menus()) m.open = false;
+    if (document.getElementById("menus").contains(document.activeElement)) document.activeElement.blur();
+  }
+
+  // Drops a menu down with the keyboard on its first item.
+  dropDown(menu) {
+    menu.open = true;
+    menu.querySelector(".items button:not(:disabled)")?.focus();
+  }
+
+  // F10, Alt alone and, while a menu is open or the keyboard is in the menu
+  // bar, the keys that move in it; true when the key was the menus'.
+  menuKey(event, down) {
+    const inMenus = document.getElementById("menus").contains(document.activeElement);
+    const open = this.openMenu();
+    if (event.key === kMenuBarKey || (event.key === kAltKey && !this.settings.keys.includes(keyName(event)))) {
+      event.preventDefault();
+      if (event.key === kAltKey && down) this.altAlone = !event.repeat;
+      const toggle = event.key === kMenuBarKey ? down && !event.repeat : !down && this.altAlone;
+      if (toggle && (open || inMenus)) this.closeMenus();
+      else if (toggle) this.dropDown(this.menus()[0]);
+      return true;
+    }
+    if (down) this.altAlone = false;
+    // A key let go reaches the game, which may have seen it pressed.
+    if ((!open && !inMenus) || !down) return false;
+    if (event.key === kEscapeKey) {
+      this.closeMenus();
+    } else if (open && event.key in kMenuKeys) {
+      event.preventDefault();
+      const items = [...open.querySelectorAll(".items button:not(:disabled)")];
+      const at = items.indexOf(document.activeElement);
+      const step = kMenuKeys[event.key];
+      const next = at < 0 ? (step > 0 ? 0 : items.length - 1) : (at + step + items.length) % items.length;
+      items[next].focus();
+    } else if (event.key in kMenuBarMoves) {
+      event.preventDefault();
+      const menus = this.menus();
+      const at = menus.indexOf(open ?? document.activeElement.closest("details.menu"));
+      this.dropDown(menus[(at + kMenuBarMoves[event.key] + menus.length) % menus.length]);
+    } else if (!open && event.key === kDropDownKey) {
+      event.preventDefault();
+      const menu = document.activeElement.closest("details.menu");
+      if (menu) this.dropDown(menu);
+    }
+    return true;
   }
 
   // The records the page keeps, or null while a recording is watched.
@@ -219,6 +298,7 @@ class PageGame {
   key(event, down) {
     this.sound.unlock();
     if (this.dialog) return;
+    if (this.menuKey(event, down)) return;
     if (event.code === "F11" && down) {
       event.preventDefault();
       this.toggleFullScreen();
@@ -226,6 +306,8 @@ class PageGame {
     }
     const name = keyName(event);
     if (name === "") return;
+    // Tab, unless the game has it, moves the keyboard to the menu bar.
+    if (event.key === kTabKey && !this.settings.keys.includes(name)) return;
     event.preventDefault();  // arrows and Space never scroll the page
     this.submit("velmorane_play_key", ["number", "number", "string"], [down ? 1 : 0, event.repeat ? 1 : 0, name]);
     this.readSettings();  // the mute key

@@ -5,8 +5,8 @@ import { openModal } from "./dialogs.js";
 import { element } from "./elements.js";
 import { guarded } from "./trouble.js";
 
-function recordsTable(headers, rows) {
-  const table = element("table", { className: "records" });
+function recordsTable(headers, rows, className = "records") {
+  const table = element("table", { className });
   const head = element("tr");
   for (const h of headers) head.appendChild(element("th", {}, h));
   table.appendChild(head);
@@ -43,7 +43,7 @@ export function openScoresDialog(game) {
   const body = scores.length === 0 ? element("p", {}, c.NoScores) : recordsTable(
     [c.Rank, c.Score, c.Reached, c.Name, c.Date, ""],
     scores.map((e, i) => [String(i + 1), String(e.score), e.reached, e.name, e.date,
-      e.replay ? watchOrNot(game, e.replay, e.otherVersion) : ""]));
+      e.replay ? watchOrNot(game, e.replay, e.otherVersion) : ""]), "records scores");
   openModal(game, c.ScoresMenu, [body], "settings records-dialog", c.Close);
 }
 

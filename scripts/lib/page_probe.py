@@ -8,7 +8,14 @@ Usage: page_probe.py [--profile DIR] [--screenshot FILE.png] [--window-size WxH]
   --screenshot FILE    a picture of the page once the value has come
   --window-size WxH    the page's viewport, W x H CSS pixels at one device
                        pixel each (unless set, the browser's window is
-                       1000 x 700)"""
+                       1000 x 700)
+Real key presses: the page may push key names (those of KEYS below: "F10",
+"Alt", "Enter", "Escape", "Tab", the arrows) onto the array
+window.probeKeys; the probe takes them between two evaluations of the
+expression and presses each (down, then up) through DevTools'
+Input.dispatchKeyEvent, as the keyboard would: the browser's own answers
+(a focused button's click, a slider's step, a dialog's Escape) follow. The
+array is empty again once they are pressed."""
 import argparse
 import base64
 import json
@@ -18,6 +25,33 @@ import subprocess
 import sys
 import tempfile
 import time
+
+
+# Key name: (DOM key, DOM code, Windows virtual-key code, text typed, modifier
+# bit while down).
+KEYS = {
+    "F10": ("F10", "F10", 121, "", 0),
+    "Alt": ("Alt", "AltLeft", 18, "", 1),
+    "Enter": ("Enter", "Enter", 13, "\r", 0),
+    "Escape": ("Escape", "Escape", 27, "", 0),
+    "Tab": ("Tab", "Tab", 9, "", 0),
+    "ArrowLeft": ("ArrowLeft", "ArrowLeft", 37, "", 0),
+    "ArrowUp": ("ArrowUp", "ArrowUp", 38, "", 0),
+    "ArrowRight": ("ArrowRight", "ArrowRight", 39, "", 0),
+    "ArrowDown": ("ArrowDown", "ArrowDown", 40, "", 0),
+}
+
+
+def key_events(name):
+    """The DevTools events of one press of the key called name."""
+    if name not in KEYS:
+        raise SystemExit(f"page_probe.py: no key '{name}' (it knows {', '.join(KEYS)})")
+    key, code, vk, text, modifier = KEYS[name]
+    down = {"type": "keyDown" if text else "rawKeyDown", "key": key, "code": code,
+            "windowsVirtualKeyCode": vk, "modifiers": modifier}
+    if text:
+        down["text"] = text
+    return [down, {"type": "keyUp", "key": key, "code": code, "windowsVirtualKeyCode": vk, "modifiers": 0}]
 
 
 def main():
@@ -81,7 +115,12 @@ def main():
                         {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False}, session))
         answer(send("Page.navigate", {"url": url}, session))
         deadline = time.monotonic() + limit
+        take_keys = "window.probeKeys ? window.probeKeys.splice(0) : []"
         while time.monotonic() < deadline:
+            keys = answer(send("Runtime.evaluate", {"expression": take_keys, "returnByValue": True}, session))
+            for name in keys.get("result", {}).get("result", {}).get("value") or []:
+                for event in key_events(name):
+                    answer(send("Input.dispatchKeyEvent", event, session))
             reply = answer(send("Runtime.evaluate", {"expression": expression, "returnByValue": True}, session))
             value = reply.get("result", {}).get("result", {}).get("value")
             if value is not None:

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/MenuStyle.h"
+
 namespace {
 
 // Thumb travel margin from each side, thumb half width, and the rows of the
@@ -70,6 +72,18 @@ bool ClassicButton(const char* id, const std::string& caption, const ScreenRect&
 
 void DrawLabel(ImDrawList* draw, float x, float y, const std::string& text) {
   draw->AddText(ImVec2(x, y), classic::Dark, text.c_str());
+}
+
+void ClassicSeparator() {
+  const float scale = std::max(1.0f, std::floor(ImGui::GetFontSize() / kMenuFontHeight));
+  const ImVec2 window = ImGui::GetWindowPos();
+  const float left = std::floor(window.x + ImGui::GetWindowContentRegionMin().x);
+  const float right = std::floor(window.x + ImGui::GetWindowContentRegionMax().x) - scale;
+  const float top = std::floor(ImGui::GetCursorScreenPos().y);
+  ImDrawList* draw = ImGui::GetWindowDrawList();
+  Line(draw, left, top, right, top, classic::Shadow, scale);
+  Line(draw, left, top + scale, right, top + scale, classic::Light, scale);
+  ImGui::Dummy(ImVec2(0, 2 * scale));
 }
 
 float TrackBarThumbX(const ScreenRect& r, float scale, int position, int max) {

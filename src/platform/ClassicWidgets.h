@@ -35,6 +35,12 @@ struct TrackBarDrag {
 };
 int ClassicTrackBar(const char* id, const ScreenRect& r, float scale, int position, int max, TrackBarDrag& drag);
 
+// An etched line across the current menu or window, a dark line over a light
+// one, each one pixel of the scale the menus' font shows; in place of
+// ImGui's separator, whose thin line the renderer draws in two halves that
+// do not meet.
+void ClassicSeparator();
+
 // The classic colours.
 namespace classic {
 constexpr ImU32 Face = IM_COL32(192, 192, 192, 255);

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include "drawing/ClientArea.h"
 #include "host/text/MenuCaptions.h"
@@ -19,12 +21,6 @@ constexpr int kFrame = 3;
 constexpr int kCaptionHeight = 18;
 constexpr int kCloseBoxWidth = 16, kCloseBoxHeight = 14;
 
-const SliderDialog& DialogState(const Game& g, SliderId dialog) {
-  return dialog == SliderId::Speed ? g.SpeedDialog : g.BrightnessDialog;
-}
-
-int Slot(SliderId dialog) { return dialog == SliderId::Speed ? 0 : 1; }
-
 std::string Text(std::string_view caption) { return std::string(caption); }
 
 ScreenRect Scaled(const DialogRect& r, const ScreenRect& client, float scale) {
@@ -37,6 +33,21 @@ void DrawWindowFrame(ImDrawList* draw, const ScreenRect& r, float s) {
   DrawEdge(draw, {r.X + s, r.Y + s, r.W - 2 * s, r.H - 2 * s}, s, false);
 }
 
+// Drops down the menu bar's first menu, titled label, as the keyboard's
+// Alt does: the keyboard's place is on its title in the menu bar (from
+// where the arrows reach the other menus) and on its first item.
+void DropDownByKeyboard(const std::string& label) {
+  ImGuiWindow* bar = ImGui::GetCurrentWindow();
+  const ImVec2 at = ImGui::GetCursorScreenPos();
+  const ImVec2 size = ImGui::CalcTextSize(label.c_str());
+  const ImVec2 from(at.x - bar->Pos.x, at.y - bar->Pos.y);
+  ImGui::FocusWindow(bar);
+  ImGui::SetNavID(ImGui::GetID(label.c_str()), ImGuiNavLayer_Menu, 0,
+                  ImRect(from, ImVec2(from.x + size.x, from.y + size.y)));
+  ImGui::GetCurrentContext()->NavDisableHighlight = false;
+  ImGui::OpenPopup(label.c_str());
+}
+
 void DrawCross(ImDrawList* draw, const ScreenRect& box, float s) {
   const float x0 = box.X + 4 * s, y0 = box.Y + 3 * s, x1 = box.X + box.W - 5 * s, y1 = box.Y + box.H - 4 * s;
   draw->AddLine(ImVec2(x0, y0), ImVec2(x1, y1), classic::Dark, 1.5f * s);
@@ -46,10 +57,6 @@ void DrawCross(ImDrawList* draw, const ScreenRect& box, float s) {
 }  // namespace
 
 void GameMenus::Draw(const Viewport& v) {
-  for (SliderId d : {SliderId::Speed, SliderId::Brightness}) {
-    std::optional<int>& moved = moved_[Slot(d)];
-    if (moved && *moved == DialogState(g_, d).Position) moved.reset();
-  }
   DrawMenuBar(v);
   DrawDialog(v);
   if (settings_ && settings_->DrawDialog()) submit_(Event::Activation());
@@ -64,6 +71,10 @@ bool GameMenus::DialogOpen() const {
   return open_.has_value() || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
 }
 
+bool GameMenus::HoldsGame() const {
+  return menuOpen_ || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
+}
+
 void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   if (records_ && records_->Open()) {
     if (key == DialogKey::Enter || key == DialogKey::Escape) records_->CloseByKey();
@@ -74,10 +85,19 @@ void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   }
 }
 
+bool GameMenus::DialogNavigable() const {
+  return (settings_ && settings_->DialogOpen() && !settings_->WaitingForKey()) || (records_ && records_->Open());
+}
+
+bool GameMenus::BoundToGame(std::string_view keyName) const {
+  return settings_ && settings_->Shown().Keys.TargetOf(keyName) != 0;
+}
+
 void GameMenus::OpenDialog(SliderId dialog) {
   if (DialogOpen()) return;
   open_ = dialog;
   opening_ = true;
+  shown_ = SliderOnOpening(g_, dialog, settings_ && settings_->Shown().ClassicDialogs);
   keys_.clear();
   drag_ = {};
 }
@@ -96,8 +116,18 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   const bool shown = ImGui::Begin("##MainMenu1", nullptr, flags);
   // The drop-down menus have the style's own padding.
   ImGui::PopStyleVar(3);
+  const bool wasOpen = std::exchange(menuOpen_, false);
   if (shown && ImGui::BeginMenuBar()) {
+    if (std::exchange(toggleMenuBar_, false)) {
+      if (wasOpen) {
+        ImGui::ClosePopupToLevel(0, false);
+        ImGui::FocusWindow(nullptr);
+      } else {
+        DropDownByKeyboard(Text(Captions().GameMenu));
+      }
+    }
     if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
+      menuOpen_ = true;
       if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
       if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
@@ -105,6 +135,7 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
+      menuOpen_ = true;
       if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
       if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
       if (settings_) settings_->DrawConfigItems();
@@ -112,6 +143,9 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
     }
     ImGui::EndMenuBar();
   }
+  // The keyboard may be on a menu's title in the bar with none dropped down.
+  const ImGuiContext& context = *ImGui::GetCurrentContext();
+  if (context.NavWindow == ImGui::GetCurrentWindow() && context.NavLayer == ImGuiNavLayer_Menu) menuOpen_ = true;
   ImGui::End();
 }
 
@@ -166,34 +200,29 @@ bool GameMenus::DrawDialogContents(const DialogLayout& layout, const ScreenRect&
   ImDrawList* draw = ImGui::GetWindowDrawList();
   DrawEdge(draw, Scaled(layout.Bevel, client, s), s, true);
   const ScreenRect label = Scaled(layout.Label, client, s);
-  DrawLabel(draw, label.X, label.Y, DialogState(g_, dialog).Label);
+  DrawLabel(draw, label.X, label.Y, shown_.Label);
   const bool ok = ClassicButton("##OKBtn", Text(Captions().OKButton), Scaled(layout.OK, client, s), s, true);
 
-  int position = ShownPosition(dialog);
+  int position = shown_.Position;
   const int dragged =
       ClassicTrackBar("##TrackBar1", Scaled(layout.TrackBar, client, s), s, position, layout.Max, drag_);
   if (dragged != position) MoveSlider(dialog, position = dragged);
-  bool enter = false;
+  bool ended = false;
   while (!keys_.empty()) {
     const DialogKey key = keys_.front();
     keys_.pop_front();
-    if (key == DialogKey::Enter) {
-      enter = true;
+    if (key == DialogKey::Enter || key == DialogKey::Escape) {
+      ended = true;
       break;
     }
     const int moved = SliderPositionAfter(key, position, layout.Max);
     if (moved != position) MoveSlider(dialog, position = moved);
   }
-  return ok || enter;
-}
-
-int GameMenus::ShownPosition(SliderId dialog) const {
-  const std::optional<int>& moved = moved_[Slot(dialog)];
-  return moved ? *moved : DialogState(g_, dialog).Position;
+  return ok || ended;
 }
 
 void GameMenus::MoveSlider(SliderId dialog, int position) {
-  moved_[Slot(dialog)] = position;
+  shown_ = {position, std::to_string(position)};
   submit_(Event::SliderMove(dialog, position));
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "game/Events.h"
+#include "host/settings/SliderOpening.h"
 #include "host/text/MenuCaptions.h"
 #include "platform/ClassicWidgets.h"
 #include "platform/DialogLayout.h"
@@ -17,9 +18,8 @@ class RecordsDialogs;
 // The main window's menu bar (Game: restart, pause, exit; Config: the two
 // settings dialogs) and the modal settings dialogs, drawn with ImGui. Every
 // command and every slider move goes to the game as an event through submit,
-// in turn with the keys, so recordings hold them. The dialogs show the
-// game's own dialog state (slider position and label), which lives for the
-// whole run.
+// in turn with the keys, so recordings hold them. A slider dialog opens at
+// the game's value, or with classic dialogs where it was last left.
 class GameMenus {
  public:
   using Submit = std::function<void(const Event&)>;
@@ -35,10 +35,23 @@ class GameMenus {
   // What the Config menu's items do: show that dialog modally.
   void OpenDialog(SliderId dialog);
   bool DialogOpen() const;
+  // Whether a menu or a dialog that holds the game still is open: any but
+  // the two slider dialogs, under which the game runs on.
+  bool HoldsGame() const;
   // A key pressed while a dialog is open: the dialog takes it (arrows and
-  // page keys move the slider, Enter is OK; the keys dialog takes the key's
-  // name as a new key); the game does not see it.
+  // page keys move the slider, Enter is OK and Escape closes; the keys
+  // dialog takes the key's name as a new key); the game does not see it.
   void DialogKeyDown(DialogKey key, std::string_view keyName = {});
+  // Whether a dialog wants the keyboard's arrows, Tab and Space to move among
+  // its controls (not a slider dialog, nor the keys dialog awaiting a key).
+  bool DialogNavigable() const;
+  // F10, Alt alone or the pad's Back button: the Game menu drops down, for
+  // the arrows, Enter and Escape; or the open menu closes.
+  void ToggleMenuBar() { toggleMenuBar_ = true; }
+  // A menu is dropped down, or the keyboard is on the menu bar.
+  bool MenuOpen() const { return menuOpen_; }
+  // A key the player's bindings give to the game.
+  bool BoundToGame(std::string_view keyName) const;
   // The Game menu also holds the records' items and dialogs.
   void AddRecords(RecordsDialogs* records) { records_ = records; }
 
@@ -46,9 +59,8 @@ class GameMenus {
   void DrawMenuBar(const Viewport& v);
   void DrawDialog(const Viewport& v);
   // Bevel, label, OK button and slider, with the keys taken; true when OK
-  // (button or Enter) ends the dialog.
+  // (button or Enter) or Escape ends the dialog.
   bool DrawDialogContents(const DialogLayout& layout, const ScreenRect& client, float scale);
-  int ShownPosition(SliderId dialog) const;
   void MoveSlider(SliderId dialog, int position);
   void CloseDialog();
   Language Lang() const;
@@ -60,8 +72,10 @@ class GameMenus {
   std::optional<SliderId> open_;
   bool opening_ = false;
   std::deque<DialogKey> keys_;
-  // A slider move submitted but not yet dispatched, per dialog.
-  std::optional<int> moved_[2];
+  // The open slider dialog's position and label, as moved since it opened.
+  SliderShown shown_;
+  bool menuOpen_ = false;
+  bool toggleMenuBar_ = false;
   TrackBarDrag drag_;
   RecordsDialogs* records_ = nullptr;
 };

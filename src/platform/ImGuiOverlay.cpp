@@ -1,6 +1,10 @@
 #include "platform/ImGuiOverlay.h"
 
 #include <backends/imgui_impl_sdl.h>
+#include <imgui_internal.h>
+
+#include <algorithm>
+#include <utility>
 
 #include "imgui_impl_sdlrenderer.h"
 #include "platform/GameMenus.h"
@@ -10,8 +14,6 @@
 #include "platform/TtfText.h"
 
 namespace {
-
-constexpr float kMenuFontHeight = 12;  // the form's font, "ＭＳ Ｐゴシック" at 12 pixels
 
 DialogKey DialogKeyFor(SDL_Keycode key) {
   switch (key) {
@@ -35,6 +37,19 @@ bool IsMouseEvent(Uint32 type) {
          type == SDL_MOUSEWHEEL;
 }
 
+bool IsPadEvent(Uint32 type) {
+  return type == SDL_CONTROLLERBUTTONDOWN || type == SDL_CONTROLLERBUTTONUP || type == SDL_CONTROLLERAXISMOTION;
+}
+
+bool IsAlt(SDL_Keycode key) { return key == SDLK_LALT || key == SDLK_RALT; }
+
+// Enter chooses the item the keyboard is on, as Space does.
+void EnterActivates(ImGuiIO& io) {
+  if (io.KeysDown[SDL_SCANCODE_RETURN] || io.KeysDown[SDL_SCANCODE_KP_ENTER]) {
+    io.NavInputs[ImGuiNavInput_Activate] = 1.0f;
+  }
+}
+
 }  // namespace
 
 ImGuiOverlay::~ImGuiOverlay() {
@@ -47,6 +62,7 @@ ImGuiOverlay::~ImGuiOverlay() {
 void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus) {
   ImGui::CreateContext();
   ImGui::GetIO().IniFilename = nullptr;  // nothing is saved between runs
+  ImGui::GetIO().ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NavEnableGamepad;
   ApplyClassicStyle(ImGui::GetStyle());
   baseStyle_ = ImGui::GetStyle();
   glyphs_ = MenuGlyphRanges();
@@ -58,16 +74,68 @@ void ImGuiOverlay::Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& m
 
 bool ImGuiOverlay::HandleEvent(const SDL_Event& e) {
   if (!ready_) return false;
-  const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP || e.type == SDL_TEXTINPUT;
+  const bool key = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
   if (key && menus_->DialogOpen()) {
-    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(DialogKeyFor(e.key.keysym.sym), PhysicalKeyName(e.key.keysym.sym));
+    const SDL_Keycode sym = e.key.keysym.sym;
+    const DialogKey dialogKey = DialogKeyFor(sym);
+    const bool closing = dialogKey == DialogKey::Enter || dialogKey == DialogKey::Escape;
+    if (e.type == SDL_KEYUP || (!closing && menus_->DialogNavigable())) FeedKey(e);
+    if (e.type == SDL_KEYDOWN) menus_->DialogKeyDown(dialogKey, PhysicalKeyName(sym));
     return true;
   }
+  if (key && TakeMenuBarKey(e)) return true;
+  if (key && (menus_->MenuOpen() || e.type == SDL_KEYUP)) {
+    FeedKey(e);
+    // A key let go reaches the game too, which may have seen it pressed.
+    return e.type == SDL_KEYDOWN;
+  }
+  if (IsPadEvent(e.type)) {
+    // The menus follow the pads themselves; while they are open the game
+    // sees none of them.
+    if (e.type == SDL_CONTROLLERBUTTONDOWN && e.cbutton.button == SDL_CONTROLLER_BUTTON_BACK &&
+        !menus_->DialogOpen()) {
+      menus_->ToggleMenuBar();
+    }
+    return menus_->MenuOpen() || menus_->DialogOpen();
+  }
+  if (key || e.type == SDL_TEXTINPUT) return false;
   ImGui_ImplSDL2_ProcessEvent(&e);
   // The game has no use for the mouse; taking it makes the next frame show
   // the menus' answer to it.
   return IsMouseEvent(e.type);
 }
+
+bool ImGuiOverlay::TakeMenuBarKey(const SDL_Event& e) {
+  const SDL_Keycode sym = e.key.keysym.sym;
+  if (sym == SDLK_F10) {
+    if (e.type == SDL_KEYDOWN && !e.key.repeat) menus_->ToggleMenuBar();
+    return true;
+  }
+  if (!IsAlt(sym) || menus_->BoundToGame(PhysicalKeyName(sym))) {
+    if (e.type == SDL_KEYDOWN) altAlone_ = false;
+    return false;
+  }
+  // Alt pressed and let go with no other key between.
+  if (e.type == SDL_KEYDOWN && !e.key.repeat) altAlone_ = true;
+  if (e.type == SDL_KEYUP && altAlone_) menus_->ToggleMenuBar();
+  if (e.type == SDL_KEYUP) altAlone_ = false;
+  return true;
+}
+
+void ImGuiOverlay::FeedKey(const SDL_Event& e) {
+  // A key let go before a frame saw it pressed is let go after that frame,
+  // so that a quick tap still moves or chooses.
+  const SDL_Scancode code = e.key.keysym.scancode;
+  if (e.type == SDL_KEYDOWN) {
+    pressedSinceFrame_.push_back(code);
+  } else if (std::find(pressedSinceFrame_.begin(), pressedSinceFrame_.end(), code) != pressedSinceFrame_.end()) {
+    lateReleases_.push_back(e);
+    return;
+  }
+  ImGui_ImplSDL2_ProcessEvent(&e);
+}
+
+bool ImGuiOverlay::HoldsGame() const { return ready_ && menus_->HoldsGame(); }
 
 void ImGuiOverlay::Rescale(int scale) {
   scale_ = scale;
@@ -89,14 +157,18 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   if (viewport.Scale != scale_) Rescale(viewport.Scale);
   ImGui_ImplSDLRenderer_NewFrame();
   ImGui_ImplSDL2_NewFrame();
+  EnterActivates(ImGui::GetIO());
   ImGui::NewFrame();
   menus_->Draw(viewport);
-  wantsFrames_ = menus_->DialogOpen() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
-                 ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
+  wantsFrames_ = menus_->DialogOpen() || menus_->HoldsGame() || !lateReleases_.empty() ||
+                 ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive() ||
+                 ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
   // Once the font texture is made, the font file (6 MB) and the atlas'
   // pixels are not needed; a rescale loads the file again.
   ImGui::GetIO().Fonts->ClearInputData();
   ImGui::GetIO().Fonts->ClearTexData();
+  pressedSinceFrame_.clear();
+  for (const SDL_Event& e : std::exchange(lateReleases_, {})) ImGui_ImplSDL2_ProcessEvent(&e);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <imgui.h>
 
 #include "platform/FrameOverlay.h"
@@ -8,8 +10,10 @@ class GameMenus;
 
 // Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and
 // the settings dialogs of GameMenus, in IPA P Gothic with the glyphs of the
-// captions, at the window's whole-number scale. While a dialog is open every
-// key goes to it and none to the game; the mouse serves only the menus.
+// captions, at the window's whole-number scale. While a dialog or a menu is
+// open every key goes to it and none to the game; the mouse serves only the
+// menus. F10, Alt alone or a pad's Back button drops the Game menu down; the
+// arrows (or the pad) move, Enter chooses and Escape closes.
 class ImGuiOverlay : public FrameOverlay {
  public:
   ImGuiOverlay() = default;
@@ -20,12 +24,19 @@ class ImGuiOverlay : public FrameOverlay {
   void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
 
   bool HandleEvent(const SDL_Event& e) override;
+  // Alt held for Alt+Enter is not Alt alone.
+  void KeyTakenByWindow() override { altAlone_ = false; }
   void Draw(SDL_Renderer* renderer, const Viewport& viewport) override;
   bool WantsFrames() const override { return wantsFrames_; }
+  bool HoldsGame() const override;
 
  private:
   // Fonts and sizes for a new window scale.
   void Rescale(int scale);
+  // F10 and Alt alone open or close the menus; true when e was one.
+  bool TakeMenuBarKey(const SDL_Event& e);
+  // A key for the menus' or dialogs' keyboard moves.
+  void FeedKey(const SDL_Event& e);
 
   bool ready_ = false;
   bool wantsFrames_ = false;
@@ -33,4 +44,7 @@ class ImGuiOverlay : public FrameOverlay {
   GameMenus* menus_ = nullptr;
   ImGuiStyle baseStyle_;
   ImVector<ImWchar> glyphs_;
+  bool altAlone_ = false;
+  std::vector<SDL_Scancode> pressedSinceFrame_;
+  std::vector<SDL_Event> lateReleases_;
 };

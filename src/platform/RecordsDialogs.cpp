@@ -7,6 +7,7 @@
 
 #include "drawing/ClientArea.h"
 #include "host/records/RunRecords.h"
+#include "platform/ClassicWidgets.h"
 
 namespace {
 
@@ -15,15 +16,51 @@ const char* const kReplaysId = "##Replays";
 
 std::string Text(std::string_view caption) { return std::string(caption); }
 
+// A column's caption and width, in font heights.
+struct Column {
+  std::string_view Caption;
+  float Ems = 0;
+};
+
+// The score table's columns: a name longer than its column ends in "...",
+// so the dates and the Watch buttons keep their places.
+constexpr float kRankEms = 2, kScoreEms = 4.5f, kReachedEms = 6, kNameEms = 10, kDateEms = 8.5f, kWatchEms = 4;
+constexpr std::string_view kEllipsis = "...";
+
 void HeaderRow(std::initializer_list<std::string_view> captions) {
   for (std::string_view c : captions) ImGui::TableSetupColumn(Text(c).c_str());
   ImGui::TableHeadersRow();
 }
 
+void FixedHeaderRow(std::initializer_list<Column> columns) {
+  const float em = ImGui::GetFontSize();
+  for (const Column& c : columns) ImGui::TableSetupColumn(Text(c.Caption).c_str(), ImGuiTableColumnFlags_WidthFixed, c.Ems * em);
+  ImGui::TableHeadersRow();
+}
+
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The text as it fits the width: whole, or cut after a whole character and
+// ended with an ellipsis.
+std::string Fitted(const std::string& text, float width) {
+  if (ImGui::CalcTextSize(text.c_str()).x <= width) return text;
+  std::string cut = text;
+  while (!cut.empty()) {
+    while (!cut.empty()) {
+      const char last = cut.back();
+      cut.pop_back();
+      if (!IsUtf8Continuation(last)) break;
+    }
+    const std::string shown = cut + std::string(kEllipsis);
+    if (ImGui::CalcTextSize(shown.c_str()).x <= width) return shown;
+  }
+  return std::string(kEllipsis);
+}
+
 }  // namespace
 
 void RecordsDialogs::DrawMenuItems(const RecordCaptions& c) {
-  ImGui::Separator();
+  ClassicSeparator();
   if (ImGui::MenuItem(Text(c.ScoresMenu).c_str(), nullptr, false, records_ != nullptr)) {
     scores_ = records_->Scores().Load();
     replays_ = records_->Replays().List();
@@ -57,7 +94,7 @@ void RecordsDialogs::Draw(const Viewport& v, const RecordCaptions& c) {
     return;
   }
   ImGui::TextUnformatted(Text(*open_ == Shown::Scores ? c.ScoresMenu : c.ReplaysMenu).c_str());
-  ImGui::Separator();
+  ClassicSeparator();
   ImGui::BeginChild("##rows", ImVec2(0, size.y - ImGui::GetFrameHeightWithSpacing() * 3), false);
   if (*open_ == Shown::Scores) DrawScores(c);
   else DrawReplays(c);
@@ -76,7 +113,8 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
     return;
   }
   if (!ImGui::BeginTable("##table", 6, ImGuiTableFlags_RowBg | ImGuiTableFlags_SizingFixedFit)) return;
-  HeaderRow({c.Rank, c.Score, c.Reached, c.Name, c.Date, ""});
+  FixedHeaderRow({{c.Rank, kRankEms}, {c.Score, kScoreEms}, {c.Reached, kReachedEms}, {c.Name, kNameEms},
+                  {c.Date, kDateEms}, {"", kWatchEms}});
   int rank = 0;
   for (const ScoreEntry& e : scores_.Entries()) {
     ImGui::PushID(rank);
@@ -88,7 +126,7 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(ReachedCaption(e, c).c_str());
     ImGui::TableNextColumn();
-    ImGui::TextUnformatted(e.Name.c_str());
+    ImGui::TextUnformatted(Fitted(e.Name, ImGui::GetContentRegionAvail().x).c_str());
     ImGui::TableNextColumn();
     ImGui::TextUnformatted(e.Date.c_str());
     ImGui::TableNextColumn();

@@ -6,6 +6,7 @@
 
 #include "host/settings/SettingsInUse.h"
 #include "host/text/MenuCaptions.h"
+#include "platform/ClassicWidgets.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void SettingsMenus::DrawConfigItems() {
         chosen = true;
       }
     }
-    ImGui::Separator();
+    ClassicSeparator();
     if (ImGui::MenuItem(Text(c.FullScreenItem).c_str(), nullptr, s.FullScreen)) {
       changed.FullScreen = !s.FullScreen;
       chosen = true;
@@ -84,6 +85,7 @@ void SettingsMenus::Open(Dialog d) {
   closing_ = false;
   waiting_.reset();
   message_.clear();
+  askingDefaults_ = false;
 }
 
 bool SettingsMenus::DrawDialog() {
@@ -155,16 +157,26 @@ void SettingsMenus::DrawKeysDialog() {
     if (ImGui::Button(label.c_str(), ImVec2(em * kKeyButtonEms, 0))) {
       waiting_ = info.Which;
       message_ = Filled(c.PressNewKey, "", c.Actions[index]);
+      askingDefaults_ = false;
     }
+    // The keyboard starts on the first action.
+    if (info.Which == AllActions().front().Which) ImGui::SetItemDefaultFocus();
   }
   ImGui::EndGroup();
-  ImGui::TextUnformatted(message_.c_str());
-  if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
-    Settings s = settings_.Kept();
-    s.Keys.ResetToDefaults();
-    settings_.Change(s);
+  ImGui::TextUnformatted(askingDefaults_ ? Text(c.DefaultKeysQuestion).c_str() : message_.c_str());
+  if (askingDefaults_) {
+    if (ImGui::Button(Text(c.YesButton).c_str())) {
+      Settings s = settings_.Kept();
+      s.Keys.ResetToDefaults();
+      settings_.Change(s);
+      askingDefaults_ = false;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button(Text(c.NoButton).c_str())) askingDefaults_ = false;
+  } else if (ImGui::Button(Text(c.DefaultKeysButton).c_str())) {
     waiting_.reset();
     message_.clear();
+    askingDefaults_ = true;
   }
   ImGui::SameLine();
   const bool ok = ImGui::Button(Text(c.OKButton).c_str()) || closing_;

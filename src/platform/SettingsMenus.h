@@ -29,6 +29,8 @@ class SettingsMenus {
   // closed in this frame.
   bool DrawDialog();
   bool DialogOpen() const { return open_ != Dialog::None; }
+  // The keys dialog awaits the new key of an action.
+  bool WaitingForKey() const { return waiting_.has_value(); }
   // A key pressed while one of the dialogs is open, with its name in the
   // settings ("" for a key that cannot be bound).
   void KeyDown(DialogKey key, std::string_view keyName);
@@ -53,4 +55,5 @@ class SettingsMenus {
   bool closing_ = false;
   std::optional<Action> waiting_;  // the action whose new key is awaited
   std::string message_;
+  bool askingDefaults_ = false;  // the keys dialog asks before putting every key back
 };

@@ -125,7 +125,10 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     loop_.TuneEnded();
     return;
   }
-  if (fullscreen_.Take(e, window_)) return;
+  if (fullscreen_.Take(e, window_)) {
+    if (overlay_) overlay_->KeyTakenByWindow();
+    return;
+  }
   if (overlay_ && overlay_->HandleEvent(e)) {
     dirty_ = true;
     return;
@@ -191,7 +194,10 @@ void WindowRun::Present() {
   SDL_RenderFillRect(renderer_, &menuStrip);
   const SDL_Rect client{v.ClientX, v.ClientY, kClientWidth * v.Scale, kClientHeight * v.Scale};
   SDL_RenderCopy(renderer_, texture_, nullptr, &client);
-  if (overlay_) overlay_->Draw(renderer_, v);
+  if (overlay_) {
+    overlay_->Draw(renderer_, v);
+    dialogPause_.Follow(overlay_->HoldsGame());
+  }
   SDL_RenderPresent(renderer_);
   NoteFirstPicture();
   dirty_ = false;

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include "game/Events.h"
+#include "host/loop/DialogPause.h"
 #include "host/loop/GameHold.h"
 #include "host/loop/TurnLoop.h"
 #include "host/replay/Replay.h"
@@ -26,7 +27,7 @@ struct Game;
 // over to the keyboard.
 class WindowRun : public GameHold, public Presenter {
  public:
-  WindowRun(Game& g, EventObserver* observer) : g_(g), loop_(g, observer) {}
+  WindowRun(Game& g, EventObserver* observer) : g_(g), loop_(g, observer), dialogPause_(g, loop_) {}
   ~WindowRun() override;
   WindowRun(const WindowRun&) = delete;
   WindowRun& operator=(const WindowRun&) = delete;
@@ -81,6 +82,8 @@ class WindowRun : public GameHold, public Presenter {
 
   Game& g_;
   TurnLoop loop_;
+  // The overlay's menus and dialogs hold the game still while open.
+  DialogPause dialogPause_;
   FrameOverlay* overlay_ = nullptr;
   std::function<void()> afterEvents_;
   FullscreenSwitch fullscreen_;

@@ -16,7 +16,8 @@ PagePlay::PagePlay()
     : g_(std::make_unique<Game>()),
       music_(*this, kPageAssetDir, &tunes_),
       keeper_(*g_, LocalDateNow),
-      loop_(*g_, &keeper_) {}
+      loop_(*g_, &keeper_),
+      dialogPause_(*g_, loop_) {}
 
 PagePlay::~PagePlay() { g_->Screen = nullptr; }
 

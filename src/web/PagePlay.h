@@ -9,6 +9,7 @@
 
 #include "game/Events.h"
 #include "host/io/TimedMusic.h"
+#include "host/loop/DialogPause.h"
 #include "host/loop/GameHold.h"
 #include "host/loop/TurnLoop.h"
 #include "host/records/RecordKeeper.h"
@@ -79,6 +80,9 @@ class PagePlay : public GameHold, public Presenter {
   }
   void PadAxis(int pad, pad::Axis axis, int value) { loop_.PadKeysChanged(pads_.AxisMoved(pad, axis, value)); }
 
+  // Whether the page shows a menu or a dialog that holds the game still.
+  void FollowDialogs(bool open) { dialogPause_.Follow(open); }
+
   bool Closed() const { return loop_.Closed(); }
   // A recording's step that could not run, as "NAME:LINE: what is wrong".
   const std::string& Trouble() const { return loop_.Trouble(); }
@@ -110,6 +114,7 @@ class PagePlay : public GameHold, public Presenter {
   pad::PadKeys pads_;
   // Declared after the records' keeper, which it hands every event.
   TurnLoop loop_;
+  DialogPause dialogPause_;
 
   bool dirty_ = true;
   std::vector<std::uint8_t> picture_;

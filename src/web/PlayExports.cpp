@@ -10,6 +10,7 @@
 #include "game/Events.h"
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
+#include "host/settings/SliderOpening.h"
 #include "state/Game.h"
 #include "state/StageNumbers.h"
 #include "web/PageCalls.h"
@@ -27,8 +28,9 @@ constexpr double kStickEnd = 1;
 
 bool CheckSlider(int slider) { return CheckRange("slider", slider, 0, kSliderCount - 1); }
 
-const SliderDialog& DialogOf(const Game& g, int slider) {
-  return static_cast<SliderId>(slider) == SliderId::Speed ? g.SpeedDialog : g.BrightnessDialog;
+// What the slider's dialog shows as it opens, as the desktop's does.
+SliderShown Opening(PagePlay& game, int slider) {
+  return SliderOnOpening(game.State(), static_cast<SliderId>(slider), game.Settings().Shown().ClassicDialogs);
 }
 
 }  // namespace
@@ -125,17 +127,25 @@ EMSCRIPTEN_KEEPALIVE void velmorane_pad_axis(int pad, int number, double positio
   game->PadAxis(pad, *axis, StickValue(position));
 }
 
-// The dialog's own slider position and label, which the page's dialog opens
-// with.
+// The slider position and label the page's dialog opens with.
 EMSCRIPTEN_KEEPALIVE int velmorane_play_slider_position(int slider) {
   PagePlay* game = StartedGame();
   if (!game || !CheckSlider(slider)) return 0;
-  return DialogOf(game->State(), slider).Position;
+  return Opening(*game, slider).Position;
 }
 EMSCRIPTEN_KEEPALIVE const char* velmorane_play_slider_label(int slider) {
+  static std::string label;
   PagePlay* game = StartedGame();
   if (!game || !CheckSlider(slider)) return "";
-  return DialogOf(game->State(), slider).Label.c_str();
+  label = Opening(*game, slider).Label;
+  return label.c_str();
+}
+
+// Whether a menu or a dialog that holds the game still is open (1) or not
+// (0): the game waits while one is.
+EMSCRIPTEN_KEEPALIVE void velmorane_play_dialogs(int open) {
+  PagePlay* game = StartedGame();
+  if (game && CheckRange("open", open, 0, 1)) game->FollowDialogs(open != 0);
 }
 
 // The client area as RGBA bytes, shared.clientWidth × shared.clientHeight.

@@ -160,20 +160,43 @@ TEST_F(GameMenusTest, EnterIsOKAndTheMainWindowIsActivatedAgain) {
   EXPECT_EQ(submitted.size(), 2u);
 }
 
-TEST_F(GameMenusTest, TheSliderKeepsItsPositionBetweenOpenings) {
+TEST_F(GameMenusTest, TheSliderOpensAtTheGamesValueWhateverChangedIt) {
   menus.OpenDialog(SliderId::Brightness);
   Frame();
   menus.DialogKeyDown(DialogKey::PageDown);
   menus.DialogKeyDown(DialogKey::Enter);
   Frame();
-  // The keys change the colours meanwhile; the slider does not follow them.
+  // The keys change the colours meanwhile; the slider follows them.
   Dispatch(*g, Event::KeyDown('Q'));
   menus.OpenDialog(SliderId::Brightness);
   Frame();
   menus.DialogKeyDown(DialogKey::Right);
   Frame();
-  EXPECT_EQ(Lines().back(), "slider brightness 3");
-  EXPECT_EQ(g->DuoPalette[3].Red, 3);
+  EXPECT_EQ(Lines().back(), "slider brightness 13");
+  EXPECT_EQ(g->DuoPalette[3].Red, 13);
+}
+
+TEST_F(GameMenusTest, EscapeClosesTheSliderDialog) {
+  menus.OpenDialog(SliderId::Speed);
+  Frame();
+  menus.DialogKeyDown(DialogKey::Escape);
+  Frame();
+  EXPECT_FALSE(menus.DialogOpen());
+  EXPECT_EQ(Lines(), std::vector<std::string>{"activate"});
+}
+
+TEST_F(GameMenusTest, AnOpenMenuHoldsTheGameAndTheSliderDialogsDoNot) {
+  menus.ToggleMenuBar();
+  Frame();
+  EXPECT_TRUE(menus.MenuOpen());
+  EXPECT_TRUE(menus.HoldsGame());
+  menus.ToggleMenuBar();
+  Frame();
+  EXPECT_FALSE(menus.MenuOpen());
+  EXPECT_FALSE(menus.HoldsGame());
+  menus.OpenDialog(SliderId::Speed);
+  Frame();
+  EXPECT_FALSE(menus.HoldsGame());
 }
 
 TEST_F(GameMenusTest, DraggingTheThumbMovesTheSliderAsItGoes) {

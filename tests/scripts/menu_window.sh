@@ -125,7 +125,8 @@ letters="$(convert "$work/dialog.png" -crop "$caption" +repage -fill black -fuzz
   -format '%[fx:int(mean*w*h+0.5)]' info:)"
 (( letters > 30 )) || fail "the dialog's caption has no letters ($letters)"
 
-# The recording: slider moves one event per key, the dialog's end activates
+# The recording: slider moves one event per key from the game's speed (50),
+# the dialog's end activates
 # the window, the pause and exit items. The release of the Enter that closed
 # the dialog reaches the game or not, by timing; F11 and Alt+Enter never do.
 grep -v '^tick' "$work/rec.txt" > "$work/commands.txt"
@@ -136,10 +137,10 @@ velmorane-replay 1
 seed 4321
 rules 1
 activate
-slider speed 1
-slider speed 2
-slider speed 3
-slider speed 2
+slider speed 51
+slider speed 52
+slider speed 53
+slider speed 52
 activate
 menu pause
 menu exit

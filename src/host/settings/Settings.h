@@ -33,6 +33,9 @@ struct Settings {
   bool FullScreen = false;
   std::string SoundFont;   // empty: the one the system has
   std::string PlayerName;  // empty: the login name
+  // The speed and brightness dialogs open where they were last left, not at
+  // the game's values.
+  bool ClassicDialogs = false;
 
   bool operator==(const Settings&) const = default;
 };

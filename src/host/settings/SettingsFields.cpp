@@ -117,6 +117,10 @@ std::vector<SettingsField> MakeFields() {
                    &Settings::SoundFont));
   f.push_back(Text("player_name", "Your name in the score table; empty for your login name. Default: empty.",
                    &Settings::PlayerName));
+  f.push_back(Flag("classic_dialogs",
+                   "The speed and brightness dialogs open where they were last left, \"Label1\" before their\n"
+                   "first move (yes), or at the game's speed and brightness (no). Default: no.",
+                   &Settings::ClassicDialogs));
   return f;
 }
 

@@ -29,6 +29,9 @@ constexpr MenuCaptions kJapanese{
     .KeyInUse = "{key} は「{action}」に使われています",
     .KeyUnusable = "そのキーは使えません",
     .DefaultKeysButton = "標準に戻す",
+    .DefaultKeysQuestion = "すべてのキーを標準に戻しますか?",
+    .YesButton = "はい",
+    .NoButton = "いいえ",
     .Actions = {"1P 左", "1P 右", "1P 上", "1P 下", "1P ジャンプ", "2P 左", "2P 右", "2P 上", "2P 上 (2つ目)",
                 "2P 下", "2P ジャンプ", "スタート", "コンティニュー", "ポーズ", "やり直し", "遅く", "速く",
                 "明るく (2人用)", "暗く (2人用)", "消音"},
@@ -61,6 +64,9 @@ constexpr MenuCaptions kEnglish{
     .KeyInUse = "{key} is already the key for {action}",
     .KeyUnusable = "That key cannot be used",
     .DefaultKeysButton = "Back to defaults",
+    .DefaultKeysQuestion = "Put every key back to its default?",
+    .YesButton = "Yes",
+    .NoButton = "No",
     .Actions = {"Player 1 left", "Player 1 right", "Player 1 up", "Player 1 down", "Player 1 jump",
                 "Player 2 left", "Player 2 right", "Player 2 up", "Player 2 up (second key)", "Player 2 down",
                 "Player 2 jump", "Start", "Continue", "Pause", "Restart stage", "Slower", "Faster",
@@ -83,7 +89,8 @@ constexpr MenuCaptionField kFields[] = {
     VELMORANE_FIELD(SpeedDialog),      VELMORANE_FIELD(SoundDialog),      VELMORANE_FIELD(KeysDialog),
     VELMORANE_FIELD(OKButton),         VELMORANE_FIELD(MusicVolume),      VELMORANE_FIELD(EffectsVolume),
     VELMORANE_FIELD(MuteBox),          VELMORANE_FIELD(PressNewKey),      VELMORANE_FIELD(KeyInUse),
-    VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton),
+    VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton), VELMORANE_FIELD(DefaultKeysQuestion),
+    VELMORANE_FIELD(YesButton),        VELMORANE_FIELD(NoButton),
 };
 #undef VELMORANE_FIELD
 

@@ -42,6 +42,9 @@ struct MenuCaptions {
   std::string_view KeyInUse;     // {key}, {action}
   std::string_view KeyUnusable;
   std::string_view DefaultKeysButton;
+  std::string_view DefaultKeysQuestion;  // asked before the keys go back to their defaults
+  std::string_view YesButton;
+  std::string_view NoButton;
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 

@@ -80,6 +80,7 @@ for (const slider of ["speed", "brightness"]) {
 const noSlider = Math.max(shared.slider.speed, shared.slider.brightness) + 1;
 refused("velmorane_play_slider", ["number", "number"], [noSlider, 0], "slider");
 refused("velmorane_play_slider_label", ["number"], [noSlider], "slider");
+refused("velmorane_play_dialogs", ["number"], [2], "open");
 
 refused("velmorane_pad_plugged", ["number"], [-1], "pad");
 call("velmorane_pad_plugged", ["number"], [0]);
