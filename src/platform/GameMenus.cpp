@@ -97,16 +97,21 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   // The drop-down menus have the style's own padding.
   ImGui::PopStyleVar(3);
   if (shown && ImGui::BeginMenuBar()) {
+    const bool watching = watching_ && watching_();
     if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
+      ImGui::BeginDisabled(watching);
       if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
       if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
       if (records_) records_->DrawMenuItems(RecordCaptionsIn(Lang()));
+      ImGui::EndDisabled();
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
+      ImGui::BeginDisabled(watching);
       if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
       if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+      ImGui::EndDisabled();
       if (settings_) settings_->DrawConfigItems();
       ImGui::EndMenu();
     }

@@ -41,6 +41,9 @@ class GameMenus {
   void DialogKeyDown(DialogKey key, std::string_view keyName = {});
   // The Game menu also holds the records' items and dialogs.
   void AddRecords(RecordsDialogs* records) { records_ = records; }
+  // While watching says a recording plays, the items that would change the
+  // game are greyed.
+  void WhileWatching(std::function<bool()> watching) { watching_ = std::move(watching); }
 
  private:
   void DrawMenuBar(const Viewport& v);
@@ -64,4 +67,5 @@ class GameMenus {
   std::optional<int> moved_[2];
   TrackBarDrag drag_;
   RecordsDialogs* records_ = nullptr;
+  std::function<bool()> watching_;
 };

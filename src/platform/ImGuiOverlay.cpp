@@ -8,6 +8,7 @@
 #include "platform/MenuStyle.h"
 #include "platform/PhysicalKeys.h"
 #include "platform/TtfText.h"
+#include "platform/WatchBanner.h"
 
 namespace {
 
@@ -91,6 +92,7 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   ImGui_ImplSDL2_NewFrame();
   ImGui::NewFrame();
   menus_->Draw(viewport);
+  if (banner_) banner_->Draw(viewport);
   wantsFrames_ = menus_->DialogOpen() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
                  ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();

@@ -5,6 +5,7 @@
 #include "platform/FrameOverlay.h"
 
 class GameMenus;
+class WatchBanner;
 
 // Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and
 // the settings dialogs of GameMenus, in IPA P Gothic with the glyphs of the
@@ -18,6 +19,8 @@ class ImGuiOverlay : public FrameOverlay {
   ImGuiOverlay& operator=(const ImGuiOverlay&) = delete;
 
   void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
+  // Also draws the banner of a recording being watched.
+  void AddBanner(WatchBanner* banner) { banner_ = banner; }
 
   bool HandleEvent(const SDL_Event& e) override;
   void Draw(SDL_Renderer* renderer, const Viewport& viewport) override;
@@ -31,6 +34,7 @@ class ImGuiOverlay : public FrameOverlay {
   bool wantsFrames_ = false;
   int scale_ = 0;
   GameMenus* menus_ = nullptr;
+  WatchBanner* banner_ = nullptr;
   ImGuiStyle baseStyle_;
   ImVector<ImWchar> glyphs_;
 };

@@ -89,6 +89,7 @@ bool WindowRun::Run() {
   start_ = Now();
   loop_.Begin(start_);
   while (!loop_.Closed()) {
+    if (beforeTurn_) beforeTurn_();
     const std::int64_t now = Now();
     loop_.Turn(now);
     if (loop_.TakeChanged()) dirty_ = true;
@@ -138,6 +139,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) loop_.Submit(Event::Activation());
     return;
   }
+  if (ControlWatch(e)) return;
   if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F12) {
     if (!e.key.repeat) SavePicture();
     return;
@@ -147,8 +149,29 @@ void WindowRun::Enqueue(const SDL_Event& e) {
   }
 }
 
+void WindowRun::Watch(const ReplayScript& script, const std::string& name) {
+  loop_.PlayReplay(script, name);
+  loop_.Begin(Now());
+  dirty_ = true;
+}
+
+bool WindowRun::ControlWatch(const SDL_Event& e) {
+  if (e.type != SDL_KEYDOWN || !loop_.Replaying()) return false;
+  WatchControl control;
+  switch (e.key.keysym.sym) {
+    case SDLK_p: control = WatchControl::Pause; break;
+    case SDLK_RIGHT: control = WatchControl::SkipAhead; break;
+    case SDLK_ESCAPE: control = WatchControl::Stop; break;
+    default: return false;
+  }
+  if (!e.key.repeat) loop_.ControlWatch(control, Now());
+  dirty_ = true;
+  return true;
+}
+
+// A stop of the watching ends the hold at once: the game held is given up.
 void WindowRun::HoldFor(const std::function<bool()>& finished) {
-  while (!finished() && !g_.CloseRequested) {
+  while (!finished() && !g_.CloseRequested && !loop_.StopAsked()) {
     if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
     SDL_Event e;
     if (!SDL_WaitEventTimeout(&e, kHoldPollMs)) continue;

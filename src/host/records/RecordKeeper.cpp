@@ -1,12 +1,13 @@
 #include "host/records/RecordKeeper.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
 #include "host/records/ReplayFolder.h"
 
 void RecordKeeper::AddRecording(ReplayRecorder* recorder, std::string replayName) {
-  recorders_.push_back(recorder);
+  if (std::find(recorders_.begin(), recorders_.end(), recorder) == recorders_.end()) recorders_.push_back(recorder);
   if (!replayName.empty()) replayName_ = std::move(replayName);
 }
 

@@ -31,7 +31,8 @@ class RunRecords {
 
   // Removes recordings past the newest kept ones (never one of a game in the
   // table), then starts this run's recording and has the keeper write into
-  // it and enter finished games under the player's name.
+  // it and enter finished games under the player's name. Begun again (a new
+  // game after a recording was watched), a new recording takes its place.
   void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
              RecordKeeper& keeper);
 

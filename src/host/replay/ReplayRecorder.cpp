@@ -6,6 +6,8 @@
 #include "host/replay/Replay.h"
 
 bool ReplayRecorder::Open(const std::string& path, const ReplayStart& start, std::string& error) {
+  if (out_.is_open()) out_.close();
+  out_.clear();
   out_.open(path, std::ios::out | std::ios::trunc);
   if (!out_) {
     error = path + ": " + std::strerror(errno);
