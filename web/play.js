@@ -30,6 +30,9 @@ const kPageCaptions = {
     refused: "This browser keeps no settings or records for this page" },
 };
 
+// The keys that pause a recording being watched, skip ahead and stop it.
+const kWatchKeys = { KeyP: "pause", ArrowRight: "skipAhead", Escape: "stop" };
+
 class PageGame {
   constructor(module, storage, shared) {
     this.module = module;
@@ -45,6 +48,7 @@ class PageGame {
     this.sound = new PageSound(module, shared, () => this.tuneEnded());
     this.dialog = null;
     this.settings = null;
+    this.watching = "";
   }
 
   now() { return performance.now(); }
@@ -61,6 +65,7 @@ class PageGame {
         language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
     this.recording = this.recordingPath() !== "";
+    this.watching = this.call("velmorane_play_watching", "string", [], []);
     document.getElementById("game").hidden = false;
     this.readSettings();
     window.addEventListener("resize", guarded("fitting the picture", () => this.fit()));
@@ -146,11 +151,13 @@ class PageGame {
       return box;
     };
     const hasRecords = this.call("velmorane_keeps_records", "number", [], []) === 1;
+    // While a recording plays, what would change the game is greyed.
+    const playing = this.watching === "";
     const command = (name) => () => this.submit("velmorane_play_menu", ["number"], [this.shared.menu[name]]);
     nav.appendChild(menu(c.GameMenu, [
-      [c.RestartMenu, command("restart")],
-      [c.PauseMenu, command("pause")],
-      [c.ExitMenu, command("exit")],
+      [c.RestartMenu, command("restart"), null, playing],
+      [c.PauseMenu, command("pause"), null, playing],
+      [c.ExitMenu, command("exit"), null, playing],
       null,
       [c.ScoresMenu, () => openScoresDialog(this), null, hasRecords],
       [c.ReplaysMenu, () => openReplaysDialog(this), null, hasRecords],
@@ -163,8 +170,8 @@ class PageGame {
       () => this.changeSettings("velmorane_settings_language", ["number"], [this.shared.language[name]]),
       () => this.settings.language === name];
     nav.appendChild(menu(c.ConfigMenu, [
-      [c.BrightnessMenu, () => openSliderDialog(this, "brightness")],
-      [c.SpeedMenu, () => openSliderDialog(this, "speed")],
+      [c.BrightnessMenu, () => openSliderDialog(this, "brightness"), null, playing],
+      [c.SpeedMenu, () => openSliderDialog(this, "speed"), null, playing],
       [c.SoundMenu, () => openSoundDialog(this)],
       [c.KeysMenu, () => openKeysDialog(this)],
       null,
@@ -210,6 +217,13 @@ class PageGame {
   key(event, down) {
     this.sound.unlock();
     if (this.dialog) return;
+    if (this.watching !== "" && event.code in kWatchKeys) {
+      event.preventDefault();
+      if (down && !event.repeat) {
+        this.submit("velmorane_play_watch", ["number", "number"], [this.shared.watch[kWatchKeys[event.code]], this.now()]);
+      }
+      return;
+    }
     if (event.code === "F11" && down) {
       event.preventDefault();
       this.toggleFullScreen();
@@ -234,6 +248,7 @@ class PageGame {
     const wake = this.call("velmorane_play_step", "number", ["number"], [this.now()]);
     this.draw();
     this.readSettings();
+    this.showWatching();
     if (this.recording) this.storage.soon(kRecordingSaveDelayMs);
     if (this.call("velmorane_play_closed", "number", [], [])) {
       this.sound.stopTune();
@@ -243,6 +258,27 @@ class PageGame {
       return;
     }
     if (wake !== this.shared.noWake) this.timer = setTimeout(this.stepper, Math.max(0, wake - this.now()));
+  }
+
+  // The banner over a recording being watched; when the watching ends, the
+  // menus act again, and a stopped one leaves the address.
+  showWatching() {
+    const line = this.call("velmorane_play_watching", "string", [], []);
+    const banner = document.getElementById("watch-banner");
+    banner.hidden = line === "";
+    if (line !== "") banner.textContent = `${line}\n${this.captions.WatchKeys}`;
+    if ((line === "") === (this.watching === "")) {
+      this.watching = line;
+      return;
+    }
+    this.watching = line;
+    this.recording = this.recordingPath() !== "";
+    this.buildMenus();
+    const query = new URLSearchParams(window.location.search);
+    query.delete("replay");
+    query.delete("watch");
+    const rest = query.toString();
+    window.history.replaceState(null, "", rest === "" ? window.location.pathname : `?${rest}`);
   }
 
   draw() {

@@ -8,6 +8,7 @@
 #include "drawing/ClientArea.h"
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
+#include "host/loop/TurnLoop.h"
 #include "host/text/MenuCaptions.h"
 #include "state/StageNumbers.h"
 #include "web/PageAssets.h"
@@ -131,6 +132,11 @@ std::string SharedJson() {
                        .Number("pause", code(MenuCommand::Pause))
                        .Number("exit", code(MenuCommand::Exit))
                        .Done())
+      .Raw("watch", JsonObject()
+                        .Number("pause", code(WatchControl::Pause))
+                        .Number("skipAhead", code(WatchControl::SkipAhead))
+                        .Number("stop", code(WatchControl::Stop))
+                        .Done())
       .Raw("slider", JsonObject()
                          .Number("speed", code(SliderId::Speed))
                          .Number("brightness", code(SliderId::Brightness))
