@@ -17,15 +17,17 @@ import { guarded, showMessage } from "./trouble.js";
 // growing recording now and then (and whenever the page is left).
 const kSettingsSaveDelayMs = 300;
 const kRecordingSaveDelayMs = 5000;
+// How long a notice stays over the picture (page.css fades it out).
+const kNoticeMs = 4000;
 
 // The page's own words, which the desktop has no use for.
 const kPageCaptions = {
   ja: { save: "記録を保存", saveKept: "保存", soundHint: "クリックするかキーを押すと音が出ます",
-    ended: "ゲームは終わりました。もう一度遊ぶにはページを読み込み直してください。",
+    ended: "ゲームは終わりました。", playAgain: "もう一度遊ぶ",
     notKept: "このタブの設定と記録は残りません (別のタブで開いています)",
     refused: "このブラウザはこのページの設定と記録を残しません" },
   en: { save: "Save the recording", saveKept: "Save", soundHint: "Click or press a key for sound",
-    ended: "The game has ended. Reload the page to play again.",
+    ended: "The game has ended.", playAgain: "Play again",
     notKept: "This tab keeps no settings or records (the game is open in another tab)",
     refused: "This browser keeps no settings or records for this page" },
 };
@@ -249,15 +251,40 @@ class PageGame {
     this.draw();
     this.readSettings();
     this.showWatching();
+    this.showNotices();
     if (this.recording) this.storage.soon(kRecordingSaveDelayMs);
     if (this.call("velmorane_play_closed", "number", [], [])) {
       this.sound.stopTune();
       this.storage.save();
       const trouble = this.call("velmorane_play_trouble", "string", [], []);
-      showMessage(trouble || this.pageCaptions.ended);
+      if (trouble) showMessage(trouble);
+      else this.showEnded();
       return;
     }
     if (wake !== this.shared.noWake) this.timer = setTimeout(this.stepper, Math.max(0, wake - this.now()));
+  }
+
+  // The notices the game has for the player, each for a few seconds.
+  showNotices() {
+    const box = document.getElementById("notices");
+    for (const line of JSON.parse(this.call("velmorane_notices", "string", [], []))) {
+      const notice = element("div", {}, line);
+      box.appendChild(notice);
+      setTimeout(guarded("the notices", () => notice.remove()), kNoticeMs);
+    }
+  }
+
+  // Over the picture as the game left it, a way to play again; the menus act
+  // no more.
+  showEnded() {
+    const ended = document.getElementById("ended");
+    const again = element("button", { type: "button" }, this.pageCaptions.playAgain);
+    again.addEventListener("click", guarded(this.pageCaptions.playAgain, () => window.location.reload()));
+    const box = element("p", {}, `${this.pageCaptions.ended} `);
+    box.appendChild(again);
+    ended.replaceChildren(box);
+    ended.hidden = false;
+    document.getElementById("menus").inert = true;
   }
 
   // The banner over a recording being watched; when the watching ends, the

@@ -28,6 +28,7 @@
 #include "host/settings/SpeedAndBrightness.h"
 #include "platform/GameMenus.h"
 #include "platform/ImGuiOverlay.h"
+#include "platform/NoticeStack.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RecordsDialogs.h"
 #include "platform/WatchBanner.h"
@@ -188,6 +189,8 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   overlay.Init(window.Window(), window.Renderer(), menus);
   WatchBanner banner(window, settings);
   overlay.AddBanner(&banner);
+  NoticeStack notices(settings);
+  overlay.AddNotices(&notices);
   window.SetOverlay(&overlay);
   g.Screen = &window;
   music.AttachTo(g);

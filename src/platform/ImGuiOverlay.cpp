@@ -6,6 +6,7 @@
 #include "platform/GameMenus.h"
 #include "platform/MenuGlyphs.h"
 #include "platform/MenuStyle.h"
+#include "platform/NoticeStack.h"
 #include "platform/PhysicalKeys.h"
 #include "platform/TtfText.h"
 #include "platform/WatchBanner.h"
@@ -93,7 +94,8 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   ImGui::NewFrame();
   menus_->Draw(viewport);
   if (banner_) banner_->Draw(viewport);
-  wantsFrames_ = menus_->DialogOpen() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
+  if (notices_) notices_->Draw(viewport, static_cast<std::int64_t>(SDL_GetTicks64()));
+  wantsFrames_ = (notices_ && notices_->Showing()) || menus_->DialogOpen() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
                  ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());

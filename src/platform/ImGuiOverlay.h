@@ -5,6 +5,7 @@
 #include "platform/FrameOverlay.h"
 
 class GameMenus;
+class NoticeStack;
 class WatchBanner;
 
 // Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and
@@ -21,6 +22,8 @@ class ImGuiOverlay : public FrameOverlay {
   void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
   // Also draws the banner of a recording being watched.
   void AddBanner(WatchBanner* banner) { banner_ = banner; }
+  // And the notices.
+  void AddNotices(NoticeStack* notices) { notices_ = notices; }
 
   bool HandleEvent(const SDL_Event& e) override;
   void Draw(SDL_Renderer* renderer, const Viewport& viewport) override;
@@ -35,6 +38,7 @@ class ImGuiOverlay : public FrameOverlay {
   int scale_ = 0;
   GameMenus* menus_ = nullptr;
   WatchBanner* banner_ = nullptr;
+  NoticeStack* notices_ = nullptr;
   ImGuiStyle baseStyle_;
   ImVector<ImWchar> glyphs_;
 };

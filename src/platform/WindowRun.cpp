@@ -9,6 +9,7 @@
 #include "base/PictureName.h"
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
+#include "host/io/Notices.h"
 #include "host/io/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/PhysicalKeys.h"
@@ -95,7 +96,7 @@ bool WindowRun::Run() {
     if (loop_.TakeChanged()) dirty_ = true;
     if (afterEvents_) afterEvents_();
     if (loop_.Closed()) break;
-    if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
+    if (dirty_ || NoticesWaiting() || (overlay_ && overlay_->WantsFrames())) Present();
     WaitForInput(now);
   }
   return loop_.Trouble().empty();
@@ -182,8 +183,12 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
 }
 
 void WindowRun::SavePicture() {
+  const auto notSaved = [](const std::string& why) {
+    std::cerr << "velmorane: no picture saved: " << why << '\n';
+    TellNotice({Notice::Kind::PictureNotSaved, why, 0});
+  };
   if (picturesFolder_.empty()) {
-    std::cerr << "velmorane: no picture saved: this run keeps no records\n";
+    notSaved("this run keeps no records");
     return;
   }
   std::error_code ec;
@@ -192,9 +197,14 @@ void WindowRun::SavePicture() {
   Surface shown;
   ComposeShownClientArea(g_, shown);
   std::string error;
-  if (ec) std::cerr << "velmorane: no picture saved: " << picturesFolder_ << ": " << ec.message() << '\n';
-  else if (!SavePng(shown, file, error)) std::cerr << "velmorane: no picture saved: " << error << '\n';
-  else std::cerr << "velmorane: picture saved as " << file << '\n';
+  if (ec) {
+    notSaved(picturesFolder_ + ": " + ec.message());
+  } else if (!SavePng(shown, file, error)) {
+    notSaved(error);
+  } else {
+    std::cerr << "velmorane: picture saved as " << file << '\n';
+    TellNotice({Notice::Kind::PictureSaved, file, 0});
+  }
 }
 
 void WindowRun::Present() {

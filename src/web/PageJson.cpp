@@ -8,6 +8,7 @@
 #include "drawing/ClientArea.h"
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
+#include "host/io/Notices.h"
 #include "host/loop/TurnLoop.h"
 #include "host/text/MenuCaptions.h"
 #include "state/StageNumbers.h"
@@ -120,6 +121,10 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, co
         .Done();
   });
   return JsonObject().Raw("scores", entries).Raw("replays", recordings).Done();
+}
+
+std::string NoticesJson(Language language) {
+  return JsonArray(TakeNotices(), [language](const Notice& n) { return JsonString(NoticeText(n, language)); });
 }
 
 std::string SharedJson() {

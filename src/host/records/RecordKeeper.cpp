@@ -4,6 +4,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "host/io/Notices.h"
 #include "host/records/ReplayFolder.h"
 
 void RecordKeeper::AddRecording(ReplayRecorder* recorder, std::string replayName) {
@@ -33,7 +34,7 @@ void RecordKeeper::LookForEnd() {
   entry.Date = clock_();
   entry.Replay = replayName_;
   entry.Name = playerName_;
-  scores_->Add(entry);
+  if (scores_->Add(entry)) TellNotice({Notice::Kind::TopTen, "", entry.Score});
 }
 
 std::string LocalDateNow() {

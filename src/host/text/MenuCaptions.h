@@ -42,6 +42,10 @@ struct MenuCaptions {
   std::string_view KeyInUse;     // {key}, {action}
   std::string_view KeyUnusable;
   std::string_view DefaultKeysButton;
+  std::string_view SpeedNotice;         // {n}: the notices over the picture
+  std::string_view PictureSavedNotice;  // followed by the file
+  std::string_view NoPictureNotice;     // followed by why
+  std::string_view TopTenNotice;        // {n}: the score
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 
