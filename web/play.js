@@ -11,7 +11,7 @@ import { keyName } from "./keys.js";
 import { PagePads } from "./pads.js";
 import { openReplaysDialog, openScoresDialog } from "./records.js";
 import { PageSound } from "./sound.js";
-import { guarded, showMessage } from "./trouble.js";
+import { guarded, showMessage, speakIn } from "./trouble.js";
 
 // How soon a change reaches the browser's storage: settings at once, the
 // growing recording now and then (and whenever the page is left).
@@ -93,6 +93,7 @@ class PageGame {
       this.captions = JSON.parse(this.call("velmorane_captions", "string", ["number"], [this.shared.language[now.language]]));
       this.pageCaptions = kPageCaptions[now.language];
       document.documentElement.lang = now.language;
+      speakIn(now.language);
       document.getElementById("sound-hint").textContent = this.pageCaptions.soundHint;
       this.buildMenus();
     } else {
@@ -284,6 +285,7 @@ class PageGame {
     box.appendChild(again);
     ended.replaceChildren(box);
     ended.hidden = false;
+    document.getElementById("sound-hint").hidden = true;
     document.getElementById("menus").inert = true;
   }
 
