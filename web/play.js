@@ -16,12 +16,14 @@ import { openNameDialog } from "./name.js";
 import { PagePads } from "./pads.js";
 import { openReplaysDialog, openScoresDialog } from "./records.js";
 import { PageSound } from "./sound.js";
-import { guarded, showMessage } from "./trouble.js";
+import { guarded, showMessage, speakIn } from "./trouble.js";
 
 // How soon a change reaches the browser's storage: settings at once, the
 // growing recording now and then (and whenever the page is left).
 const kSettingsSaveDelayMs = 300;
 const kRecordingSaveDelayMs = 5000;
+// How long a notice stays over the picture (page.css fades it out).
+const kNoticeMs = 4000;
 
 // The keys the menu bar answers to, by the browser's key values.
 const kMenuBarKey = "F10";
@@ -36,15 +38,18 @@ const kMenuBarMoves = { ArrowLeft: -1, ArrowRight: 1 };
 const kPageCaptions = {
   ja: { save: "記録を保存", saveKept: "保存", soundHint: "クリックするかキーを押すと音が出ます",
     nameMenu: "プレイヤー名", nameLabel: "スコア表の名前",
-    ended: "ゲームは終わりました。もう一度遊ぶにはページを読み込み直してください。",
+    ended: "ゲームは終わりました。", playAgain: "もう一度遊ぶ",
     notKept: "このタブの設定と記録は残りません (別のタブで開いています)",
     refused: "このブラウザはこのページの設定と記録を残しません" },
   en: { save: "Save the recording", saveKept: "Save", soundHint: "Click or press a key for sound",
     nameMenu: "Player name", nameLabel: "Your name in the high scores",
-    ended: "The game has ended. Reload the page to play again.",
+    ended: "The game has ended.", playAgain: "Play again",
     notKept: "This tab keeps no settings or records (the game is open in another tab)",
     refused: "This browser keeps no settings or records for this page" },
 };
+
+// The keys that pause a recording being watched, skip ahead and stop it.
+const kWatchKeys = { KeyP: "pause", ArrowRight: "skipAhead", Escape: "stop" };
 
 class PageGame {
   constructor(module, storage, shared) {
@@ -62,6 +67,7 @@ class PageGame {
     this.dialog = null;
     this.settings = null;
     this.altAlone = false;
+    this.watching = "";
   }
 
   now() { return performance.now(); }
@@ -78,6 +84,7 @@ class PageGame {
         language]);
     if (!ok) throw new Error(this.call("velmorane_play_trouble", "string", [], []));
     this.recording = false;
+    this.watching = this.call("velmorane_play_watching", "string", [], []);
     document.getElementById("game").hidden = false;
     this.readSettings();
     // The room left for the picture changes with the window and with a
@@ -109,6 +116,7 @@ class PageGame {
       this.captions = JSON.parse(this.call("velmorane_captions", "string", ["number"], [this.shared.language[now.language]]));
       this.pageCaptions = kPageCaptions[now.language];
       document.documentElement.lang = now.language;
+      speakIn(now.language);
       document.getElementById("sound-hint").textContent = this.pageCaptions.soundHint;
       this.buildMenus();
     }
@@ -171,11 +179,13 @@ class PageGame {
       return box;
     };
     const hasRecords = this.call("velmorane_keeps_records", "number", [], []) === 1;
+    // While a recording plays, what would change the game is greyed.
+    const playing = this.watching === "";
     const command = (name) => () => this.submit("velmorane_play_menu", ["number"], [this.shared.menu[name]]);
     nav.appendChild(menu(c.GameMenu, [
-      [c.RestartMenu, command("restart")],
-      [c.PauseMenu, command("pause")],
-      [c.ExitMenu, command("exit")],
+      [c.RestartMenu, command("restart"), null, playing],
+      [c.PauseMenu, command("pause"), null, playing],
+      [c.ExitMenu, command("exit"), null, playing],
       null,
       [c.ScoresMenu, () => openScoresDialog(this), null, hasRecords],
       [c.ReplaysMenu, () => openReplaysDialog(this), null, hasRecords],
@@ -190,8 +200,8 @@ class PageGame {
       () => this.changeSettings("velmorane_settings_language", ["number"], [this.shared.language[name]]),
       () => this.settings.language === name];
     nav.appendChild(menu(c.ConfigMenu, [
-      [c.BrightnessMenu, () => openSliderDialog(this, "brightness")],
-      [c.SpeedMenu, () => openSliderDialog(this, "speed")],
+      [c.BrightnessMenu, () => openSliderDialog(this, "brightness"), null, playing],
+      [c.SpeedMenu, () => openSliderDialog(this, "speed"), null, playing],
       [c.SoundMenu, () => openSoundDialog(this)],
       [c.KeysMenu, () => openKeysDialog(this)],
       [this.pageCaptions.nameMenu, () => openNameDialog(this)],
@@ -299,6 +309,13 @@ class PageGame {
     this.sound.unlock();
     if (this.dialog) return;
     if (this.menuKey(event, down)) return;
+    if (this.watching !== "" && event.code in kWatchKeys) {
+      event.preventDefault();
+      if (down && !event.repeat) {
+        this.submit("velmorane_play_watch", ["number", "number"], [this.shared.watch[kWatchKeys[event.code]], this.now()]);
+      }
+      return;
+    }
     if (event.code === "F11" && down) {
       event.preventDefault();
       this.toggleFullScreen();
@@ -326,12 +343,15 @@ class PageGame {
     this.draw();
     this.readSettings();
     this.lookForRecording();
+    this.showWatching();
+    this.showNotices();
     if (this.recording) this.storage.soon(kRecordingSaveDelayMs);
     if (this.call("velmorane_play_closed", "number", [], [])) {
       this.sound.stopTune();
       this.storage.save();
       const trouble = this.call("velmorane_play_trouble", "string", [], []);
-      showMessage(trouble || this.pageCaptions.ended);
+      if (trouble) showMessage(trouble);
+      else this.showEnded();
       return;
     }
     if (wake !== this.shared.noWake) this.timer = setTimeout(this.stepper, Math.max(0, wake - this.now()));
@@ -343,6 +363,51 @@ class PageGame {
     if (this.recording || this.recordingPath() === "") return;
     this.recording = true;
     document.getElementById("save-recording").disabled = false;
+  }
+
+  // The notices the game has for the player, each for a few seconds.
+  showNotices() {
+    const box = document.getElementById("notices");
+    for (const line of JSON.parse(this.call("velmorane_notices", "string", [], []))) {
+      const notice = element("div", {}, line);
+      box.appendChild(notice);
+      setTimeout(guarded("the notices", () => notice.remove()), kNoticeMs);
+    }
+  }
+
+  // Over the picture as the game left it, a way to play again; the menus act
+  // no more.
+  showEnded() {
+    const ended = document.getElementById("ended");
+    const again = element("button", { type: "button" }, this.pageCaptions.playAgain);
+    again.addEventListener("click", guarded(this.pageCaptions.playAgain, () => window.location.reload()));
+    const box = element("p", {}, `${this.pageCaptions.ended} `);
+    box.appendChild(again);
+    ended.replaceChildren(box);
+    ended.hidden = false;
+    document.getElementById("sound-hint").hidden = true;
+    document.getElementById("menus").inert = true;
+  }
+
+  // The banner over a recording being watched; when the watching ends, the
+  // menus act again, and a stopped one leaves the address.
+  showWatching() {
+    const line = this.call("velmorane_play_watching", "string", [], []);
+    const banner = document.getElementById("watch-banner");
+    banner.hidden = line === "";
+    if (line !== "") banner.textContent = `${line}\n${this.captions.WatchKeys}`;
+    if ((line === "") === (this.watching === "")) {
+      this.watching = line;
+      return;
+    }
+    this.watching = line;
+    this.recording = this.recordingPath() !== "";
+    this.buildMenus();
+    const query = new URLSearchParams(window.location.search);
+    query.delete("replay");
+    query.delete("watch");
+    const rest = query.toString();
+    window.history.replaceState(null, "", rest === "" ? window.location.pathname : `?${rest}`);
   }
 
   draw() {

@@ -5,6 +5,18 @@
 
 let failed = false;
 
+// How a failure is told, in the language the menus speak.
+const kFailed = {
+  ja: (what, why) => `ゲームが止まりました (${what}): ${why}`,
+  en: (what, why) => `${what} failed: ${why}`,
+};
+let failedIn = kFailed.en;
+
+// Failures are told in this language ("ja" or "en") from now on.
+export function speakIn(language) {
+  failedIn = kFailed[language];
+}
+
 // Shows one line of trouble on the page.
 export function showMessage(text) {
   const box = document.getElementById("message");
@@ -18,7 +30,7 @@ export function fail(what, error) {
   if (failed) return;
   failed = true;
   console.error(error);
-  showMessage(`${what} failed: ${error instanceof Error ? error.message : String(error)}`);
+  showMessage(failedIn(what, error instanceof Error ? error.message : String(error)));
 }
 
 // The callback action for what, which after a failure does nothing and

@@ -118,6 +118,7 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
   ImGui::PopStyleVar(3);
   const bool wasOpen = std::exchange(menuOpen_, false);
   if (shown && ImGui::BeginMenuBar()) {
+    const bool watching = watching_ && watching_();
     if (std::exchange(toggleMenuBar_, false)) {
       if (wasOpen) {
         ImGui::ClosePopupToLevel(0, false);
@@ -128,16 +129,20 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
     }
     if (ImGui::BeginMenu(Text(Captions().GameMenu).c_str())) {
       menuOpen_ = true;
+      ImGui::BeginDisabled(watching);
       if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
       if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
       if (records_) records_->DrawMenuItems(RecordCaptionsIn(Lang()));
+      ImGui::EndDisabled();
       ImGui::EndMenu();
     }
     if (ImGui::BeginMenu(Text(Captions().ConfigMenu).c_str())) {
       menuOpen_ = true;
+      ImGui::BeginDisabled(watching);
       if (ImGui::MenuItem(Text(Captions().BrightnessMenu).c_str())) OpenDialog(SliderId::Brightness);
       if (ImGui::MenuItem(Text(Captions().SpeedMenu).c_str())) OpenDialog(SliderId::Speed);
+      ImGui::EndDisabled();
       if (settings_) settings_->DrawConfigItems();
       ImGui::EndMenu();
     }

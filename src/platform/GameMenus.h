@@ -54,6 +54,9 @@ class GameMenus {
   bool BoundToGame(std::string_view keyName) const;
   // The Game menu also holds the records' items and dialogs.
   void AddRecords(RecordsDialogs* records) { records_ = records; }
+  // While watching says a recording plays, the items that would change the
+  // game are greyed.
+  void WhileWatching(std::function<bool()> watching) { watching_ = std::move(watching); }
 
  private:
   void DrawMenuBar(const Viewport& v);
@@ -78,4 +81,5 @@ class GameMenus {
   bool toggleMenuBar_ = false;
   TrackBarDrag drag_;
   RecordsDialogs* records_ = nullptr;
+  std::function<bool()> watching_;
 };

@@ -18,6 +18,7 @@
 #include "host/io/PictureHash.h"
 #include "host/io/PrintTrouble.h"
 #include "host/io/Sheets.h"
+#include "host/loop/FreshGame.h"
 #include "host/loop/HeadlessRun.h"
 #include "host/records/RecordKeeper.h"
 #include "host/records/RunRecords.h"
@@ -27,9 +28,10 @@
 #include "host/settings/SpeedAndBrightness.h"
 #include "platform/GameMenus.h"
 #include "platform/ImGuiOverlay.h"
+#include "platform/NoticeStack.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RecordsDialogs.h"
-#include "platform/ReplayWatch.h"
+#include "platform/WatchBanner.h"
 #include "platform/Screenshot.h"
 #include "platform/SdlMusicSystem.h"
 #include "platform/SettingsKeeper.h"
@@ -52,17 +54,16 @@ bool HasDisplay() {
   return !offScreen || std::getenv("SDL_VIDEODRIVER") != nullptr;
 }
 
-bool ReadReplay(const std::string& file, ReplayScript& script, int& status) {
+// Reads a recording; false with the reason, and the exit status it calls for.
+bool ReadReplay(const std::string& file, ReplayScript& script, std::string& error, int& status) {
   std::vector<unsigned char> bytes;
-  std::string error;
   if (!ReadFileBytes(file, bytes, error)) {
-    PrintTrouble(error);
     status = kFileTrouble;
     return false;
   }
   ReplayError bad;
   if (!ParseReplay(std::string(bytes.begin(), bytes.end()), script, bad)) {
-    std::cerr << AtLine(file, bad.Line, bad.What) << '\n';
+    error = AtLine(file, bad.Line, bad.What);
     status = kMalformed;
     return false;
   }
@@ -143,29 +144,53 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     }
     recordKeeper.AddRecording(&recorder, "");
   }
-  if (records) {
-    records->Begin(start, std::chrono::system_clock::now(), PlayerName(chosen, ProcessEnvironment(), AccountName()),
-                   recordKeeper);
-    window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
-  }
+  const std::string playerName = PlayerName(chosen, ProcessEnvironment(), AccountName());
+  const auto keepRecords = [&](const ReplayStart& s) {
+    if (records) records->Begin(s, std::chrono::system_clock::now(), playerName, recordKeeper);
+  };
+  if (records) window.SavePicturesIn(PicturesFolder(ProcessEnvironment()));
+  if (o.ReplayFile.empty()) keepRecords(start);
   SdlMusicSystem music(window, false, chosen.SoundFont, assetDir);
   SettingsInUse settings(g, store, OverridesFrom(o));
   SettingsKeeper keeper(settings, window, music);
   SettingsMenus settingsMenus(settings, [&window] { return window.UsableArea(); });
-  // Watching a recording from the Game menu ends this run and starts the
-  // program again on it.
+  // Watching a recording from the Game menu puts a new game, the recording's,
+  // in place of the one running, between two turns of the loop.
   std::string watch;
-  RecordsDialogs recordsDialogs(records, [&](const std::string& file) {
-    watch = file;
-    g.CloseRequested = true;
+  RecordsDialogs recordsDialogs(records, [&](const std::string& file) { watch = file; });
+  window.BeforeTurn([&] {
+    if (watch.empty()) return;
+    ReplayScript watched;
+    int status = 0;
+    if (ReadReplay(watch, watched, error, status)) {
+      recordKeeper.Finish();
+      StartGameAfresh(g, StartOf(watched, ReplayStart{}));
+      window.Watch(watched, watch);
+    } else {
+      PrintTrouble(error);
+    }
+    watch.clear();
   });
-  // While a replay plays, the menus and dialogs are shown but change nothing.
-  GameMenus menus(g, [&window](const Event& e) {
-    if (!window.Replaying()) window.Submit(e);
-  }, &settingsMenus);
+  // Stopping the watching starts a game of this run's own, kept in the
+  // records as any is.
+  window.OnWatchStopped([&] {
+    const ReplayStart fresh{o.Seed.value_or(MillisecondsSinceMidnightUtc()), o.Stage, records ? records->BestScore() : 0};
+    StartGameAfresh(g, fresh);
+    keepRecords(fresh);
+    for (const Event& e : SlidersForSettings(g, settings.Shown())) window.Submit(e);
+    settings.Watch();
+  });
+  // While a recording plays, the items that would change the game are
+  // greyed, and what the menus and dialogs send is ignored.
+  GameMenus menus(g, [&window](const Event& e) { window.Submit(e); }, &settingsMenus);
   menus.AddRecords(&recordsDialogs);
+  menus.WhileWatching([&window] { return window.Replaying(); });
   ImGuiOverlay overlay;
   overlay.Init(window.Window(), window.Renderer(), menus);
+  WatchBanner banner(window, settings);
+  overlay.AddBanner(&banner);
+  NoticeStack notices(settings);
+  overlay.AddNotices(&notices);
   window.SetOverlay(&overlay);
   g.Screen = &window;
   music.AttachTo(g);
@@ -184,13 +209,7 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     std::cerr << window.Trouble() << '\n';
     return kMalformed;
   }
-  const int status = Finish(g, o, window.Elapsed());
-  if (!watch.empty() && status == 0) {
-    WatchRecording(watch, assetDir, o.SoundFont, error);
-    PrintTrouble(error);
-    return kFileTrouble;
-  }
-  return status;
+  return Finish(g, o, window.Elapsed());
 }
 
 int RunWithOptions(const Options& o) {
@@ -198,10 +217,14 @@ int RunWithOptions(const Options& o) {
 
   ReplayScript script;
   int status = 0;
-  if (!o.ReplayFile.empty() && !ReadReplay(o.ReplayFile, script, status)) return status;
+  std::string error;
+  if (!o.ReplayFile.empty() && !ReadReplay(o.ReplayFile, script, error, status)) {
+    if (status == kFileTrouble) PrintTrouble(error);
+    else std::cerr << error << '\n';
+    return status;
+  }
 
   auto g = std::make_unique<Game>();
-  std::string error;
   auto text = TtfText::Create(error);
   if (!text) {
     PrintTrouble(error);
@@ -215,18 +238,17 @@ int RunWithOptions(const Options& o) {
   }
 
   // A game played in a window leaves records, unless asked not to; a
-  // recording being watched leaves none.
+  // recording being watched leaves none, but the games after it do.
   std::unique_ptr<RunRecords> records;
-  if (!o.Headless && !o.NoRecords && o.ReplayFile.empty()) {
+  if (!o.Headless && !o.NoRecords) {
     const std::string folder = GameDataFolder(ProcessEnvironment());
     if (folder.empty()) PrintTrouble("no records are kept: neither XDG_DATA_HOME nor HOME names a folder");
     else records = std::make_unique<RunRecords>(folder, PrintTrouble);
   }
 
-  ReplayStart start;
-  start.Seed = script.Seed ? *script.Seed : o.Seed ? *o.Seed : MillisecondsSinceMidnightUtc();
-  start.Stage = script.Stage.value_or(o.Stage);
-  start.HiScore = script.HiScore ? *script.HiScore : records ? records->BestScore() : 0;
+  ReplayStart start{o.Seed.value_or(MillisecondsSinceMidnightUtc()), o.Stage, 0};
+  if (!o.ReplayFile.empty()) start = StartOf(script, start);
+  else if (records) start.HiScore = records->BestScore();
   SetUpGame(*g, start.Seed);
   g->PracticeStage = start.Stage;
   g->HiScore = start.HiScore;

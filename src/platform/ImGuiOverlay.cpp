@@ -10,8 +10,10 @@
 #include "platform/GameMenus.h"
 #include "platform/MenuGlyphs.h"
 #include "platform/MenuStyle.h"
+#include "platform/NoticeStack.h"
 #include "platform/PhysicalKeys.h"
 #include "platform/TtfText.h"
+#include "platform/WatchBanner.h"
 
 namespace {
 
@@ -160,9 +162,11 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   EnterActivates(ImGui::GetIO());
   ImGui::NewFrame();
   menus_->Draw(viewport);
-  wantsFrames_ = menus_->DialogOpen() || menus_->HoldsGame() || !lateReleases_.empty() ||
-                 ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) || ImGui::IsAnyItemActive() ||
-                 ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
+  if (banner_) banner_->Draw(viewport);
+  if (notices_) notices_->Draw(viewport, static_cast<std::int64_t>(SDL_GetTicks64()));
+  wantsFrames_ = (notices_ && notices_->Showing()) || menus_->DialogOpen() || menus_->HoldsGame() ||
+                 !lateReleases_.empty() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||
+                 ImGui::IsAnyItemActive() || ImGui::IsPopupOpen(nullptr, ImGuiPopupFlags_AnyPopupId);
   ImGui::Render();
   ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
   // Once the font texture is made, the font file (6 MB) and the atlas'

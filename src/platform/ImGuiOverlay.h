@@ -7,6 +7,8 @@
 #include "platform/FrameOverlay.h"
 
 class GameMenus;
+class NoticeStack;
+class WatchBanner;
 
 // Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and
 // the settings dialogs of GameMenus, in IPA P Gothic with the glyphs of the
@@ -22,6 +24,10 @@ class ImGuiOverlay : public FrameOverlay {
   ImGuiOverlay& operator=(const ImGuiOverlay&) = delete;
 
   void Init(SDL_Window* window, SDL_Renderer* renderer, GameMenus& menus);
+  // Also draws the banner of a recording being watched.
+  void AddBanner(WatchBanner* banner) { banner_ = banner; }
+  // And the notices.
+  void AddNotices(NoticeStack* notices) { notices_ = notices; }
 
   bool HandleEvent(const SDL_Event& e) override;
   // Alt held for Alt+Enter is not Alt alone.
@@ -42,6 +48,8 @@ class ImGuiOverlay : public FrameOverlay {
   bool wantsFrames_ = false;
   int scale_ = 0;
   GameMenus* menus_ = nullptr;
+  WatchBanner* banner_ = nullptr;
+  NoticeStack* notices_ = nullptr;
   ImGuiStyle baseStyle_;
   ImVector<ImWchar> glyphs_;
   bool altAlone_ = false;

@@ -140,8 +140,10 @@ void RecordsDialogs::DrawScores(const RecordCaptions& c) {
 
 void RecordsDialogs::WatchOrNot(const ReplayFolder::Listing& recording, const RecordCaptions& c) {
   if (recording.OtherVersion) ImGui::TextDisabled("%s", Text(c.OtherVersion).c_str());
-  else if (ImGui::SmallButton(Text(c.Watch).c_str()))
+  else if (ImGui::SmallButton(Text(c.Watch).c_str())) {
     watch_((std::filesystem::path(records_->Replays().Path()) / recording.Name).string());
+    closing_ = true;  // the recording plays in the window
+  }
 }
 
 void RecordsDialogs::DrawReplays(const RecordCaptions& c) {

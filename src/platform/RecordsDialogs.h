@@ -14,8 +14,7 @@ class RunRecords;
 
 // The Game menu's records: the table of the best ten and the list of
 // recordings, each in a dialog from which a recorded game can be watched.
-// Without records (--no-records, or watching a recording) the items are
-// shown greyed.
+// Without records (--no-records) the items are shown greyed.
 class RecordsDialogs {
  public:
   using Watch = std::function<void(const std::string& file)>;

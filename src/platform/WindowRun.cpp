@@ -9,6 +9,7 @@
 #include "base/PictureName.h"
 #include "drawing/ClientArea.h"
 #include "drawing/PaletteTags.h"
+#include "host/io/Notices.h"
 #include "host/io/StartupTrace.h"
 #include "platform/MusicEndedEvent.h"
 #include "platform/PhysicalKeys.h"
@@ -88,12 +89,13 @@ bool WindowRun::Run() {
   start_ = Now();
   loop_.Begin(start_);
   while (!loop_.Closed()) {
+    if (beforeTurn_) beforeTurn_();
     const std::int64_t now = Now();
     loop_.Turn(now);
     if (loop_.TakeChanged()) dirty_ = true;
     if (afterEvents_) afterEvents_();
     if (loop_.Closed()) break;
-    if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
+    if (dirty_ || NoticesWaiting() || (overlay_ && overlay_->WantsFrames())) Present();
     WaitForInput(now);
   }
   return loop_.Trouble().empty();
@@ -140,6 +142,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) loop_.Submit(Event::Activation());
     return;
   }
+  if (ControlWatch(e)) return;
   if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F12) {
     if (!e.key.repeat) SavePicture();
     return;
@@ -149,8 +152,29 @@ void WindowRun::Enqueue(const SDL_Event& e) {
   }
 }
 
+void WindowRun::Watch(const ReplayScript& script, const std::string& name) {
+  loop_.PlayReplay(script, name);
+  loop_.Begin(Now());
+  dirty_ = true;
+}
+
+bool WindowRun::ControlWatch(const SDL_Event& e) {
+  if (e.type != SDL_KEYDOWN || !loop_.Replaying()) return false;
+  WatchControl control;
+  switch (e.key.keysym.sym) {
+    case SDLK_p: control = WatchControl::Pause; break;
+    case SDLK_RIGHT: control = WatchControl::SkipAhead; break;
+    case SDLK_ESCAPE: control = WatchControl::Stop; break;
+    default: return false;
+  }
+  if (!e.key.repeat) loop_.ControlWatch(control, Now());
+  dirty_ = true;
+  return true;
+}
+
+// A stop of the watching ends the hold at once: the game held is given up.
 void WindowRun::HoldFor(const std::function<bool()>& finished) {
-  while (!finished() && !g_.CloseRequested) {
+  while (!finished() && !g_.CloseRequested && !loop_.StopAsked()) {
     if (dirty_ || (overlay_ && overlay_->WantsFrames())) Present();
     SDL_Event e;
     if (!SDL_WaitEventTimeout(&e, kHoldPollMs)) continue;
@@ -161,8 +185,12 @@ void WindowRun::HoldFor(const std::function<bool()>& finished) {
 }
 
 void WindowRun::SavePicture() {
+  const auto notSaved = [](const std::string& why) {
+    std::cerr << "velmorane: no picture saved: " << why << '\n';
+    TellNotice({Notice::Kind::PictureNotSaved, why, 0});
+  };
   if (picturesFolder_.empty()) {
-    std::cerr << "velmorane: no picture saved: this run keeps no records\n";
+    notSaved("this run keeps no records");
     return;
   }
   std::error_code ec;
@@ -171,9 +199,14 @@ void WindowRun::SavePicture() {
   Surface shown;
   ComposeShownClientArea(g_, shown);
   std::string error;
-  if (ec) std::cerr << "velmorane: no picture saved: " << picturesFolder_ << ": " << ec.message() << '\n';
-  else if (!SavePng(shown, file, error)) std::cerr << "velmorane: no picture saved: " << error << '\n';
-  else std::cerr << "velmorane: picture saved as " << file << '\n';
+  if (ec) {
+    notSaved(picturesFolder_ + ": " + ec.message());
+  } else if (!SavePng(shown, file, error)) {
+    notSaved(error);
+  } else {
+    std::cerr << "velmorane: picture saved as " << file << '\n';
+    TellNotice({Notice::Kind::PictureSaved, file, 0});
+  }
 }
 
 void WindowRun::Present() {

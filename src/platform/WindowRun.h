@@ -57,6 +57,15 @@ class WindowRun : public GameHold, public Presenter {
   // until then); name is the recording's, for messages.
   void PlayReplay(const ReplayScript& script, const std::string& name = "replay") { loop_.PlayReplay(script, name); }
   bool Replaying() const { return loop_.Replaying(); }
+  // Starts watching a recording now, in place of the game shown, which the
+  // caller has made the recording's new game.
+  void Watch(const ReplayScript& script, const std::string& name);
+  // While a recording plays: its progress; P, → and Esc pause it, skip
+  // ahead and stop it, and then afresh starts a new game.
+  std::optional<WatchProgress> Watched() const { return loop_.Watched(); }
+  void OnWatchStopped(std::function<void()> afresh) { loop_.OnWatchStopped(std::move(afresh)); }
+  // Called before each turn of the loop, where the game may be replaced.
+  void BeforeTurn(std::function<void()> beforeTurn) { beforeTurn_ = std::move(beforeTurn); }
   // Queues an event from the menus or dialogs; it is dispatched (and
   // recorded) in turn with the keys.
   void Submit(const Event& e) { loop_.Submit(e); }
@@ -79,6 +88,8 @@ class WindowRun : public GameHold, public Presenter {
   void WaitForInput(std::int64_t now);
   void Present();
   void SavePicture();
+  // A key that controls the watching of a recording; true when it was one.
+  bool ControlWatch(const SDL_Event& e);
 
   Game& g_;
   TurnLoop loop_;
@@ -86,6 +97,7 @@ class WindowRun : public GameHold, public Presenter {
   DialogPause dialogPause_;
   FrameOverlay* overlay_ = nullptr;
   std::function<void()> afterEvents_;
+  std::function<void()> beforeTurn_;
   FullscreenSwitch fullscreen_;
   Gamepads pads_;
   SDL_Window* window_ = nullptr;

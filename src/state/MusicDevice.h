@@ -38,6 +38,7 @@ class MusicDevice {
   enum class State { Closed, Stopped, Playing };
 
   void Attach(MusicBackend* backend) { backend_ = backend; }
+  MusicBackend* Backend() const { return backend_; }
 
   void SetFileName(const std::string& file) { fileName_ = file; }
   const std::string& FileName() const { return fileName_; }

@@ -116,6 +116,12 @@ EMSCRIPTEN_KEEPALIVE const char* velmorane_captions(int language) {
   return CheckLanguage(language) ? Answer(CaptionsJson(LanguageOf(language))) : "null";
 }
 
+// The notices to show over the picture, in the settings' language, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* velmorane_notices() {
+  SettingsInUse* settings = GameSettings();
+  return settings ? Answer(NoticesJson(settings->Shown().Lang)) : "[]";
+}
+
 // Whether the page keeps records now (not while a recording is watched).
 EMSCRIPTEN_KEEPALIVE int velmorane_keeps_records() {
   PagePlay* game = StartedGame();

@@ -8,6 +8,8 @@
 #include "drawing/ClientArea.h"
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
+#include "host/io/Notices.h"
+#include "host/loop/TurnLoop.h"
 #include "host/text/MenuCaptions.h"
 #include "state/StageNumbers.h"
 #include "web/PageAssets.h"
@@ -122,6 +124,10 @@ std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, co
   return JsonObject().Raw("scores", entries).Raw("replays", recordings).Done();
 }
 
+std::string NoticesJson(Language language) {
+  return JsonArray(TakeNotices(), [language](const Notice& n) { return JsonString(NoticeText(n, language)); });
+}
+
 std::string SharedJson() {
   const auto code = [](auto value) { return static_cast<long long>(value); };
   return JsonObject()
@@ -132,6 +138,11 @@ std::string SharedJson() {
                        .Number("pause", code(MenuCommand::Pause))
                        .Number("exit", code(MenuCommand::Exit))
                        .Done())
+      .Raw("watch", JsonObject()
+                        .Number("pause", code(WatchControl::Pause))
+                        .Number("skipAhead", code(WatchControl::SkipAhead))
+                        .Number("stop", code(WatchControl::Stop))
+                        .Done())
       .Raw("slider", JsonObject()
                          .Number("speed", code(SliderId::Speed))
                          .Number("brightness", code(SliderId::Brightness))

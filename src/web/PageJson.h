@@ -30,6 +30,10 @@ std::string CaptionsJson(Language language);
 // "otherVersion" says a recording was made under rules this build does not play.
 std::string RecordsJson(const ScoreTable& scores, const ReplayFolder& folder, const RecordCaptions& captions);
 
+// The notices waiting (host/io/Notices.h), taken, as ["line",…] in that
+// language.
+std::string NoticesJson(Language language);
+
 // Every number and list the page's script shares with the game, so that the
 // script copies none of them: the client area's size, the menu commands and
 // sliders with their ranges, the window scales, the volumes' range, the

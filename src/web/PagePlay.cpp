@@ -2,9 +2,11 @@
 
 #include <chrono>
 
+#include "base/ClockSeed.h"
 #include "base/Trouble.h"
 #include "drawing/ClientArea.h"
 #include "host/io/PrintTrouble.h"
+#include "host/loop/FreshGame.h"
 #include "host/settings/PlayerName.h"
 #include "host/settings/SpeedAndBrightness.h"
 #include "screens/Title.h"
@@ -30,41 +32,44 @@ bool PagePlay::Start(const PageStart& how, std::int64_t now, std::string& error)
       error = AtLine(how.Name, bad.Line, bad.What);
       return false;
     }
-    start.Seed = script.Seed.value_or(how.Seed);
-    start.Stage = script.Stage.value_or(how.Stage);
-    start.HiScore = script.HiScore.value_or(0);
+    start = StartOf(script, start);
     loop_.PlayReplay(std::move(script), how.Name);
   }
   if (!LoadPageAssets(*g_, glyphs_, error)) return false;
   store_ = SettingsStore(PageSettingsFile(), PrintTrouble);
   settings_.emplace(*g_, store_, how.Overrides);
   loop_.UseKeys(settings_->Keys(), [this] { settings_->ToggleMute(); });
-  if (!loop_.Replaying()) {
-    records_ = std::make_unique<RunRecords>(PageDataFolder(), PrintTrouble);
-    start.HiScore = records_->BestScore();
-  }
+  records_ = std::make_unique<RunRecords>(PageDataFolder(), PrintTrouble);
+  if (!loop_.Replaying()) start.HiScore = records_->BestScore();
   SetUpGame(*g_, start.Seed);
   g_->PracticeStage = start.Stage;
   g_->HiScore = start.HiScore;
   g_->MusicPlayer.Attach(&music_);
   g_->Sound = &effects_;
   g_->Screen = this;
-  if (records_) {
-    records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment(), ""),
-                    keeper_);
-    // A name chosen in the page's dialog counts from the next game that
-    // ends.
-    settings_->OnChange([this](const ::Settings& before, const ::Settings& now) {
-      if (now.PlayerName != before.PlayerName) {
-        keeper_.KeepScores(&records_->Scores(), PlayerName(now, PageEnvironment(), ""));
-      }
-    });
-  }
+  // A name chosen in the page's dialog counts from the next game that ends.
+  settings_->OnChange([this](const ::Settings& before, const ::Settings& now) {
+    if (now.PlayerName != before.PlayerName) {
+      keeper_.KeepScores(&records_->Scores(), PlayerName(now, PageEnvironment(), ""));
+    }
+  });
   ShowTitle(*g_);
-  for (const Event& e : SlidersForSettings(*g_, settings_->Shown())) loop_.Submit(e);
-  settings_->Watch();
+  if (!loop_.Replaying()) BeginOwnGame(start);
+  // Stopping the watching starts a game of the page's own, kept in the
+  // records as any is.
+  loop_.OnWatchStopped([this, stage = how.Stage] {
+    const ReplayStart fresh{MillisecondsSinceMidnightUtc(), stage, records_->BestScore()};
+    StartGameAfresh(*g_, fresh);
+    BeginOwnGame(fresh);
+  });
   loop_.Begin(now);
   return true;
+}
+
+void PagePlay::BeginOwnGame(const ReplayStart& start) {
+  records_->Begin(start, std::chrono::system_clock::now(), PlayerName(settings_->Kept(), PageEnvironment(), ""), keeper_);
+  for (const Event& e : SlidersForSettings(*g_, settings_->Shown())) loop_.Submit(e);
+  settings_->Watch();
 }
 
 void PagePlay::TuneEnded() {

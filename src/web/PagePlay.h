@@ -56,7 +56,8 @@ class PagePlay : public GameHold, public Presenter {
 
   // Sets the game up with the settings and records under the page's home
   // and shows the title; with a recording plays it at its own pace, after
-  // which the keys take over (a recording being watched leaves no records).
+  // which the keys take over (a recording being watched leaves no records;
+  // stopped, it gives way to a new game, which does).
   // Otherwise the stored speed and brightness reach the game first, so the
   // game's recording begins with them. False with one line saying what is
   // wrong.
@@ -82,6 +83,9 @@ class PagePlay : public GameHold, public Presenter {
 
   // Whether the page shows a menu or a dialog that holds the game still.
   void FollowDialogs(bool open) { dialogPause_.Follow(open); }
+  // The recording's progress while it plays; what the watcher does with it.
+  std::optional<WatchProgress> Watched() const { return loop_.Watched(); }
+  void ControlWatch(WatchControl control, std::int64_t now) { loop_.ControlWatch(control, now); }
 
   bool Closed() const { return loop_.Closed(); }
   // A recording's step that could not run, as "NAME:LINE: what is wrong".
@@ -90,8 +94,8 @@ class PagePlay : public GameHold, public Presenter {
   const std::vector<std::uint8_t>& Picture();
   const Game& State() const { return *g_; }
   SettingsInUse& Settings() { return *settings_; }
-  // The records under the page's home; none when they are not kept.
-  RunRecords* Records() { return records_.get(); }
+  // The records under the page's home; none while a recording is watched.
+  RunRecords* Records() { return loop_.Replaying() ? nullptr : records_.get(); }
 
   // Tunes here are timed (TimedMusic), which holds the game through
   // AdvanceVirtualClock; nothing asks to wait on a condition.
@@ -100,6 +104,10 @@ class PagePlay : public GameHold, public Presenter {
   void Repaint() override { dirty_ = true; }
 
  private:
+  // The records begin a recording of the game, which takes the remembered
+  // speed and brightness first.
+  void BeginOwnGame(const ReplayStart& start);
+
   std::unique_ptr<Game> g_;
   GlyphText glyphs_;
   PageTunes tunes_;

@@ -11,6 +11,7 @@
 #include "game/SliderRange.h"
 #include "host/replay/Replay.h"
 #include "host/settings/SliderOpening.h"
+#include "host/text/RecordCaptions.h"
 #include "state/Game.h"
 #include "state/StageNumbers.h"
 #include "web/PageCalls.h"
@@ -21,8 +22,10 @@
 namespace {
 
 std::string trouble;
+std::string banner;
 
 constexpr int kLastMenuCommand = static_cast<int>(MenuCommand::Exit);
+constexpr int kLastWatchControl = static_cast<int>(WatchControl::Stop);
 constexpr double kMaxSeed = std::numeric_limits<std::uint32_t>::max();
 constexpr double kStickEnd = 1;
 
@@ -152,6 +155,26 @@ EMSCRIPTEN_KEEPALIVE void velmorane_play_dialogs(int open) {
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* velmorane_play_picture() {
   PagePlay* game = StartedGame();
   return game ? game->Picture().data() : nullptr;
+}
+
+// What the watcher does with the recording playing (shared.watch names the
+// controls), at the page's clock now.
+EMSCRIPTEN_KEEPALIVE void velmorane_play_watch(int control, double now) {
+  PagePlay* game = StartedGame();
+  const auto clock = CheckedClock(now);
+  if (game && clock && CheckRange("watch control", control, 0, kLastWatchControl)) {
+    game->ControlWatch(static_cast<WatchControl>(control), *clock);
+  }
+}
+// The banner's line while a recording plays, in the settings' language; ""
+// when none plays.
+EMSCRIPTEN_KEEPALIVE const char* velmorane_play_watching() {
+  PagePlay* game = StartedGame();
+  const auto progress = game ? game->Watched() : std::nullopt;
+  if (!progress) return "";
+  banner = WatchingCaption(progress->PlayedMs, progress->TotalMs, progress->Paused,
+                           RecordCaptionsIn(game->Settings().Shown().Lang));
+  return banner.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE int velmorane_play_closed() {

@@ -77,3 +77,41 @@ TEST_F(ReplayPacerTest, ATickOfATimerThatIsNotRunningFailsNamingItsLine) {
   EXPECT_EQ(error.What, "Timer2 is not enabled");
   EXPECT_TRUE(seen.empty());
 }
+
+TEST_F(ReplayPacerTest, APauseHoldsTheStepsAndTheRhythmGoesOnFromWhereItStood) {
+  ReplayPacer pacer(ReplayScript{{}, {}, {}, {Tick(TimerId::Timer1, 2), Tick(TimerId::Timer1, 3)}});
+  pacer.Restart(1000);
+  EXPECT_EQ(StepAt(pacer, 1050), ReplayPacer::Outcome::Ran);
+  pacer.Pause(1060);
+  EXPECT_EQ(pacer.NextWake(*g, timers, 1060), std::nullopt);
+  EXPECT_EQ(StepAt(pacer, 2000), ReplayPacer::Outcome::NotDue);
+  pacer.Resume(2060);
+  EXPECT_EQ(pacer.NextWake(*g, timers, 2060), 2100) << "the 10 ms left before the pause, after it";
+  EXPECT_EQ(StepAt(pacer, 2100), ReplayPacer::Outcome::Ran);
+  EXPECT_EQ(pacer.PlayedMs(), 100);
+}
+
+TEST_F(ReplayPacerTest, ASkipPlaysTheNextStretchOfRecordedTimeAtOnceUpToAWait) {
+  std::vector<ReplayStep> steps;
+  for (int i = 0; i < 8; ++i) steps.push_back(Tick(TimerId::Timer1, 2 + i));
+  steps.push_back(Wait(100, 10));
+  steps.push_back(Tick(TimerId::Timer1, 11));
+  ReplayPacer pacer(ReplayScript{{}, {}, {}, steps});
+  pacer.Restart(0);
+  EXPECT_EQ(pacer.TotalMs(*g), 550);
+  pacer.SkipAhead(200);
+  EXPECT_EQ(pacer.NextWake(*g, timers, 0), 0);
+  while (StepAt(pacer, 0) == ReplayPacer::Outcome::Ran) {
+  }
+  EXPECT_EQ(seen.size(), 4u);
+  EXPECT_EQ(pacer.PlayedMs(), 200);
+  EXPECT_FALSE(pacer.Skipping());
+  EXPECT_EQ(pacer.NextWake(*g, timers, 0), 50) << "the rhythm starts again from the skip";
+  g->Timer1.SetInterval(100);
+  EXPECT_EQ(pacer.TotalMs(*g), 200 + 500 + 100) << "the ticks to come at the timer's interval now";
+  pacer.SkipAhead(10000);
+  while (StepAt(pacer, 0) == ReplayPacer::Outcome::Ran) {
+  }
+  EXPECT_EQ(seen.size(), 8u);
+  EXPECT_FALSE(pacer.Skipping()) << "the wait's time passes only on the clock";
+}

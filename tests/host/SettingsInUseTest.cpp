@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/Events.h"
+#include "host/io/Notices.h"
 #include "host/settings/SettingsInUse.h"
 #include "host/settings/SpeedAndBrightness.h"
 #include "support/TestGame.h"
@@ -57,11 +58,14 @@ TEST_F(SettingsInUseTest, TheAddressesLanguageHoldsUntilOneIsChosenInTheMenu) {
 TEST_F(SettingsInUseTest, SpeedAndBrightnessAreKeptAsTheyChangeButNotWhileARecordingPlays) {
   SettingsInUse settings(*g, store, {});
   settings.Watch();
+  TakeNotices();
   Dispatch(*g, Event::KeyDown('A'));  // slower
   settings.AfterEvents(true);
   EXPECT_EQ(settings.Kept().FrameInterval, Settings::kDefaultFrameInterval);
+  EXPECT_FALSE(NoticesWaiting());
   Dispatch(*g, Event::KeyDown('Q'));  // brighter, once the keys have taken over
   settings.AfterEvents(false);
   EXPECT_EQ(settings.Kept().Brightness, DuoBrightness(*g));
   EXPECT_EQ(settings.Kept().FrameInterval, g->Timer1.Interval) << "the game's values as they are now";
+  EXPECT_EQ(TakeNotices(), std::vector<Notice>{(Notice{Notice::Kind::Speed, "", g->Timer1.Interval})});
 }

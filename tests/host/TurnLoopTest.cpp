@@ -142,22 +142,49 @@ TEST_F(TurnLoopTest, NothingReachesTheGameWhileItIsHeld) {
   EXPECT_EQ(lines.Take(), (Said{"tick TitleTimer", "tick EndingTimer"}));
 }
 
-TEST_F(TurnLoopTest, ARecordingPlaysAtItsTimersPaceAndThenTheKeysTakeOver) {
+TEST_F(TurnLoopTest, ARecordingPlaysAtItsTimersPaceUnrecordedAndThenTheKeysTakeOver) {
   loop.PlayReplay(Script("tick TitleTimer\ntick TitleTimer\nkey down Right\n"), "old.replay");
   loop.Begin(0);
   loop.KeyChanged(true, false, "Left");
   loop.Turn(99);
-  EXPECT_TRUE(lines.Take().empty()) << "the player's keys wait for the recording's end";
+  EXPECT_EQ(loop.Watched()->PlayedMs, 0) << "the player's keys wait for the recording's end";
   EXPECT_EQ(loop.NextWake(), 100);
   loop.Turn(100);
-  EXPECT_EQ(lines.Take(), Said{"tick TitleTimer"});
+  EXPECT_EQ(loop.Watched()->PlayedMs, 100);
   loop.Turn(230);
-  EXPECT_EQ(lines.Take(), (Said{"tick TitleTimer", "key down Right"}));
   EXPECT_FALSE(loop.Replaying());
   EXPECT_EQ(loop.NextWake(), 330) << "the timers count again from the recording's end";
   loop.KeyChanged(true, false, "Left");
   loop.Turn(231);
-  EXPECT_EQ(lines.Take(), Said{"key down Left"});
+  EXPECT_EQ(g->KeyLeft, 1);
+  EXPECT_TRUE(lines.Take().empty()) << "nothing of a watched game reaches the records";
+}
+
+TEST_F(TurnLoopTest, AStoppedRecordingGivesWayToANewGameThatIsRecorded) {
+  std::string ticks;
+  for (int i = 0; i < 200; ++i) ticks += "tick TitleTimer\n";
+  loop.PlayReplay(Script(ticks), "old.replay");
+  int fresh = 0;
+  loop.OnWatchStopped([&] { ++fresh; });
+  loop.Begin(0);
+  loop.ControlWatch(WatchControl::SkipAhead, 0);
+  loop.Turn(0);
+  EXPECT_EQ(loop.Watched()->PlayedMs, kSkipAheadMs) << "a skip plays the next stretch at once";
+  EXPECT_EQ(loop.Watched()->TotalMs, 20000);
+  loop.ControlWatch(WatchControl::Pause, 10);
+  EXPECT_TRUE(loop.Watched()->Paused);
+  EXPECT_EQ(loop.NextWake(), std::nullopt) << "only the watcher wakes a paused recording";
+  loop.Turn(5000);
+  EXPECT_EQ(loop.Watched()->PlayedMs, kSkipAheadMs);
+  loop.ControlWatch(WatchControl::Stop, 5000);
+  EXPECT_EQ(loop.NextWake(), 5000);
+  loop.Turn(5000);
+  EXPECT_EQ(fresh, 1);
+  EXPECT_FALSE(loop.Replaying());
+  EXPECT_TRUE(lines.Take().empty());
+  loop.KeyChanged(true, false, "Left");
+  loop.Turn(5001);
+  EXPECT_EQ(lines.Take(), Said{"key down Left"}) << "the new game is recorded";
 }
 
 TEST_F(TurnLoopTest, ARecordedTickOfAStoppedTimerClosesTheRunNamingTheLine) {

@@ -10,8 +10,9 @@
 #      only it, in the list of recordings, which holds the jump X gave; no
 #      recording until Enter starts a game, which starts from the table's
 #      best score;
-#   3. watches that recording (?watch=NAME): it plays, and while it does the
-#      page keeps no records of its own;
+#   3. watches that recording (?watch=NAME): it plays under its banner, and
+#      while it does the page keeps no records of its own; Esc stops it, and
+#      the game that follows is recorded;
 #   4. opens the game a second time inside the page: only the first keeps
 #      anything, and the second says so.
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
@@ -127,12 +128,18 @@ PY
 
 third="$(visit "watch=$recording" "
   await pause(500);
-  return { records: game.records(), save: document.getElementById('save-recording').disabled,
-           message: document.getElementById('message').hidden };
+  const banner = document.getElementById('watch-banner');
+  const watching = { records: game.records(), save: document.getElementById('save-recording').disabled,
+    message: document.getElementById('message').hidden, banner: !banner.hidden && banner.textContent.startsWith('Watching a recording') };
+  key('keydown', 'Escape'); key('keyup', 'Escape');
+  while (game.recordingPath() === '') await pause(50);
+  key('keydown', 'Enter'); await pause(300); key('keyup', 'Enter');
+  await pause(300);
+  return { ...watching, stopped: banner.hidden && location.search === '', recorded: /^key down Enter$/m.test(read(game.recordingPath())) };
 ")"
 echo "third visit: $third"
-[[ "$third" == '{"records":null,"save":true,"message":true}' ]] ||
-  fail "watching a kept recording: $third"
+[[ "$third" == '{"records":null,"save":true,"message":true,"banner":true,"stopped":true,"recorded":true}' ]] ||
+  fail "watching a kept recording, then stopping it: $third"
 python3 "$root/scripts/lib/page_probe.py" --profile "$profile" "http://127.0.0.1:$port/index.html?watch=..%2Fscores.txt" \
   "document.getElementById('message').hidden ? null : document.getElementById('message').textContent" 20 > "$work/bad"
 grep -q "watch: '../scores.txt' is not a recording this browser keeps" "$work/bad" ||

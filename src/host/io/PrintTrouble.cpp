@@ -2,4 +2,9 @@
 
 #include <iostream>
 
-void PrintTrouble(const std::string& line) { std::cerr << "velmorane: " << line << '\n'; }
+#include "host/io/Notices.h"
+
+void PrintTrouble(const std::string& line) {
+  std::cerr << "velmorane: " << line << '\n';
+  TellNotice({Notice::Kind::Trouble, line, 0});
+}

@@ -14,12 +14,33 @@ void TurnLoop::UseKeys(const KeyBindings& keys, std::function<void()> mute) {
 void TurnLoop::PlayReplay(ReplayScript script, std::string name) {
   replay_.emplace(std::move(script));
   replayName_ = std::move(name);
+  pending_.clear();
+  unseenPresses_.clear();
+  watching_ = true;
+}
+
+std::optional<WatchProgress> TurnLoop::Watched() const {
+  if (!replay_) return std::nullopt;
+  return WatchProgress{replay_->PlayedMs(), replay_->TotalMs(g_), replay_->Paused()};
+}
+
+void TurnLoop::ControlWatch(WatchControl control, std::int64_t now) {
+  if (!replay_) return;
+  switch (control) {
+    case WatchControl::Pause:
+      if (replay_->Paused()) replay_->Resume(now);
+      else replay_->Pause(now);
+      break;
+    case WatchControl::SkipAhead: replay_->SkipAhead(kSkipAheadMs); break;
+    case WatchControl::Stop: stopAsked_ = true; break;
+  }
+  changed_ = true;
 }
 
 void TurnLoop::Begin(std::int64_t now) {
   now_ = now;
   if (replay_) replay_->Restart(now_);
-  schedule_.Sync(g_, now_);
+  schedule_.RestartAll(g_, now_);
 }
 
 namespace {
@@ -85,6 +106,7 @@ bool TurnLoop::TakeChanged() {
 
 void TurnLoop::Turn(std::int64_t now) {
   now_ = now;
+  if (stopAsked_) EndWatching();
   if (Held() && now_ >= *holdUntil_) HoldEnded(now_);
   DeliverInput();
   if (Stopped()) return;
@@ -114,6 +136,7 @@ void TurnLoop::DeliverInput() {
 
 std::optional<std::int64_t> TurnLoop::NextWake() const {
   if (Closed()) return std::nullopt;
+  if (stopAsked_) return now_;
   if (Held()) return holdUntil_;
   if (HasInput()) return now_;
   if (!replay_) return schedule_.NextDue();
@@ -131,7 +154,7 @@ void TurnLoop::Deliver(const Pending& p) {
 }
 
 void TurnLoop::Send(const Event& e) {
-  Dispatch(g_, e, observer_);
+  Dispatch(g_, e, watching_ ? nullptr : observer_);
   if (e.Kind == EventKind::KeyDown) unseenPresses_.insert(e.Key);
   if (e.Kind == EventKind::KeyUp) unseenPresses_.erase(e.Key);
   if (e.Kind == EventKind::Tick) unseenPresses_.clear();
@@ -165,4 +188,16 @@ void TurnLoop::StepReplay() {
     replay_.reset();
     schedule_.RestartAll(g_, now_);
   }
+}
+
+void TurnLoop::EndWatching() {
+  replay_.reset();
+  pending_.clear();
+  unseenPresses_.clear();
+  holdUntil_.reset();
+  stopAsked_ = false;
+  watching_ = false;
+  if (afresh_) afresh_();
+  schedule_.RestartAll(g_, now_);
+  changed_ = true;
 }

@@ -19,11 +19,25 @@
 
 struct Game;
 
+// What the watcher of a recording may do with it.
+enum class WatchControl { Pause, SkipAhead, Stop };
+
+// How far a recording being watched has played (host/loop/ReplayPacer.h).
+struct WatchProgress {
+  std::int64_t PlayedMs = 0;
+  std::int64_t TotalMs = 0;
+  bool Paused = false;
+};
+
+// How much recorded time a skip ahead plays at once.
+constexpr std::int64_t kSkipAheadMs = 10000;
+
 // The one loop every host drives (the window, the page): what the player
 // does waits its turn in a queue and reaches the game in order, between the
 // timers' ticks, which fire on the host's millisecond clock. A recording
 // being watched plays at its real pace first, and the player's own input is
-// ignored until it ends. While the start jingle holds the game no timer
+// ignored until it ends; the watcher may pause it, skip ahead or stop it, and
+// nothing of it reaches the observer (the records). While the start jingle holds the game no timer
 // fires and input waits; afterwards every timer counts again from the end of
 // the hold.
 //
@@ -49,7 +63,20 @@ class TurnLoop {
   // for the message when a step cannot run.
   void PlayReplay(ReplayScript script, std::string name);
   bool Replaying() const { return replay_.has_value(); }
-  // The clock starts: the timers and the recording's rhythm count from now.
+  // The recording's progress while it plays.
+  std::optional<WatchProgress> Watched() const;
+  // Pause switches between paused and playing; SkipAhead plays the next
+  // kSkipAheadMs of the recording at once; Stop ends the watching at the next
+  // turn, which drops the waiting input and has the host start a new game
+  // through afresh (see OnWatchStopped). Nothing while no recording plays.
+  void ControlWatch(WatchControl control, std::int64_t now);
+  // What starts the game anew once the watching is stopped; the observer
+  // sees the game's events again from then on.
+  void OnWatchStopped(std::function<void()> afresh) { afresh_ = std::move(afresh); }
+  // A stop asked for and not yet carried out.
+  bool StopAsked() const { return stopAsked_; }
+  // The clock starts (again, for a new game): the timers and the
+  // recording's rhythm count from now.
   void Begin(std::int64_t now);
 
   // A key of the keyboard by its name in the settings, as the player's key
@@ -89,7 +116,7 @@ class TurnLoop {
     Event Input;
   };
 
-  bool Stopped() const { return Closed() || Held(); }
+  bool Stopped() const { return Closed() || Held() || stopAsked_; }
   int TargetOfKey(bool down, bool repeat, std::string_view keyName);
   bool ReleaseWaits() const;
   void DeliverInput();
@@ -97,6 +124,7 @@ class TurnLoop {
   void Send(const Event& e);
   void FireDueTimers();
   void StepReplay();
+  void EndWatching();
 
   Game& g_;
   EventObserver* observer_;
@@ -115,6 +143,11 @@ class TurnLoop {
   std::optional<std::int64_t> holdUntil_;
   std::optional<ReplayPacer> replay_;
   std::string replayName_;
+  // Set from the start of a watching until it is stopped, even when the
+  // recording ran to its end and the keys took over the game it left.
+  bool watching_ = false;
+  bool stopAsked_ = false;
+  std::function<void()> afresh_;
   std::string trouble_;
   bool changed_ = true;
 };

@@ -1,13 +1,15 @@
 #include "host/records/RecordKeeper.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 
+#include "host/io/Notices.h"
 #include "host/records/ReplayFolder.h"
 #include "state/Game.h"
 
 void RecordKeeper::AddRecording(ReplayRecorder* recorder, std::string replayName) {
-  recorders_.push_back(recorder);
+  if (std::find(recorders_.begin(), recorders_.end(), recorder) == recorders_.end()) recorders_.push_back(recorder);
   if (!replayName.empty()) replayName_ = std::move(replayName);
 }
 
@@ -42,7 +44,7 @@ void RecordKeeper::LookForEnd() {
   entry.Date = clock_();
   entry.Replay = replayName_;
   entry.Name = playerName_;
-  scores_->Add(entry);
+  if (scores_->Add(entry)) TellNotice({Notice::Kind::TopTen, "", entry.Score});
 }
 
 std::string LocalDateNow() {

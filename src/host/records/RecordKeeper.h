@@ -21,8 +21,9 @@ class RecordKeeper : public EventObserver {
 
   RecordKeeper(const Game& g, Clock clock) : g_(g), clock_(std::move(clock)) {}
 
-  // Writes into this recording too; replayName is its name in the replays
-  // folder when the table should point to it, else "".
+  // Writes into this recording too (once, however often it is added);
+  // replayName is its name in the replays folder when the table should point
+  // to it, else "".
   void AddRecording(ReplayRecorder* recorder, std::string replayName);
   // The name in the replays folder the table points to from now on.
   void NameRecording(std::string replayName) { replayName_ = std::move(replayName); }

@@ -18,6 +18,7 @@ void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time
   replays_.Prune(inTable);
   keeper.KeepScores(&scores_, playerName);
   recording_.Hold(start);
+  recordingName_.clear();
   keeper.AddRecording(&recording_, "");
   keeper.WhenGameStarts([this, now, &keeper] { CreateRecording(now, keeper); });
 }

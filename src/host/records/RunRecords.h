@@ -33,7 +33,8 @@ class RunRecords {
   // Removes recordings past the newest kept ones (never one of a game in the
   // table), then starts this run's recording and has the keeper write into
   // it and enter finished games under the player's name; the recording's
-  // file is made when the keeper sees the first game begin.
+  // file is made when the keeper sees the first game begin. Begun again (a
+  // new game after a recording was watched), a new recording takes its place.
   void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
              RecordKeeper& keeper);
 

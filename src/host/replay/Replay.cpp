@@ -206,6 +206,11 @@ bool MadeUnderOtherRules(std::istream& recording) {
   return false;
 }
 
+ReplayStart StartOf(const ReplayScript& script, const ReplayStart& otherwise) {
+  return ReplayStart{script.Seed.value_or(otherwise.Seed), script.Stage.value_or(otherwise.Stage),
+                     script.HiScore.value_or(otherwise.HiScore)};
+}
+
 std::string ReplayStartLines(const ReplayStart& start) {
   std::string lines = std::string(kReplayHeader) + "\nseed " + std::to_string(start.Seed) + "\n";
   if (start.Stage != kFirstStage) lines += "stage " + std::to_string(start.Stage) + "\n";

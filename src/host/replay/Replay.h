@@ -66,6 +66,10 @@ struct ReplayStart {
   int HiScore = 0;
 };
 
+// Where a recording's game starts: its own start lines, else what otherwise
+// says.
+ReplayStart StartOf(const ReplayScript& script, const ReplayStart& otherwise);
+
 // The header and start lines of a recording of a game that starts so: the
 // stage and high score lines only when they differ from a plain start, then
 // the rules line.

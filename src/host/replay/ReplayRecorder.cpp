@@ -11,6 +11,8 @@ bool ReplayRecorder::Open(const std::string& path, const ReplayStart& start, std
 }
 
 void ReplayRecorder::Hold(const ReplayStart& start) {
+  if (out_.is_open()) out_.close();
+  out_.clear();
   held_ = ReplayStartLines(start);
   holding_ = true;
 }

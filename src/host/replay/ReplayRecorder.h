@@ -13,8 +13,8 @@
 // turns out to be something worth keeping.
 class ReplayRecorder : public EventObserver {
  public:
-  // Opens the file and writes the header with the start the game really
-  // has; false with a one-line reason.
+  // Opens the file (closing the one open before) and writes the header with
+  // the start the game really has; false with a one-line reason.
   bool Open(const std::string& path, const ReplayStart& start, std::string& error);
   // Begins the recording in memory, without a file.
   void Hold(const ReplayStart& start);

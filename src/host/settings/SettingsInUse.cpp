@@ -1,5 +1,7 @@
 #include "host/settings/SettingsInUse.h"
 
+#include "host/io/Notices.h"
+
 void SettingsInUse::Change(const Settings& s) {
   const Settings before = Shown();
   store_.Change(s);
@@ -25,6 +27,7 @@ void SettingsInUse::AfterEvents(bool watching) {
   if (!game_.Changed(g_) || watching) return;
   Settings s = Kept();
   TakeSpeedAndBrightness(g_, s);
+  if (s.FrameInterval != Kept().FrameInterval) TellNotice({Notice::Kind::Speed, "", s.FrameInterval});
   Change(s);
 }
 

@@ -39,7 +39,7 @@ class SettingsInUse {
   // Starts watching the game's speed and brightness from where they are.
   void Watch() { game_.Reset(g_); }
   // Looks at the game after a turn of the loop: a new speed or brightness
-  // is kept, unless a recording is being watched.
+  // is kept, unless a recording is being watched; a new speed is a notice.
   void AfterEvents(bool watching);
   // Moves on with every change of the settings shown.
   int Generation() const { return generation_; }

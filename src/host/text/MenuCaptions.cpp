@@ -32,6 +32,10 @@ constexpr MenuCaptions kJapanese{
     .DefaultKeysQuestion = "すべてのキーを標準に戻しますか?",
     .YesButton = "はい",
     .NoButton = "いいえ",
+    .SpeedNotice = "スピード: 1コマ {n} ms",
+    .PictureSavedNotice = "画像を保存しました:",
+    .NoPictureNotice = "画像は保存されませんでした:",
+    .TopTenNotice = "ベストテン入り! スコア {n}",
     .Actions = {"1P 左", "1P 右", "1P 上", "1P 下", "1P ジャンプ", "2P 左", "2P 右", "2P 上", "2P 上 (2つ目)",
                 "2P 下", "2P ジャンプ", "スタート", "コンティニュー", "ポーズ", "やり直し", "遅く", "速く",
                 "明るく (2人用)", "暗く (2人用)", "消音"},
@@ -67,6 +71,10 @@ constexpr MenuCaptions kEnglish{
     .DefaultKeysQuestion = "Put every key back to its default?",
     .YesButton = "Yes",
     .NoButton = "No",
+    .SpeedNotice = "Speed: {n} ms a frame",
+    .PictureSavedNotice = "Picture saved as",
+    .NoPictureNotice = "No picture saved:",
+    .TopTenNotice = "A new entry in the top ten: {n}",
     .Actions = {"Player 1 left", "Player 1 right", "Player 1 up", "Player 1 down", "Player 1 jump",
                 "Player 2 left", "Player 2 right", "Player 2 up", "Player 2 up (second key)", "Player 2 down",
                 "Player 2 jump", "Start", "Continue", "Pause", "Restart stage", "Slower", "Faster",
@@ -91,6 +99,9 @@ constexpr MenuCaptionField kFields[] = {
     VELMORANE_FIELD(MuteBox),          VELMORANE_FIELD(PressNewKey),      VELMORANE_FIELD(KeyInUse),
     VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton), VELMORANE_FIELD(DefaultKeysQuestion),
     VELMORANE_FIELD(YesButton),        VELMORANE_FIELD(NoButton),
+    VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton),
+    VELMORANE_FIELD(SpeedNotice),      VELMORANE_FIELD(PictureSavedNotice), VELMORANE_FIELD(NoPictureNotice),
+    VELMORANE_FIELD(TopTenNotice),
 };
 #undef VELMORANE_FIELD
 

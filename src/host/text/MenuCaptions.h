@@ -45,6 +45,10 @@ struct MenuCaptions {
   std::string_view DefaultKeysQuestion;  // asked before the keys go back to their defaults
   std::string_view YesButton;
   std::string_view NoButton;
+  std::string_view SpeedNotice;         // {n}: the notices over the picture
+  std::string_view PictureSavedNotice;  // followed by the file
+  std::string_view NoPictureNotice;     // followed by why
+  std::string_view TopTenNotice;        // {n}: the score
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 

@@ -19,6 +19,9 @@ constexpr RecordCaptions kJapanese{
     .Close = "閉じる",
     .NoScores = "まだ記録はありません",
     .NoReplays = "まだリプレイはありません",
+    .Watching = "再生中",
+    .WatchPaused = "一時停止中",
+    .WatchKeys = "P 一時停止　→ 10秒先へ　Esc 停止",
 };
 
 constexpr RecordCaptions kEnglish{
@@ -38,6 +41,9 @@ constexpr RecordCaptions kEnglish{
     .Close = "Close",
     .NoScores = "No scores yet",
     .NoReplays = "No recordings yet",
+    .Watching = "Watching a recording",
+    .WatchPaused = "Paused",
+    .WatchKeys = "P pause   → skip 10 s   Esc stop",
 };
 
 #define VELMORANE_FIELD(name) RecordCaptionField{#name, &RecordCaptions::name}
@@ -46,6 +52,7 @@ constexpr RecordCaptionField kFields[] = {
     VELMORANE_FIELD(Reached),    VELMORANE_FIELD(Ending),       VELMORANE_FIELD(Stage),    VELMORANE_FIELD(Name),
     VELMORANE_FIELD(Date),       VELMORANE_FIELD(Length),       VELMORANE_FIELD(Best),     VELMORANE_FIELD(Watch),
     VELMORANE_FIELD(OtherVersion), VELMORANE_FIELD(Close),      VELMORANE_FIELD(NoScores), VELMORANE_FIELD(NoReplays),
+    VELMORANE_FIELD(Watching),   VELMORANE_FIELD(WatchPaused),  VELMORANE_FIELD(WatchKeys),
 };
 #undef VELMORANE_FIELD
 
@@ -75,4 +82,12 @@ std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c) {
 std::string MinutesText(long long seconds) {
   const long long rest = seconds % 60;
   return std::to_string(seconds / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
+std::string WatchingCaption(long long playedMs, long long totalMs, bool paused, const RecordCaptions& c) {
+  constexpr long long kMsPerSecond = 1000;
+  std::string line = std::string(c.Watching) + "  " + MinutesText(playedMs / kMsPerSecond) + " / " +
+                     MinutesText(totalMs / kMsPerSecond);
+  if (paused) line += "  " + std::string(c.WatchPaused);
+  return line;
 }

@@ -27,6 +27,10 @@ struct RecordCaptions {
   std::string_view Close;
   std::string_view NoScores;
   std::string_view NoReplays;
+  // The banner over a recording being watched, and what its keys do.
+  std::string_view Watching;
+  std::string_view WatchPaused;
+  std::string_view WatchKeys;
 };
 
 const RecordCaptions& RecordCaptionsIn(Language language);
@@ -43,6 +47,11 @@ std::span<const RecordCaptionField> RecordCaptionFields();
 std::string ReachedCaption(const ScoreEntry& e, const RecordCaptions& c);
 // A recording's length as minutes and seconds ("3:07").
 std::string MinutesText(long long seconds);
+
+// The banner's line over a recording being watched: the caption, the time
+// played and the whole recording's ("Watching a recording  0:42 / 3:07"),
+// and, when paused, that it is.
+std::string WatchingCaption(long long playedMs, long long totalMs, bool paused, const RecordCaptions& c);
 
 // Every caption of every language, for the menu font's glyphs.
 std::vector<std::string_view> AllRecordCaptionTexts();
