@@ -99,7 +99,6 @@ constexpr MenuCaptionField kFields[] = {
     VELMORANE_FIELD(MuteBox),          VELMORANE_FIELD(PressNewKey),      VELMORANE_FIELD(KeyInUse),
     VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton), VELMORANE_FIELD(DefaultKeysQuestion),
     VELMORANE_FIELD(YesButton),        VELMORANE_FIELD(NoButton),
-    VELMORANE_FIELD(KeyUnusable),      VELMORANE_FIELD(DefaultKeysButton),
     VELMORANE_FIELD(SpeedNotice),      VELMORANE_FIELD(PictureSavedNotice), VELMORANE_FIELD(NoPictureNotice),
     VELMORANE_FIELD(TopTenNotice),
 };
