@@ -90,6 +90,14 @@ TEST(SettingsFile, NotANumberFallsBackToItsDefault) {
   }
 }
 
+TEST(SettingsFile, OnAndOffReadAsYesNoOrTrueFalse) {
+  EXPECT_TRUE(Parse("classic_dialogs = true\n").Values.ClassicDialogs);
+  EXPECT_TRUE(Parse("mute = yes\n").Values.Mute);
+  const Parsed p = Parse("classic_dialogs = true\nfullscreen = false\n");
+  EXPECT_TRUE(p.Warnings.empty());
+  EXPECT_FALSE(p.Values.FullScreen);
+}
+
 TEST(SettingsFile, BadYesNoLanguageAndKeysFallBackToTheirDefaults) {
   Parsed p = Parse("mute = maybe\n");
   EXPECT_FALSE(p.Values.Mute);

@@ -132,9 +132,9 @@ third="$(visit "watch=$recording" "
   const watching = { records: game.records(), save: document.getElementById('save-recording').disabled,
     message: document.getElementById('message').hidden, banner: !banner.hidden && banner.textContent.startsWith('Watching a recording') };
   key('keydown', 'Escape'); key('keyup', 'Escape');
-  while (game.recordingPath() === '') await pause(50);
+  while (!banner.hidden) await pause(50);
   key('keydown', 'Enter'); await pause(300); key('keyup', 'Enter');
-  await pause(300);
+  while (game.recordingPath() === '') await pause(50);
   return { ...watching, stopped: banner.hidden && location.search === '', recorded: /^key down Enter$/m.test(read(game.recordingPath())) };
 ")"
 echo "third visit: $third"

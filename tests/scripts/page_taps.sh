@@ -14,7 +14,11 @@ window.__t ??= ((async () => {
   try {
     while (!window.velmoraneGame || !document.getElementById('screen').dataset.firstPictureMs) await pause(50);
     const game = window.velmoraneGame;
-    const recording = () => new TextDecoder().decode(game.module.FS.readFile(game.recordingPath()));
+    // The recording's file is made once a game begins.
+    const recording = () => {
+      const path = game.recordingPath();
+      return path === '' ? '' : new TextDecoder().decode(game.module.FS.readFile(path));
+    };
     const until = async (line) => { while (!recording().split('\n').includes(line)) await pause(20); };
     const tap = async (code) => {
       window.dispatchEvent(new KeyboardEvent('keydown', { code, bubbles: true }));

@@ -28,8 +28,9 @@ recording_begun() {
   rec="${files[0]}"
   [[ -f "$rec" ]]
 }
+# The new game's recording gets its file once the game has begun.
+hold_key "$wid" Return 0.3
 wait_until 60 "the new game's recording" recording_begun || exit 1
-hold_key_seen "$wid" Return 0.3 "$rec" Enter || exit 1
 wait_for_line "$rec" 'tick Timer1' || exit 1
 hold_key_seen "$wid" Right 0.4 "$rec" Right || exit 1
 hold_key "$wid" F12 0.2

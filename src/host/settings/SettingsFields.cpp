@@ -11,9 +11,10 @@ bool ReadNumber(const std::string& text, int low, int high, int& out) {
   return true;
 }
 
+// yes or no, as the file writes them; true and false mean the same.
 bool ReadYesNo(const std::string& text, bool& out) {
-  if (text != "yes" && text != "no") return false;
-  out = text == "yes";
+  if (text != "yes" && text != "no" && text != "true" && text != "false") return false;
+  out = text == "yes" || text == "true";
   return true;
 }
 
