@@ -37,18 +37,5 @@ window.__t ??= ((async () => {
 })(), 1); window.__done || null" 60 > "$rec"
 grep -qx 'velmorane-replay 1' "$rec" || fail "the page did not play: $(head -c 300 "$rec")"
 
-# Each tap went down, a tick saw it, and only then did it come up.
-awk '$0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { seen = 1 }
-     $0 == "key up Space" { exit !seen }' "$rec" || fail "no frame saw the Space tap"
-
-# The frame that saw Space lifted the hero: the recording up to it, played
-# headless, leaves the hero higher than the same without the tap.
-upto="$work/upto-tap.txt"
-awk '{ print } $0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { exit }' "$rec" > "$upto"
-grep -vx 'key down Space' "$upto" > "$work/no-tap.txt"
-height() {
-  "$bin" --headless --replay "$1" --assets "$assets" --dump-state | sed -n 's/^PlayerY //p'
-}
-tapped="$(height "$upto")" untapped="$(height "$work/no-tap.txt")"
-((tapped < untapped)) || fail "the Space tap did not jump (PlayerY $tapped, without it $untapped)"
+space_tap_jumped "$rec"
 echo "quick taps start the game and jump in the page"

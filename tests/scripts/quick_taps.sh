@@ -29,19 +29,5 @@ run_in_virtual_display "$work/session.sh"
 status="$(cat "$work/status.txt")"
 [[ "$status" == 0 ]] || { cat "$work/stderr.txt"; fail "the program ended with status $status"; }
 
-# Each tap went down, a tick saw it, and only then did it come up.
-rec="$work/rec.txt"
-awk '$0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { seen = 1 }
-     $0 == "key up Space" { exit !seen }' "$rec" || fail "no frame saw the Space tap"
-
-# The frame that saw Space lifted the hero: the recording up to it, played
-# headless, leaves the hero higher than the same without the tap.
-upto="$work/upto-tap.txt"
-awk '{ print } $0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { exit }' "$rec" > "$upto"
-grep -vx 'key down Space' "$upto" > "$work/no-tap.txt"
-height() {
-  "$bin" --headless --replay "$1" --assets "$assets" --dump-state | sed -n 's/^PlayerY //p'
-}
-tapped="$(height "$upto")" untapped="$(height "$work/no-tap.txt")"
-((tapped < untapped)) || fail "the Space tap did not jump (PlayerY $tapped, without it $untapped)"
+space_tap_jumped "$work/rec.txt"
 echo "quick taps start the game and jump"

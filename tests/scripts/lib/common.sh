@@ -159,6 +159,22 @@ tap_key() {
   xdotool keydown --window "$1" "$2" sleep 0.02 keyup --window "$1" "$2"
 }
 
+# space_tap_jumped RECORDING: the recording's Space tap went down, a frame
+# saw it, and only then did it come up; and that frame lifted the hero: the
+# recording up to it, played headless, leaves the hero higher than the same
+# without the tap.
+space_tap_jumped() {
+  local rec="$1" upto="$work/upto-tap.txt" untapped="$work/no-tap.txt"
+  awk '$0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { seen = 1 }
+       $0 == "key up Space" { exit !seen }' "$rec" || fail "no frame saw the Space tap"
+  awk '{ print } $0 == "key down Space" { down = 1 } down && /^tick Timer1$/ { exit }' "$rec" > "$upto"
+  grep -vx 'key down Space' "$upto" > "$untapped"
+  local with without
+  with="$("$bin" --headless --replay "$upto" --assets "$assets" --dump-state | sed -n 's/^PlayerY //p')"
+  without="$("$bin" --headless --replay "$untapped" --assets "$assets" --dump-state | sed -n 's/^PlayerY //p')"
+  ((with < without)) || fail "the Space tap did not jump (PlayerY $with, without it $without)"
+}
+
 # tick_after_key RECORDING N KEY: after its first N lines, the recording has
 # the game's KEY going down and then a timer tick.
 tick_after_key() {
