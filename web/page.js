@@ -8,7 +8,7 @@ import Velmorane from "./velmorane.js";
 import { callGame, readShared } from "./calls.js";
 import { PageStorage } from "./storage.js";
 import { playInPage } from "./play.js";
-import { fail, showMessage } from "./trouble.js";
+import { cannotStart, fail, showMessage, speakIn } from "./trouble.js";
 
 async function fetchBytes(url) {
   let response;
@@ -76,7 +76,8 @@ async function playHeadless(module, url, options) {
 
 async function startPage() {
   if (typeof WebAssembly !== "object") {
-    showMessage("This browser cannot run WebAssembly, which VELMORANE needs. A current browser can.");
+    showMessage("このブラウザは WebAssembly を動かせません。最新のブラウザで遊んでください。 / "
+      + "This browser cannot run WebAssembly, which VELMORANE needs. A current browser can.");
     return;
   }
   const query = new URLSearchParams(window.location.search);
@@ -87,6 +88,8 @@ async function startPage() {
       onAbort: (why) => fail("the game's WebAssembly", why),
     });
     const shared = readShared(module);
+    const asked = query.get("lang");
+    if (asked === "ja" || asked === "en") speakIn(asked);
     const options = startOptions(query, shared);
     await loadAssets(module, shared);
     const replay = query.get("replay");
@@ -97,6 +100,7 @@ async function startPage() {
     }
     const storage = new PageStorage(module);
     await storage.load();
+    if (asked !== "ja" && asked !== "en") speakIn(callGame(module, "velmorane_kept_language", "string", [], []));
     const how = { ...options, replayText: null, replayName: null };
     if (replay !== null) {
       how.replayText = new TextDecoder().decode(await fetchBytes(replay));
@@ -107,7 +111,7 @@ async function startPage() {
     }
     await playInPage(module, storage, shared, how);
   } catch (e) {
-    showMessage(e.message);
+    cannotStart(e.message);
   }
 }
 

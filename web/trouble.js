@@ -12,9 +12,22 @@ const kFailed = {
 };
 let failedIn = kFailed.en;
 
+// How a page that could not start says so.
+const kCannotStart = {
+  ja: (why) => `ゲームを始められませんでした: ${why}`,
+  en: (why) => `The game could not start: ${why}`,
+};
+let cannotStartIn = kCannotStart.ja;
+
 // Failures are told in this language ("ja" or "en") from now on.
 export function speakIn(language) {
   failedIn = kFailed[language];
+  cannotStartIn = kCannotStart[language];
+}
+
+// Shows why the page could not start.
+export function cannotStart(why) {
+  showMessage(cannotStartIn(why));
 }
 
 // Shows one line of trouble on the page.

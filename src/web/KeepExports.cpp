@@ -8,6 +8,7 @@
 
 #include "host/records/RunRecords.h"
 #include "host/settings/KeyBindings.h"
+#include "host/settings/SettingsStore.h"
 #include "web/PageCalls.h"
 #include "web/PageCodes.h"
 #include "web/PageFolders.h"
@@ -39,6 +40,14 @@ extern "C" {
 
 // The folder the page keeps in the browser's storage.
 EMSCRIPTEN_KEEPALIVE const char* velmorane_kept_home() { return kPageHome; }
+
+// The language the kept settings choose ("ja" or "en"), for what the page
+// says before the game has started; what is wrong with the file is told
+// once the game reads it.
+EMSCRIPTEN_KEEPALIVE const char* velmorane_kept_language() {
+  const SettingsStore kept(PageSettingsFile(), [](const std::string&) {});
+  return kept.Current().Lang == Language::English ? "en" : "ja";
+}
 
 // Moves on with every change of the settings the page shows.
 EMSCRIPTEN_KEEPALIVE int velmorane_settings_generation() {

@@ -142,7 +142,8 @@ echo "third visit: $third"
   fail "watching a kept recording, then stopping it: $third"
 python3 "$root/scripts/lib/page_probe.py" --profile "$profile" "http://127.0.0.1:$port/index.html?watch=..%2Fscores.txt" \
   "document.getElementById('message').hidden ? null : document.getElementById('message').textContent" 20 > "$work/bad"
-grep -q "watch: '../scores.txt' is not a recording this browser keeps" "$work/bad" ||
+# Said before the game starts, in the language the kept settings chose.
+grep -q "The game could not start: watch: '../scores.txt' is not a recording this browser keeps" "$work/bad" ||
   fail "a name that is not a kept recording's: $(cat "$work/bad")"
 fourth="$(visit "seed=7" "
   const inner = document.createElement('iframe');
