@@ -60,23 +60,10 @@ TEST_F(DialogPauseTest, APauseThePlayerMadeStaysAfterTheDialogCloses) {
   EXPECT_TRUE(menus.Take().empty());
 }
 
-TEST_F(DialogPauseTest, NoGameInPlayIsLeftAlone) {
+TEST_F(DialogPauseTest, NoGameInPlayIsHeld) {
   ShowTitle(*g);
   pause.Follow(true);
   pause.Follow(false);
   Turn();
-  EXPECT_TRUE(menus.Take().empty());
-}
-
-TEST_F(DialogPauseTest, ARecordingBeingWatchedIsLeftAlone) {
-  ReplayScript script;
-  ReplayError error;
-  ASSERT_TRUE(ParseReplay("velmorane-replay 1\nwait 1000\n", script, error)) << error.What;
-  loop.PlayReplay(std::move(script), "watched");
-  loop.Begin(0);
-  pause.Follow(true);
-  pause.Follow(false);
-  Turn();
-  EXPECT_EQ(g->Paused, 0);
   EXPECT_TRUE(menus.Take().empty());
 }
