@@ -1,15 +1,6 @@
 #include "platform/Fullscreen.h"
 
-namespace {
-
-void ToggleFullscreen(SDL_Window* window) {
-  const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-}
-
-}  // namespace
-
-bool FullscreenSwitch::Take(const SDL_Event& e, SDL_Window* window) {
+bool FullscreenSwitch::Take(const SDL_Event& e) {
   if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) return false;
   const SDL_Keysym& k = e.key.keysym;
   const bool press = e.type == SDL_KEYDOWN;
@@ -21,6 +12,15 @@ bool FullscreenSwitch::Take(const SDL_Event& e, SDL_Window* window) {
     taken = enterTaken_;
     if (!press) enterTaken_ = false;
   }
-  if (taken && press && !e.key.repeat) ToggleFullscreen(window);
+  if (taken && press && !e.key.repeat) flip_();
   return taken;
+}
+
+bool IsFullScreen(SDL_Window* window) {
+  return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+void SetFullScreen(SDL_Window* window, bool full, const WindowPlace& windowed) {
+  SDL_SetWindowFullscreen(window, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!full) SDL_SetWindowSize(window, windowed.Width, windowed.Height);
 }

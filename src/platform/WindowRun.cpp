@@ -48,6 +48,7 @@ bool WindowRun::Open(std::string& error, int scale, bool fullScreen) {
   pads_.Open();
   int minW = 0, minH = 0;
   CanvasWindowSize(1, minW, minH);
+  scale_ = scale;
   const WindowPlace place = PlaceWindow(scale, UsableAreaOf(nullptr));
   window_ = SDL_CreateWindow("VELMORANE", place.X, place.Y, place.Width, place.Height, SDL_WINDOW_RESIZABLE);
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
@@ -66,6 +67,7 @@ bool WindowRun::Open(std::string& error, int scale, bool fullScreen) {
 }
 
 void WindowRun::SetScale(int scale) {
+  scale_ = scale;
   const WindowPlace place = PlaceWindow(scale, UsableAreaOf(window_));
   SDL_SetWindowSize(window_, place.Width, place.Height);
   SDL_SetWindowPosition(window_, place.X, place.Y);
@@ -75,11 +77,11 @@ void WindowRun::SetScale(int scale) {
 ScreenArea WindowRun::UsableArea() const { return UsableAreaOf(window_); }
 
 void WindowRun::SetFullScreen(bool full) {
-  SDL_SetWindowFullscreen(window_, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  ::SetFullScreen(window_, full, PlaceWindow(scale_, UsableAreaOf(window_)));
   dirty_ = true;
 }
 
-bool WindowRun::FullScreen() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0; }
+bool WindowRun::FullScreen() const { return IsFullScreen(window_); }
 
 std::int64_t WindowRun::Now() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
@@ -127,7 +129,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     loop_.TuneEnded();
     return;
   }
-  if (fullscreen_.Take(e, window_)) {
+  if (fullscreen_.Take(e)) {
     if (overlay_) overlay_->KeyTakenByWindow();
     return;
   }

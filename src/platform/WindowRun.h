@@ -27,7 +27,8 @@ struct Game;
 // over to the keyboard.
 class WindowRun : public GameHold, public Presenter {
  public:
-  WindowRun(Game& g, EventObserver* observer) : g_(g), loop_(g, observer), dialogPause_(g, loop_) {}
+  WindowRun(Game& g, EventObserver* observer)
+      : g_(g), loop_(g, observer), dialogPause_(g, loop_), fullscreen_([this] { SetFullScreen(!FullScreen()); }) {}
   ~WindowRun() override;
   WindowRun(const WindowRun&) = delete;
   WindowRun& operator=(const WindowRun&) = delete;
@@ -99,6 +100,8 @@ class WindowRun : public GameHold, public Presenter {
   std::function<void()> afterEvents_;
   std::function<void()> beforeTurn_;
   FullscreenSwitch fullscreen_;
+  // The scale asked for, as Open and SetScale take it.
+  int scale_ = 0;
   Gamepads pads_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;

@@ -26,13 +26,12 @@ struct FullscreenTest : ::testing::Test {
     SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
-  bool Full() const {
-    return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
-  }
-  bool Take(const SDL_Event& e) { return keys.Take(e, window); }
+  bool Full() const { return IsFullScreen(window); }
+  bool Take(const SDL_Event& e) { return keys.Take(e); }
 
   SDL_Window* window = nullptr;
-  FullscreenSwitch keys;
+  WindowPlace windowed{1, 0, 0, 744, 540};
+  FullscreenSwitch keys{[this] { SetFullScreen(window, !Full(), windowed); }};
 };
 
 }  // namespace
@@ -66,4 +65,21 @@ TEST_F(FullscreenTest, PlainEnterAndOtherKeysAreLeftToTheGame) {
   EXPECT_FALSE(Take(Key(SDL_KEYDOWN, SDLK_SPACE, KMOD_LALT)));
   EXPECT_FALSE(Take(Key(SDL_KEYDOWN, SDLK_F10)));
   EXPECT_FALSE(Full());
+}
+
+TEST_F(FullscreenTest, LeavingTheDesktopGivesTheWindowItsSizeBack) {
+  Take(Key(SDL_KEYDOWN, SDLK_F11));
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window, &w, &h);
+  EXPECT_NE(w, 744);
+  Take(Key(SDL_KEYDOWN, SDLK_F11));
+  SDL_GetWindowSize(window, &w, &h);
+  EXPECT_EQ(w, 744);
+  EXPECT_EQ(h, 540);
+  windowed = {2, 0, 0, 1488, 1080};
+  SetFullScreen(window, true, windowed);
+  SetFullScreen(window, false, windowed);
+  SDL_GetWindowSize(window, &w, &h);
+  EXPECT_EQ(w, 1488);
+  EXPECT_EQ(h, 1080);
 }

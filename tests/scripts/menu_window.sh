@@ -74,6 +74,7 @@ xdotool getwindowgeometry --shell "$wid" > "$WORK/fullscreen-geometry.txt"
 xdotool key alt+Return
 shot windowed
 locate windowed
+echo "$OX $OY" > "$WORK/windowed-origin.txt"
 choose 25 2
 wait "$pid"
 echo "$?" > "$WORK/status.txt"
@@ -158,6 +159,10 @@ else
   [[ "$fx $fy" == "$((X + 56)) $((Y + 60))" ]] || fail "full screen picture at $fx $fy, window at $X $Y"
 fi
 [[ "$(pixel "$work/fullscreen.png" "$((fx - 1))" "$((fy + 500))")" == "#000000" ]] || fail "no black bar left of the picture"
+# Back in the window, the picture fills it again as before, even where no
+# window manager answered the switch.
+[[ "$(cat "$work/windowed-origin.txt")" == "$X $Y" ]] ||
+  fail "the picture is at $(cat "$work/windowed-origin.txt") after full screen, at $X $Y before"
 
 # The recording replays headless to the same game state. (The title tune's
 # end is heard only in the window, its state is left out.)
