@@ -1,0 +1,55 @@
+#include "host/race/HeadlessRace.h"
+
+#include <chrono>
+
+#include "host/race/StateDigest.h"
+
+namespace {
+
+constexpr int kWaitMs = 5;
+
+std::int64_t SteadyMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+}  // namespace
+
+int RaceExitStatus(RaceOutcome outcome) {
+  switch (outcome) {
+    case RaceOutcome::Finished: return 0;
+    case RaceOutcome::Desync: return kRaceDesync;
+    case RaceOutcome::Refused: return kRaceRefused;
+    default: return kRaceLost;
+  }
+}
+
+int RunHeadlessRace(Game& g, RaceSession& session, RaceTurns& turns, const std::vector<std::vector<Event>>& own,
+                    const std::function<void(const StartMessage&)>& begin, std::string& message) {
+  const std::int64_t waitUntil = SteadyMs() + kHeadlessGuestWaitMs;
+  bool begun = false;
+  std::uint32_t turn = 0;
+  while (session.Phase() != RacePhase::Over) {
+    session.Pump(begun && session.Ready(turn) ? 0 : kWaitMs);
+    if (!begun && session.Start()) {
+      begin(*session.Start());
+      turns.Begin(*session.Start());
+      begun = true;
+    }
+    if (!begun) {
+      if (session.Phase() == RacePhase::Connecting && SteadyMs() > waitUntil) {
+        message = "nobody joined the race within " + std::to_string(kHeadlessGuestWaitMs / 1000) + " s";
+        return kRaceLost;
+      }
+      continue;
+    }
+    while (session.Ready(turn)) {
+      session.Schedule(turn, turn < own.size() ? own[turn] : std::vector<Event>{});
+      turns.Run(session.HostEvents(turn), session.GuestEvents(turn));
+      session.Ran(turn, session.DigestDue(turn) ? std::optional(RaceStateDigest(g, turn)) : std::nullopt);
+      ++turn;
+    }
+  }
+  message = session.Message();
+  return RaceExitStatus(*session.Outcome());
+}
