@@ -1,6 +1,7 @@
 #include "host/race/RaceMessages.h"
 
 #include "base/ByteReader.h"
+#include "game/SliderRange.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ enum class Type : std::uint8_t { Hello = 1, Reject = 2, Ping = 3, Pong = 4, Star
 // slider's position.
 enum class EventCode : std::uint8_t { KeyDown = 1, KeyUp = 2, Pause = 3, Speed = 4 };
 
-constexpr int kMaxSliderValue = 1000;
+constexpr int kMaxSliderValue = kSpeedSliderMax;
 
 class Writer {
  public:
