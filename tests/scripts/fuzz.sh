@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Fuzzes every file format the game itself reads (sheets, tunes, replays) and
-# the command line with libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer, for FUZZ_SECONDS (20) each. The targets are
+# Fuzzes every file format the game itself reads (sheets, tunes, replays),
+# the race's messages from the network and the command line with libFuzzer
+# under AddressSanitizer and UndefinedBehaviorSanitizer, for FUZZ_SECONDS
+# (20) each. The targets are
 # built with clang++ straight from the sources, beside the program's build.
 # A crash leaves its input in the build's fuzz/ folder and fails the test.
 # Usage: fuzz.sh <velmorane> <asset-dir>
@@ -44,7 +45,7 @@ ar rcs "$out/libcore.a" "$out"/obj/*.o
 # Seeds: the real sheets and tunes, the scenario replays, a few command lines.
 seeds="$out/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds"/{bmp,midi,replay,args}
+mkdir -p "$seeds"/{bmp,midi,replay,args,race}
 cp "$assets"/*.bmp "$seeds/bmp/" 2>/dev/null || true
 cp "$assets"/*.mid "$seeds/midi/" 2>/dev/null || true
 cp "$root"/tests/replays/*.replay "$seeds/replay/" 2>/dev/null || true
@@ -52,6 +53,9 @@ printf 'velmorane-replay 1\nseed 5\nwait 300\nkey down Enter\nkey up Enter\ntick
   > "$seeds/replay/basic"
 printf -- '%s\0' --headless --replay x.replay --dump-state --seed 123 --stage 10 > "$seeds/args/headless"
 printf -- '%s\0' --print-stage duo --seed 4294967295 > "$seeds/args/print"
+printf 'VR\006\003\000\000\000\002\000\000\000\002\002\001C\002Z\000' > "$seeds/race/input"
+printf 'VR\001\001\000\001\000\0051.2.3' > "$seeds/race/hello"
+printf 'host.example:17717' > "$seeds/race/address"
 
 status=0
 run() {
@@ -71,5 +75,6 @@ run FuzzReplay replay
 run FuzzBmp bmp
 run FuzzMidiLength midi
 run FuzzCommandLine args
+run FuzzRaceMessages race
 [[ "$status" == 0 ]] && echo "fuzz test passed"
 exit "$status"
