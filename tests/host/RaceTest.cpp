@@ -6,6 +6,7 @@
 #include "game/StateDump.h"
 #include "host/loop/FreshGame.h"
 #include "host/race/MemoryTransport.h"
+#include "host/race/OnlineRace.h"
 #include "host/race/RaceSession.h"
 #include "host/race/RaceTurns.h"
 #include "host/race/StateDigest.h"
@@ -34,11 +35,8 @@ struct Side {
       turns.Begin(*session.Start());
       begun = true;
     }
-    while (begun && session.Ready(turn)) {
-      session.Schedule(turn, turn < own.size() ? own[turn] : std::vector<Event>{});
-      turns.Run(session.HostEvents(turn), session.GuestEvents(turn));
-      session.Ran(turn, session.DigestDue(turn) ? std::optional(RaceStateDigest(*game, turn)) : std::nullopt);
-      ++turn;
+    for (; begun && session.Ready(turn); ++turn) {
+      RunRaceTurn(*game, session, turns, turn, turn < own.size() ? own[turn] : std::vector<Event>{});
     }
   }
   std::string Dump() {
@@ -179,4 +177,18 @@ TEST(RaceHandshake, TheInputDelayCoversTheRoundTrip) {
   EXPECT_EQ(InputDelayFor(100, 50), 3);
   EXPECT_EQ(InputDelayFor(101, 50), 4);
   EXPECT_EQ(InputDelayFor(5000, 50), 6);
+}
+
+TEST(RaceDigest, IsTheFnv1aOfTheStateWrittenOutWithoutTheSidesOwnLines) {
+  EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325ULL);
+  EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cULL);
+  TestGame game;
+  const std::string text = RaceStateText(*game, 7);
+  EXPECT_TRUE(text.starts_with("turn 7\n"));
+  EXPECT_EQ(text.find("VirtualTime"), std::string::npos);
+  EXPECT_EQ(text.find("\nMusic "), std::string::npos);
+  const std::uint64_t before = RaceStateDigest(*game, 7);
+  game->Duo[1].JumpTick += 1;  // not in the state dump, but in the race's state
+  EXPECT_NE(RaceStateDigest(*game, 7), before);
+  EXPECT_NE(RaceStateDigest(*game, 8), RaceStateDigest(*game, 7));
 }

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "host/race/StateDigest.h"
+#include "host/race/OnlineRace.h"
 
 namespace {
 
@@ -43,11 +43,8 @@ int RunHeadlessRace(Game& g, RaceSession& session, RaceTurns& turns, const std::
       }
       continue;
     }
-    while (session.Ready(turn)) {
-      session.Schedule(turn, turn < own.size() ? own[turn] : std::vector<Event>{});
-      turns.Run(session.HostEvents(turn), session.GuestEvents(turn));
-      session.Ran(turn, session.DigestDue(turn) ? std::optional(RaceStateDigest(g, turn)) : std::nullopt);
-      ++turn;
+    for (; session.Ready(turn); ++turn) {
+      RunRaceTurn(g, session, turns, turn, turn < own.size() ? own[turn] : std::vector<Event>{});
     }
   }
   message = session.Message();

@@ -1,0 +1,66 @@
+#include "host/race/OnlineRace.h"
+
+#include <algorithm>
+
+#include "host/race/StateDigest.h"
+
+namespace {
+
+// How long the network is given each look while a turn waits for it.
+constexpr std::int64_t kNetworkLookMs = 5;
+// How long a turn waits before the screen says so.
+constexpr std::int64_t kWaitShownMs = 500;
+
+}  // namespace
+
+void RunRaceTurn(Game& g, RaceSession& session, RaceTurns& turns, std::uint32_t turn, std::vector<Event> own) {
+  session.Schedule(turn, std::move(own));
+  turns.Run(session.HostEvents(turn), session.GuestEvents(turn));
+  session.Ran(turn, session.DigestDue(turn) ? std::optional(RaceStateDigest(g, turn)) : std::nullopt);
+}
+
+OnlineRace::OnlineRace(Game& g, std::unique_ptr<Transport> transport, RaceSession::Config config, Clock clock,
+                       EventObserver* recorder, std::function<void(const StartMessage&)> began)
+    : g_(g),
+      transport_(std::move(transport)),
+      session_(*transport_, config, std::move(clock)),
+      turns_(g, recorder),
+      began_(std::move(began)),
+      role_(config.Role) {}
+
+bool OnlineRace::Own(const Event& e) {
+  Event stream;
+  if (!RacerEvent(role_, e, stream)) return false;
+  own_.push_back(stream);
+  return true;
+}
+
+void OnlineRace::Turn(std::int64_t now) {
+  session_.Pump(0);
+  if (!begun_ && session_.Start()) {
+    began_(*session_.Start());
+    turns_.Begin(*session_.Start());
+    begun_ = true;
+    dueAt_ = lastRun_ = now;
+  }
+  if (!begun_ || now < dueAt_ || !session_.Ready(turn_)) return;
+  const std::size_t count = std::min(own_.size(), kMaxEventsPerTurn);
+  std::vector<Event> own(own_.begin(), own_.begin() + static_cast<std::ptrdiff_t>(count));
+  own_.erase(own_.begin(), own_.begin() + static_cast<std::ptrdiff_t>(count));
+  RunRaceTurn(g_, session_, turns_, turn_, std::move(own));
+  ++turn_;
+  lastRun_ = now;
+  // The turns keep their rhythm after a short wait for the network, but
+  // never run in a burst to catch up a long one.
+  const std::int64_t until = turns_.UntilNextTurn();
+  dueAt_ = std::max(dueAt_ + until, now);
+}
+
+std::int64_t OnlineRace::NextWake(std::int64_t now) const {
+  if (begun_ && session_.Ready(turn_)) return dueAt_;
+  return now + kNetworkLookMs;
+}
+
+bool OnlineRace::Waiting(std::int64_t now) const {
+  return begun_ && !Over() && !session_.Ready(turn_) && now - std::max(dueAt_, lastRun_) >= kWaitShownMs;
+}
