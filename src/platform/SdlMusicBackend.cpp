@@ -120,7 +120,7 @@ void SdlMusicBackend::PlayAndWait() {
       playing_ = false;
     }
   }
-  if (headless_) {
+  if (headless_ || hold_.HoldsForTheTunesLength()) {
     hold_.AdvanceVirtualClock(remainingMs);
   } else if (hasOutput_) {
     hold_.HoldFor([this] { return ended_.load(); });

@@ -93,7 +93,8 @@ bool WindowRun::Run() {
   while (!loop_.Closed()) {
     if (beforeTurn_) beforeTurn_();
     const std::int64_t now = Now();
-    loop_.Turn(now);
+    if (race_) race_->Turn(now);
+    else loop_.Turn(now);
     if (loop_.TakeChanged()) dirty_ = true;
     if (afterEvents_) afterEvents_();
     if (loop_.Closed()) break;
@@ -105,7 +106,7 @@ bool WindowRun::Run() {
 
 void WindowRun::WaitForInput(std::int64_t now) {
   if (loop_.HasInput()) return;
-  std::optional<std::int64_t> wake = loop_.NextWake();
+  std::optional<std::int64_t> wake = race_ ? race_->NextWake(now) : loop_.NextWake();
   if (overlay_ && overlay_->WantsFrames()) wake = std::min(wake.value_or(LLONG_MAX), now + kOverlayFrameMs);
   SDL_Event e;
   int got = 0;
@@ -126,7 +127,8 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     return;
   }
   if (MusicEndedEventType() != 0 && e.type == MusicEndedEventType()) {
-    loop_.TuneEnded();
+    if (race_) race_->Turns().TuneEnded();
+    else loop_.TuneEnded();
     return;
   }
   if (fullscreen_.Take(e)) {
@@ -152,6 +154,22 @@ void WindowRun::Enqueue(const SDL_Event& e) {
   if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
     loop_.KeyChanged(e.type == SDL_KEYDOWN, e.key.repeat != 0, PhysicalKeyName(e.key.keysym.sym));
   }
+}
+
+void WindowRun::PlayRace(OnlineRace* race, std::function<void(const Event&)> divert) {
+  race_ = race;
+  loop_.DivertInput(race ? std::move(divert) : nullptr);
+  if (!race) Restart();
+}
+
+void WindowRun::Restart() {
+  dialogPause_.Forget();
+  loop_.Begin(Now());
+  dirty_ = true;
+}
+
+void WindowRun::AdvanceVirtualClock(std::int64_t ms) {
+  if (race_) race_->Turns().AdvanceVirtualClock(ms);
 }
 
 void WindowRun::Watch(const ReplayScript& script, const std::string& name) {
@@ -231,7 +249,7 @@ void WindowRun::Present() {
   SDL_RenderCopy(renderer_, texture_, nullptr, &client);
   if (overlay_) {
     overlay_->Draw(renderer_, v);
-    dialogPause_.Follow(overlay_->HoldsGame());
+    dialogPause_.Follow(overlay_->HoldsGame() && !race_);
   }
   SDL_RenderPresent(renderer_);
   NoteFirstPicture();

@@ -10,6 +10,7 @@
 #include "host/loop/DialogPause.h"
 #include "host/loop/GameHold.h"
 #include "host/loop/TurnLoop.h"
+#include "host/race/OnlineRace.h"
 #include "host/replay/Replay.h"
 #include "host/settings/KeyBindings.h"
 #include "platform/FrameOverlay.h"
@@ -65,6 +66,12 @@ class WindowRun : public GameHold, public Presenter {
   // ahead and stop it, and then afresh starts a new game.
   std::optional<WatchProgress> Watched() const { return loop_.Watched(); }
   void OnWatchStopped(std::function<void()> afresh) { loop_.OnWatchStopped(std::move(afresh)); }
+  // From now on the window plays race (nothing: its own loop again): the
+  // race's turns drive the game, and the player's keys, pads, menus and
+  // sliders go to divert, which hands them to the race.
+  void PlayRace(OnlineRace* race, std::function<void(const Event&)> divert);
+  // The game the loop drives was replaced: its timers count from now.
+  void Restart();
   // Called before each turn of the loop, where the game may be replaced.
   void BeforeTurn(std::function<void()> beforeTurn) { beforeTurn_ = std::move(beforeTurn); }
   // Queues an event from the menus or dialogs; it is dispatched (and
@@ -81,7 +88,9 @@ class WindowRun : public GameHold, public Presenter {
 
   void Repaint() override { dirty_ = true; }
   void HoldFor(const std::function<bool()>& finished) override;
-  void AdvanceVirtualClock(std::int64_t) override {}
+  // A race's tunes hold the game on the race's own clock.
+  void AdvanceVirtualClock(std::int64_t ms) override;
+  bool HoldsForTheTunesLength() const override { return race_ != nullptr; }
 
  private:
   static std::int64_t Now();
@@ -100,6 +109,7 @@ class WindowRun : public GameHold, public Presenter {
   std::function<void()> afterEvents_;
   std::function<void()> beforeTurn_;
   FullscreenSwitch fullscreen_;
+  OnlineRace* race_ = nullptr;
   // The scale asked for, as Open and SetScale take it.
   int scale_ = 0;
   Gamepads pads_;

@@ -18,6 +18,8 @@ class DialogPause {
   // Whether such a menu or dialog is open now; told after every frame the
   // host draws.
   void Follow(bool open);
+  // A new game took the place of the one held: there is nothing to resume.
+  void Forget() { paused_ = false; }
 
  private:
   const Game& g_;

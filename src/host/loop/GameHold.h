@@ -23,4 +23,8 @@ class GameHold {
   // is then due one interval after the hold ends. In a window this does
   // nothing, the real clock having moved by itself.
   virtual void AdvanceVirtualClock(std::int64_t ms) = 0;
+  // Whether a held tune holds the game for its length through
+  // AdvanceVirtualClock even where it sounds: an online race's two sides
+  // must hold it alike, whatever their sound does.
+  virtual bool HoldsForTheTunesLength() const { return false; }
 };
