@@ -1,17 +1,11 @@
 #include "host/race/HeadlessRace.h"
 
-#include <chrono>
-
+#include "base/SteadyClock.h"
 #include "host/race/OnlineRace.h"
 
 namespace {
 
 constexpr int kWaitMs = 5;
-
-std::int64_t SteadyMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 }  // namespace
 

@@ -1,0 +1,27 @@
+#include "platform/RaceTransport.h"
+
+#include <cstdlib>
+
+#include "host/io/PrintTrouble.h"
+#include "host/replay/Replay.h"
+#include "net/EnetTransport.h"
+
+std::uint16_t RaceProtocolSpoken() {
+  const char* spoken = std::getenv("VELMORANE_RACE_PROTOCOL");
+  std::uint16_t protocol = kRaceProtocol;
+  std::string error;
+  if (spoken && !ParseRacePort(spoken, protocol, error)) protocol = kRaceProtocol;
+  return protocol;
+}
+
+std::unique_ptr<Transport> HostRaceOn(std::uint16_t port, std::string& error) {
+  return EnetTransport::Listen(port, error);
+}
+
+std::unique_ptr<Transport> JoinRaceAt(const RaceAddress& to, std::string& error) {
+  return EnetTransport::Connect(to, RaceProtocolSpoken(), error);
+}
+
+RaceSession::Config RaceConfigFor(RaceRole side, const std::string& joined) {
+  return {side, VELMORANE_VERSION, RaceProtocolSpoken(), kRules, joined, PrintTrouble};
+}
