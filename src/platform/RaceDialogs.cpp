@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kHostId = "###HostRaceDlg";
 constexpr const char* kJoinId = "###JoinRaceDlg";
 constexpr const char* kWaitingId = "###RaceWaitDlg";
-constexpr float kLabelEms = 5;   // where the fields start, in font heights
+constexpr float kLabelEms = 6;   // where the fields start, in font heights
 constexpr float kFieldEms = 14;  // the fields' width
 const ImVec4 kTroubleColour(0.75f, 0.0f, 0.0f, 1.0f);
 
