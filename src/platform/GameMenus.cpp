@@ -10,6 +10,7 @@
 #include "drawing/ClientArea.h"
 #include "host/text/MenuCaptions.h"
 #include "host/text/RecordCaptions.h"
+#include "platform/RaceDialogs.h"
 #include "platform/RecordsDialogs.h"
 #include "state/Game.h"
 
@@ -61,6 +62,7 @@ void GameMenus::Draw(const Viewport& v) {
   DrawDialog(v);
   if (settings_ && settings_->DrawDialog()) submit_(Event::Activation());
   if (records_) records_->Draw(v, RecordCaptionsIn(Lang()));
+  if (race_) race_->Draw(Captions());
 }
 
 Language GameMenus::Lang() const { return settings_ ? settings_->Shown().Lang : Language::Japanese; }
@@ -68,16 +70,20 @@ Language GameMenus::Lang() const { return settings_ ? settings_->Shown().Lang : 
 const MenuCaptions& GameMenus::Captions() const { return CaptionsIn(Lang()); }
 
 bool GameMenus::DialogOpen() const {
-  return open_.has_value() || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
+  return open_.has_value() || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open()) ||
+         (race_ && race_->Open());
 }
 
 bool GameMenus::HoldsGame() const {
-  return menuOpen_ || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open());
+  return menuOpen_ || (settings_ && settings_->DialogOpen()) || (records_ && records_->Open()) ||
+         (race_ && race_->Open());
 }
 
 void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
   if (records_ && records_->Open()) {
     if (key == DialogKey::Enter || key == DialogKey::Escape) records_->CloseByKey();
+  } else if (race_ && race_->Open()) {
+    race_->KeyDown(key);
   } else if (settings_ && settings_->DialogOpen()) {
     settings_->KeyDown(key, keyName);
   } else {
@@ -86,7 +92,8 @@ void GameMenus::DialogKeyDown(DialogKey key, std::string_view keyName) {
 }
 
 bool GameMenus::DialogNavigable() const {
-  return (settings_ && settings_->DialogOpen() && !settings_->WaitingForKey()) || (records_ && records_->Open());
+  return (settings_ && settings_->DialogOpen() && !settings_->WaitingForKey()) || (records_ && records_->Open()) ||
+         (race_ && race_->Open());
 }
 
 bool GameMenus::BoundToGame(std::string_view keyName) const {
@@ -132,6 +139,7 @@ void GameMenus::DrawMenuBar(const Viewport& v) {
       ImGui::BeginDisabled(watching);
       if (ImGui::MenuItem(Text(Captions().RestartMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Restart));
       if (ImGui::MenuItem(Text(Captions().PauseMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Pause));
+      if (race_) race_->DrawMenuItems(Captions());
       if (ImGui::MenuItem(Text(Captions().ExitMenu).c_str())) submit_(Event::MenuChoice(MenuCommand::Exit));
       if (records_) records_->DrawMenuItems(RecordCaptionsIn(Lang()));
       ImGui::EndDisabled();

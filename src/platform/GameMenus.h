@@ -13,9 +13,10 @@
 #include "platform/SettingsMenus.h"
 
 struct Game;
+class RaceDialogs;
 class RecordsDialogs;
 
-// The main window's menu bar (Game: restart, pause, exit; Config: the two
+// The main window's menu bar (Game: restart, pause, a race, exit; Config: the two
 // settings dialogs) and the modal settings dialogs, drawn with ImGui. Every
 // command and every slider move goes to the game as an event through submit,
 // in turn with the keys, so recordings hold them. A slider dialog opens at
@@ -54,6 +55,8 @@ class GameMenus {
   bool BoundToGame(std::string_view keyName) const;
   // The Game menu also holds the records' items and dialogs.
   void AddRecords(RecordsDialogs* records) { records_ = records; }
+  // And, before its exit item, the race's items and dialogs.
+  void AddRace(RaceDialogs* race) { race_ = race; }
   // While watching says a recording plays, the items that would change the
   // game are greyed.
   void WhileWatching(std::function<bool()> watching) { watching_ = std::move(watching); }
@@ -81,5 +84,6 @@ class GameMenus {
   bool toggleMenuBar_ = false;
   TrackBarDrag drag_;
   RecordsDialogs* records_ = nullptr;
+  RaceDialogs* race_ = nullptr;
   std::function<bool()> watching_;
 };

@@ -30,6 +30,7 @@
 #include "platform/ImGuiOverlay.h"
 #include "platform/NoticeStack.h"
 #include "platform/ProgramFolder.h"
+#include "platform/RaceDialogs.h"
 #include "platform/RecordsDialogs.h"
 #include "platform/WatchBanner.h"
 #include "platform/Screenshot.h"
@@ -180,10 +181,13 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     for (const Event& e : SlidersForSettings(g, settings.Shown())) window.Submit(e);
     settings.Watch();
   });
+  // The race's dialogs ask for nothing yet: their buttons stay greyed.
+  RaceDialogs raceDialogs(settings, RaceActions{});
   // While a recording plays, the items that would change the game are
   // greyed, and what the menus and dialogs send is ignored.
   GameMenus menus(g, [&window](const Event& e) { window.Submit(e); }, &settingsMenus);
   menus.AddRecords(&recordsDialogs);
+  menus.AddRace(&raceDialogs);
   menus.WhileWatching([&window] { return window.Replaying(); });
   ImGuiOverlay overlay;
   overlay.Init(window.Window(), window.Renderer(), menus);

@@ -100,6 +100,11 @@ bool ImGuiOverlay::HandleEvent(const SDL_Event& e) {
     }
     return menus_->MenuOpen() || menus_->DialogOpen();
   }
+  // What is typed goes to a dialog's text field.
+  if (e.type == SDL_TEXTINPUT && menus_->DialogOpen()) {
+    ImGui_ImplSDL2_ProcessEvent(&e);
+    return true;
+  }
   if (key || e.type == SDL_TEXTINPUT) return false;
   ImGui_ImplSDL2_ProcessEvent(&e);
   // The game has no use for the mouse; taking it makes the next frame show

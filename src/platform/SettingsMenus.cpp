@@ -1,12 +1,11 @@
 #include "platform/SettingsMenus.h"
 
-#include <cmath>
-
 #include <imgui.h>
 
 #include "host/settings/SettingsInUse.h"
 #include "host/text/MenuCaptions.h"
 #include "platform/ClassicWidgets.h"
+#include "platform/DialogWindow.h"
 
 namespace {
 
@@ -19,18 +18,6 @@ constexpr float kColumnGapEms = 2;
 constexpr Action kSecondColumn = Action::Start;  // the first action of the keys dialog's second column
 
 std::string Text(std::string_view caption) { return std::string(caption); }
-
-// A dialog's title with the ImGui id that stays the same in every language.
-std::string Title(std::string_view caption, const char* id) { return Text(caption) + id; }
-
-void CentreNextWindow() {
-  const ImVec2 display = ImGui::GetIO().DisplaySize;
-  ImGui::SetNextWindowPos(ImVec2(std::floor(display.x / 2), std::floor(display.y / 2)), ImGuiCond_Always,
-                          ImVec2(0.5f, 0.5f));
-}
-
-constexpr ImGuiWindowFlags kDialogFlags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoMove |
-                                          ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings;
 
 }  // namespace
 
@@ -104,7 +91,7 @@ bool SettingsMenus::BeginDialog(const std::string& title, bool& stillOpen) {
     opening_ = false;
   }
   CentreNextWindow();
-  if (ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogFlags)) return true;
+  if (ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogWindowFlags)) return true;
   open_ = Dialog::None;
   return false;
 }
@@ -120,7 +107,7 @@ void SettingsMenus::EndDialog(bool close) {
 void SettingsMenus::DrawSoundDialog() {
   const MenuCaptions& c = CaptionsIn(Shown().Lang);
   bool stillOpen = true;
-  if (!BeginDialog(Title(c.SoundDialog, kSoundId), stillOpen)) return;
+  if (!BeginDialog(DialogTitle(c.SoundDialog, kSoundId), stillOpen)) return;
   Settings s = settings_.Kept();
   const Settings before = s;
   ImGui::PushItemWidth(ImGui::GetFontSize() * kSliderEms);
@@ -136,7 +123,7 @@ void SettingsMenus::DrawSoundDialog() {
 void SettingsMenus::DrawKeysDialog() {
   const MenuCaptions& c = CaptionsIn(Shown().Lang);
   bool stillOpen = true;
-  if (!BeginDialog(Title(c.KeysDialog, kKeysId), stillOpen)) return;
+  if (!BeginDialog(DialogTitle(c.KeysDialog, kKeysId), stillOpen)) return;
   const float em = ImGui::GetFontSize();
   const KeyBindings keys = settings_.Kept().Keys;
   // The players' keys in the first column, the others in the second.

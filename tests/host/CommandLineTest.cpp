@@ -98,3 +98,44 @@ TEST(CommandLine, RefusesBadSettingsOptions) {
   EXPECT_EQ(Fails({"--settings"}), "--settings needs a value");
   EXPECT_EQ(Fails({"--settings", "a.ini", "--no-settings"}), "--settings and --no-settings cannot be used together");
 }
+
+TEST(CommandLine, HostTakesAPortOnlyWhenItIsAllDigits) {
+  Options o = Parses({"--host"});
+  EXPECT_TRUE(o.RaceHost);
+  EXPECT_FALSE(o.RaceHostPort);
+  EXPECT_EQ(Parses({"--host", "4000"}).RaceHostPort, 4000);
+  o = Parses({"--host", "--lang", "en"});
+  EXPECT_FALSE(o.RaceHostPort);
+  EXPECT_EQ(o.Lang, Language::English);
+  EXPECT_EQ(Fails({"--host", "65536"}), "--host: the port must be a number from 1 to 65535, not '65536'");
+  Fails({"--host", "0"});
+  EXPECT_FALSE(Parses({}).RaceHost);
+}
+
+TEST(CommandLine, JoinReadsAnAddressAndPort) {
+  const Options o = Parses({"--join", "192.168.1.20:4000"});
+  ASSERT_TRUE(o.RaceJoin);
+  EXPECT_EQ(o.RaceJoin->Host, "192.168.1.20");
+  EXPECT_EQ(o.RaceJoin->Port, 4000);
+  EXPECT_EQ(Parses({"--join", "pc.local"}).RaceJoin->Port, kDefaultRacePort);
+  EXPECT_EQ(Fails({"--join", "a:b:c"}).rfind("--join: 'a:b:c' is not an address", 0), 0u);
+  EXPECT_EQ(Fails({"--join", "pc:0"}), "--join: the port must be a number from 1 to 65535, not '0'");
+  EXPECT_EQ(Fails({"--join"}), "--join needs a value");
+}
+
+TEST(CommandLine, AHeadlessRaceNeedsThisSidesInputs) {
+  const Options o = Parses({"--headless", "--host", "--inputs", "keys.txt"});
+  EXPECT_EQ(o.RaceInputs, "keys.txt");
+  EXPECT_TRUE(o.ReplayFile.empty());
+  Parses({"--headless", "--join", "pc", "--inputs", "keys.txt", "--dump-state"});
+  EXPECT_EQ(Fails({"--headless", "--join", "pc"}), "--headless with --host or --join needs --inputs FILE");
+  EXPECT_EQ(Fails({"--host", "--inputs", "keys.txt"}), "--inputs needs --headless and --host or --join");
+  EXPECT_EQ(Fails({"--headless", "--inputs", "keys.txt"}), "--inputs needs --headless and --host or --join");
+}
+
+TEST(CommandLine, RefusesRacesWithWhatCannotGoWithThem) {
+  EXPECT_EQ(Fails({"--host", "--join", "pc"}), "--host and --join cannot be used together");
+  EXPECT_EQ(Fails({"--join", "pc", "--replay", "r.txt"}), "--replay cannot be used with --host or --join");
+  EXPECT_EQ(Fails({"--headless", "--host", "--inputs", "k", "--replay", "r"}),
+            "--replay cannot be used with --host or --join");
+}

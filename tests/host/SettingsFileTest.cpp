@@ -113,6 +113,22 @@ TEST(SettingsFile, BadYesNoLanguageAndKeysFallBackToTheirDefaults) {
   ExpectOneWarning(p, "1", "a key name");
 }
 
+TEST(SettingsFile, ReadsTheRacePortAndTheLastAddressJoined) {
+  Parsed p = Parse("race_port = 65535\nrace_address = 192.168.1.20:4000\n");
+  EXPECT_TRUE(p.Warnings.empty()) << p.Warnings[0];
+  EXPECT_EQ(p.Values.RacePort, 65535);
+  EXPECT_EQ(p.Values.LastRaceAddress, "192.168.1.20:4000");
+  EXPECT_EQ(Parse("race_address = pc.local\n").Values.LastRaceAddress, "pc.local");
+  EXPECT_EQ(Parse("").Values.RacePort, 17717);
+  p = Parse("race_port = 0\n");
+  EXPECT_EQ(p.Values.RacePort, 17717);
+  ExpectOneWarning(p, "1", "from 1 to 65535");
+  p = Parse("race_address = pc.local\nrace_address = a:b:c\n");
+  EXPECT_EQ(p.Values.LastRaceAddress, "");
+  ExpectOneWarning(p, "2", "address[:port]");
+  ExpectOneWarning(Parse("race_address = pc:99999\n"), "1", "address[:port]");
+}
+
 TEST(SettingsFile, AKeyTwoActionsClaimGoesBackToTheDefaultForTheLaterLine) {
   const Parsed p = Parse("key_player1_jump = X\nkey_pause = X\n");
   EXPECT_EQ(p.Values.Keys.KeyOf(Action::P1Jump), "X");

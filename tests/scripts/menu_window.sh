@@ -75,7 +75,7 @@ xdotool key alt+Return
 shot windowed
 locate windowed
 echo "$OX $OY" > "$WORK/windowed-origin.txt"
-choose 25 2
+choose 25 4  # exit, below the race's two items
 wait "$pid"
 echo "$?" > "$WORK/status.txt"
 SESSION

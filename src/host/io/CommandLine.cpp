@@ -1,5 +1,7 @@
 #include "host/io/CommandLine.h"
 
+#include <algorithm>
+
 #include "base/DecimalNumber.h"
 #include "host/replay/Replay.h"
 #include "state/StageNumbers.h"
@@ -14,9 +16,25 @@ bool ParseStage(const std::string& text, int& stage) {
   return true;
 }
 
+bool AllDigits(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Checks that a race's options make sense together.
+bool CheckRace(const Options& o, std::string& error) {
+  const bool racing = o.RaceHost || o.RaceJoin;
+  if (o.RaceHost && o.RaceJoin) error = "--host and --join cannot be used together";
+  else if (!o.RaceInputs.empty() && !(o.Headless && racing)) error = "--inputs needs --headless and --host or --join";
+  else if (o.Headless && racing && o.RaceInputs.empty()) error = "--headless with --host or --join needs --inputs FILE";
+  else if (racing && !o.ReplayFile.empty()) error = "--replay cannot be used with --host or --join";
+  else return true;
+  return false;
+}
+
 // Checks that the options chosen make sense together.
 bool CheckCombination(const Options& o, std::string& error) {
-  if (o.Headless && o.ReplayFile.empty()) error = "--headless needs --replay FILE";
+  if (!CheckRace(o, error)) return false;
+  if (o.Headless && o.ReplayFile.empty() && o.RaceInputs.empty()) error = "--headless needs --replay FILE";
   else if (o.Headless && !o.RecordFile.empty()) error = "--record plays in a window; it cannot be used with --headless";
   else if (!o.RecordFile.empty() && !o.ReplayFile.empty()) error = "--record and --replay cannot be used together";
   else if (o.PrintStageSet && !o.Seed) error = "--print-stage needs --seed N";
@@ -82,6 +100,26 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options& options, st
         return false;
       }
       o.Lang = v == "ja" ? Language::Japanese : Language::English;
+    } else if (a == "--host") {
+      o.RaceHost = true;
+      if (i + 1 < args.size() && AllDigits(args[i + 1])) {
+        std::uint16_t port = 0;
+        if (!ParseRacePort(args[++i], port, error)) {
+          error = "--host: " + error;
+          return false;
+        }
+        o.RaceHostPort = port;
+      }
+    } else if (a == "--join") {
+      if (!value(v)) return false;
+      RaceAddress address;
+      if (!ParseRaceAddress(v, address, error)) {
+        error = "--join: " + error;
+        return false;
+      }
+      o.RaceJoin = address;
+    } else if (a == "--inputs") {
+      if (!value(o.RaceInputs)) return false;
     } else if (a == "--print-stage") {
       if (!value(o.PrintStage)) return false;
       o.PrintStageSet = true;
@@ -96,28 +134,34 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options& options, st
 }
 
 std::string UsageText() {
-  return "Usage: velmorane [options]\n"
+  return std::string("Usage: velmorane [options]\n"
          "Starts the game in a window.\n"
          "\n"
-         "  --seed N            start the random generator at N (0 to 4294967295)\n"
-         "                      instead of the time of day\n"
-         "  --stage N           the stage (1 to 10) a one-player game starts at\n"
-         "  --replay FILE       play back the events of FILE\n"
-         "  --record FILE       play in a window and write every event to FILE\n"
-         "  --headless          no window and no sound, on a virtual clock; needs --replay\n"
-         "  --dump-state        print the game state when the run ends\n"
-         "  --screenshot FILE   write the window's picture as PNG when the run ends\n"
-         "  --picture-hash      print the SHA-256 of that picture's pixels when the run\n"
-         "                      ends, as 'picture HASH' after the state\n"
-         "  --no-records        keep no high scores and no automatic recording, and\n"
-         "                      start with a high score of 0\n"
-         "  --assets DIR        folder with the sheets, tunes and effects\n"
-         "  --soundfont FILE    SoundFont for the music, for this run\n"
-         "  --lang ja|en        menus and dialogs in Japanese or English, for this run\n"
-         "  --settings FILE     keep the settings in FILE instead of\n"
-         "                      $XDG_CONFIG_HOME/velmorane/settings.ini\n"
-         "  --no-settings       read and write no settings file\n"
-         "  --print-stage S     print the layout stage S builds (with --seed)\n"
-         "  --version           print the version\n"
-         "  --help              print this text\n";
+         "  --seed N               start the random generator at N (0 to 4294967295)\n"
+         "                         instead of the time of day\n"
+         "  --stage N              the stage (1 to 10) a one-player game starts at\n"
+         "  --replay FILE          play back the events of FILE\n"
+         "  --record FILE          play in a window and write every event to FILE\n"
+         "  --headless             no window and no sound, on a virtual clock; needs\n"
+         "                         --replay, or --inputs in a race\n"
+         "  --host [PORT]          host a two-player race online (port ") +
+         std::to_string(kDefaultRacePort) + " unless given)\n"
+         "  --join ADDRESS[:PORT]  join a race hosted at ADDRESS\n"
+         "  --inputs FILE          with --headless: this side's keys in FILE,\n"
+         "                         a turn per 'tick Timer1'\n"
+         "  --dump-state           print the game state when the run ends\n"
+         "  --screenshot FILE      write the window's picture as PNG when the run ends\n"
+         "  --picture-hash         print the SHA-256 of that picture's pixels when the run\n"
+         "                         ends, as 'picture HASH' after the state\n"
+         "  --no-records           keep no high scores and no automatic recording, and\n"
+         "                         start with a high score of 0\n"
+         "  --assets DIR           folder with the sheets, tunes and effects\n"
+         "  --soundfont FILE       SoundFont for the music, for this run\n"
+         "  --lang ja|en           menus and dialogs in Japanese or English, for this run\n"
+         "  --settings FILE        keep the settings in FILE instead of\n"
+         "                         $XDG_CONFIG_HOME/velmorane/settings.ini\n"
+         "  --no-settings          read and write no settings file\n"
+         "  --print-stage S        print the layout stage S builds (with --seed)\n"
+         "  --version              print the version\n"
+         "  --help                 print this text\n";
 }

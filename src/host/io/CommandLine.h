@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/race/RaceAddress.h"
 #include "host/settings/Settings.h"
 
 // What the command line asks for. Without options the game starts in a
@@ -29,6 +30,10 @@ struct Options {
   std::string SettingsFile;  // instead of the one in the config folder
   bool NoSettings = false;
   std::optional<Language> Lang;
+  bool RaceHost = false;                      // --host: host a race online
+  std::optional<std::uint16_t> RaceHostPort;  // its port; unset: the settings' race_port
+  std::optional<RaceAddress> RaceJoin;        // --join: join the race hosted there
+  std::string RaceInputs;  // --inputs: this side's keys in a headless race, a turn per "tick Timer1"
 };
 
 // Reads the arguments after the program name; false with one line saying

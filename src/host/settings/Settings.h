@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/SliderRange.h"
+#include "host/race/RaceAddress.h"
 #include "host/settings/KeyBindings.h"
 
 enum class Language { Japanese, English };
@@ -21,6 +22,8 @@ struct Settings {
   static constexpr int kFitScale = 0;  // the largest scale that fits the desktop
   static constexpr int kMaxWindowScale = 8;
   static constexpr int kMenuWindowScales = 4;  // the scales the Window menu offers besides fitting
+  static constexpr int kMinRacePort = 1;
+  static constexpr int kMaxRacePort = 65535;
 
   int FrameInterval = kDefaultFrameInterval;
   int Brightness = kDefaultBrightness;
@@ -36,6 +39,8 @@ struct Settings {
   // The speed and brightness dialogs open where they were last left, not at
   // the game's values.
   bool ClassicDialogs = false;
+  int RacePort = kDefaultRacePort;  // where a race is hosted
+  std::string LastRaceAddress;      // the last race joined, "address[:port]"; empty: none yet
 
   bool operator==(const Settings&) const = default;
 };

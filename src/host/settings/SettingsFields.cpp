@@ -1,6 +1,7 @@
 #include "host/settings/SettingsFields.h"
 
 #include "base/DecimalNumber.h"
+#include "host/race/RaceAddress.h"
 
 namespace {
 
@@ -122,6 +123,22 @@ std::vector<SettingsField> MakeFields() {
                    "The speed and brightness dialogs open where they were last left, \"Label1\" before their\n"
                    "first move (yes), or at the game's speed and brightness (no). Default: no.",
                    &Settings::ClassicDialogs));
+  f.push_back(Number("race_port",
+                     "The port a race is hosted on (Game menu, Host a race). 1 to 65535, default " +
+                         std::to_string(kDefaultRacePort) + ".",
+                     Settings::kMinRacePort, Settings::kMaxRacePort, &Settings::RacePort));
+  f.push_back({"race_address",
+               "The race last joined (Game menu, Join a race): a host name or IPv4 address, then :port\n"
+               "unless it is " + std::to_string(kDefaultRacePort) + ". Default: empty.",
+               "address[:port], such as 192.168.1.20:" + std::to_string(kDefaultRacePort) + ", or empty",
+               [](const std::string& text, Settings& s) {
+                 RaceAddress address;
+                 std::string error;
+                 if (!text.empty() && !ParseRaceAddress(text, address, error)) return false;
+                 s.LastRaceAddress = text;
+                 return true;
+               },
+               [](const Settings& s) { return s.LastRaceAddress; }});
   return f;
 }
 

@@ -36,6 +36,24 @@ constexpr MenuCaptions kJapanese{
     .PictureSavedNotice = "画像を保存しました:",
     .NoPictureNotice = "画像は保存されませんでした:",
     .TopTenNotice = "ベストテン入り! スコア {n}",
+    .HostRaceMenu = "対戦をホスト…",
+    .JoinRaceMenu = "対戦に参加…",
+    .HostRaceDialog = "対戦をホスト",
+    .JoinRaceDialog = "対戦に参加",
+    .RacePortLabel = "ポート",
+    .RaceAddressLabel = "アドレス",
+    .RaceAddressHint = "アドレス[:ポート]",
+    .HostButton = "ホスト",
+    .JoinButton = "参加",
+    .CancelButton = "キャンセル",
+    .RaceWaitingOnPort = "ポート {n} で相手を待っています (あなたのアドレス: {addresses})",
+    .RaceConnecting = "{address} に接続しています…",
+    .RaceWaiting = "相手を待っています",
+    .RaceSlow = "通信が遅れています…",
+    .RaceLeft = "相手が抜けました",
+    .RaceYou = "あなた",
+    .RaceOtherPlayer = "相手",
+    .RaceGuestSpeed = "A/S: スピードはホストが決めます",
     .Actions = {"1P 左", "1P 右", "1P 上", "1P 下", "1P ジャンプ", "2P 左", "2P 右", "2P 上", "2P 上 (2つ目)",
                 "2P 下", "2P ジャンプ", "スタート", "コンティニュー", "ポーズ", "やり直し", "遅く", "速く",
                 "明るく (2人用)", "暗く (2人用)", "消音"},
@@ -75,6 +93,24 @@ constexpr MenuCaptions kEnglish{
     .PictureSavedNotice = "Picture saved as",
     .NoPictureNotice = "No picture saved:",
     .TopTenNotice = "A new entry in the top ten: {n}",
+    .HostRaceMenu = "Host a race…",
+    .JoinRaceMenu = "Join a race…",
+    .HostRaceDialog = "Host a race",
+    .JoinRaceDialog = "Join a race",
+    .RacePortLabel = "Port",
+    .RaceAddressLabel = "Address",
+    .RaceAddressHint = "address[:port]",
+    .HostButton = "Host",
+    .JoinButton = "Join",
+    .CancelButton = "Cancel",
+    .RaceWaitingOnPort = "Waiting for the other player on port {n} (your addresses: {addresses})",
+    .RaceConnecting = "Connecting to {address}…",
+    .RaceWaiting = "Waiting for the other player",
+    .RaceSlow = "Connection is slow…",
+    .RaceLeft = "The other player left",
+    .RaceYou = "You",
+    .RaceOtherPlayer = "Other player",
+    .RaceGuestSpeed = "A/S: the host sets the speed",
     .Actions = {"Player 1 left", "Player 1 right", "Player 1 up", "Player 1 down", "Player 1 jump",
                 "Player 2 left", "Player 2 right", "Player 2 up", "Player 2 up (second key)", "Player 2 down",
                 "Player 2 jump", "Start", "Continue", "Pause", "Restart stage", "Slower", "Faster",
@@ -101,6 +137,12 @@ constexpr MenuCaptionField kFields[] = {
     VELMORANE_FIELD(YesButton),        VELMORANE_FIELD(NoButton),
     VELMORANE_FIELD(SpeedNotice),      VELMORANE_FIELD(PictureSavedNotice), VELMORANE_FIELD(NoPictureNotice),
     VELMORANE_FIELD(TopTenNotice),
+    VELMORANE_FIELD(HostRaceMenu),     VELMORANE_FIELD(JoinRaceMenu),     VELMORANE_FIELD(HostRaceDialog),
+    VELMORANE_FIELD(JoinRaceDialog),   VELMORANE_FIELD(RacePortLabel),    VELMORANE_FIELD(RaceAddressLabel),
+    VELMORANE_FIELD(RaceAddressHint),  VELMORANE_FIELD(HostButton),       VELMORANE_FIELD(JoinButton),
+    VELMORANE_FIELD(CancelButton),     VELMORANE_FIELD(RaceWaitingOnPort), VELMORANE_FIELD(RaceConnecting),
+    VELMORANE_FIELD(RaceWaiting),      VELMORANE_FIELD(RaceSlow),         VELMORANE_FIELD(RaceLeft),
+    VELMORANE_FIELD(RaceYou),          VELMORANE_FIELD(RaceOtherPlayer),  VELMORANE_FIELD(RaceGuestSpeed),
 };
 #undef VELMORANE_FIELD
 
@@ -120,6 +162,20 @@ std::string Filled(std::string_view caption, std::string_view key, std::string_v
   Replace(text, "{key}", key);
   Replace(text, "{action}", action);
   Replace(text, "{n}", std::to_string(n));
+  return text;
+}
+
+std::string RaceWaitingText(const MenuCaptions& c, std::uint16_t port, std::span<const std::string> addresses) {
+  std::string list;
+  for (const std::string& a : addresses) list += (list.empty() ? "" : ", ") + a;
+  std::string text = Filled(c.RaceWaitingOnPort, "", "", port);
+  Replace(text, "{addresses}", list);
+  return text;
+}
+
+std::string RaceConnectingText(const MenuCaptions& c, const RaceAddress& to) {
+  std::string text(c.RaceConnecting);
+  Replace(text, "{address}", RaceAddressText(to));
   return text;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "host/race/RaceAddress.h"
 #include "host/settings/KeyBindings.h"
 #include "host/settings/Settings.h"
 
@@ -49,6 +51,24 @@ struct MenuCaptions {
   std::string_view PictureSavedNotice;  // followed by the file
   std::string_view NoPictureNotice;     // followed by why
   std::string_view TopTenNotice;        // {n}: the score
+  std::string_view HostRaceMenu;  // a race between two programs: the Game menu's items
+  std::string_view JoinRaceMenu;
+  std::string_view HostRaceDialog;  // the dialogs' captions
+  std::string_view JoinRaceDialog;
+  std::string_view RacePortLabel;
+  std::string_view RaceAddressLabel;
+  std::string_view RaceAddressHint;  // what the empty address field shows
+  std::string_view HostButton;
+  std::string_view JoinButton;
+  std::string_view CancelButton;
+  std::string_view RaceWaitingOnPort;  // see RaceWaitingText
+  std::string_view RaceConnecting;     // see RaceConnectingText
+  std::string_view RaceWaiting;        // the lines over a race
+  std::string_view RaceSlow;
+  std::string_view RaceLeft;
+  std::string_view RaceYou;  // the side panel's names of the two players
+  std::string_view RaceOtherPlayer;
+  std::string_view RaceGuestSpeed;  // told once to the one who joined, whose A and S do nothing
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 
@@ -68,6 +88,12 @@ std::span<const MenuCaptionField> MenuCaptionFields();
 
 // The caption with {key}, {action} and {n} replaced.
 std::string Filled(std::string_view caption, std::string_view key, std::string_view action, int n = 0);
+
+// The host's line while the other player has not come: the port it waits
+// on and the addresses of this computer they may join.
+std::string RaceWaitingText(const MenuCaptions& c, std::uint16_t port, std::span<const std::string> addresses);
+// The line while joining the race hosted at to.
+std::string RaceConnectingText(const MenuCaptions& c, const RaceAddress& to);
 
 // Every caption of every language; the menu font needs a glyph for each of
 // their characters (the slider labels, key names and numbers are plain ASCII).

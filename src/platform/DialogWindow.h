@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <imgui.h>
+
+// The window the added dialogs share (sound, keys, races): modal, with a
+// title bar and a close box, as big as what it holds, centred on the window.
+inline constexpr ImGuiWindowFlags kDialogWindowFlags = ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoMove |
+                                                      ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoSavedSettings;
+
+// A dialog's title with the ImGui id that stays the same in every language.
+std::string DialogTitle(std::string_view caption, const char* id);
+
+// Puts the next window's centre on the display's.
+void CentreNextWindow();
