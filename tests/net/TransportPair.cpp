@@ -48,3 +48,13 @@ bool TransportPair::Connect(PeerId& hostSees, PeerId& guestSees, std::uint16_t p
   guestSees = atGuest->Peer;
   return true;
 }
+
+bool TransportPair::QuietFor(std::chrono::milliseconds time) {
+  const auto end = std::chrono::steady_clock::now() + time;
+  while (std::chrono::steady_clock::now() < end) {
+    for (const Side polled : {Host, Guest}) {
+      if (sides_[polled] && sides_[polled]->Poll(kPollMs)) return false;
+    }
+  }
+  return true;
+}

@@ -26,6 +26,8 @@ class TransportPair {
   void Close(Side side) { sides_[side].reset(); }
   // The next event on a side, within a few seconds.
   std::optional<LinkEvent> Next(Side side);
+  // Keeps both sides serviced for a while; false when an event came.
+  bool QuietFor(std::chrono::milliseconds time);
   // The guest joins and both sides' Connected come; the peer each sees.
   bool Connect(PeerId& hostSees, PeerId& guestSees, std::uint16_t port = 0);
 

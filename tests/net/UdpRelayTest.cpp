@@ -93,6 +93,26 @@ TEST(UdpRelay, EveryMessageGetsThroughADelayingRelayWithoutLoss) {
   EXPECT_EQ(atGuest, sent);
 }
 
+// The race tells a slow or a lost connection on its own clock: ENet keeps
+// a silent one for longer than that.
+TEST(EnetTransport, AConnectionOutlastsSevenSilentSecondsThroughTheRelay) {
+  ScratchFolder folder;
+  TransportPair pair;
+  RelayProcess relay({"--target", "127.0.0.1:" + std::to_string(pair[TransportPair::Host].Port()),
+                      "--port-file", (folder / "port").string(), "--seed", "1", "--blackout-after-ms", "500",
+                      "--blackout-ms", "7000"});
+  const std::uint16_t relayPort = PortFrom(folder / "port");
+  ASSERT_NE(relayPort, 0);
+  PeerId guest = 0;
+  PeerId host = 0;
+  ASSERT_TRUE(pair.Connect(guest, host, relayPort));
+  EXPECT_TRUE(pair.QuietFor(std::chrono::milliseconds(8000)));
+  pair[TransportPair::Guest].Send(host, std::vector<std::uint8_t>{1}, Delivery::Reliable);
+  const auto after = pair.Next(TransportPair::Host);
+  ASSERT_TRUE(after);
+  EXPECT_EQ(after->What, LinkEvent::Kind::Received);
+}
+
 TEST(UdpRelay, ABadArgumentEndsItWithStatusTwo) {
   RelayProcess relay({"--target", "127.0.0.1:1", "--port-file", "unused", "--seed", "many"});
   EXPECT_EQ(relay.Wait(), 2);
