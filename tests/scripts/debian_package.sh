@@ -24,7 +24,7 @@ deb="$(tail -1 "$work/package.txt")"
 
 [[ "$(dpkg-deb -f "$deb" Section)" == games ]] || fail "the package is not in section games"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libsdl2-2.0-0 libfluidsynth3 timgm6mb-soundfont fonts-liberation2 fonts-ipafont-gothic; do
+for needed in libsdl2-2.0-0 libfluidsynth3 libenet7 timgm6mb-soundfont fonts-liberation2 fonts-ipafont-gothic; do
   [[ "$depends" == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 
