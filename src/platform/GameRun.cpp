@@ -27,6 +27,7 @@
 #include "host/settings/SettingsStore.h"
 #include "host/settings/SpeedAndBrightness.h"
 #include "platform/GameMenus.h"
+#include "platform/HeadlessRaceRun.h"
 #include "platform/ImGuiOverlay.h"
 #include "platform/NoticeStack.h"
 #include "platform/ProgramFolder.h"
@@ -256,6 +257,7 @@ int RunWithOptions(const Options& o) {
   SetUpGame(*g, start.Seed);
   g->PracticeStage = start.Stage;
   g->HiScore = start.HiScore;
+  if (o.Headless && (o.RaceHost || o.RaceJoin)) return RunHeadlessRaceGame(*g, o, assetDir);
   return o.Headless ? RunHeadless(*g, o, assetDir, script) : RunInWindow(*g, o, assetDir, script, start, records.get());
 }
 

@@ -54,13 +54,14 @@ int RunHeadlessRaceGame(Game& g, const Options& o, const std::string& assetDir) 
     PrintTrouble(error);
     return status;
   }
-  const std::uint16_t port = o.RaceHostPort.value_or(kDefaultRacePort);
-  const std::string where = o.RaceHost ? "port " + std::to_string(port) : RaceAddressText(*o.RaceJoin);
+  std::uint16_t port = o.RaceHostPort.value_or(kDefaultRacePort);
   std::unique_ptr<Transport> transport = o.RaceHost ? HostRaceOn(port, error) : JoinRaceAt(*o.RaceJoin, error);
   if (!transport) {
     PrintTrouble(error);
     return kRaceLost;
   }
+  const std::string where = o.RaceHost ? "port " + std::to_string(port) : RaceAddressText(*o.RaceJoin);
+  if (o.RaceHost) std::cerr << "velmorane: hosting a race on port " << port << '\n';
   RaceSession session(*transport, RaceConfigFor(side, where), SteadyMs);
   ReplayRecorder recorder;
   RaceTurns turns(g, o.RecordFile.empty() ? nullptr : &recorder);

@@ -14,8 +14,10 @@ std::uint16_t RaceProtocolSpoken() {
   return protocol;
 }
 
-std::unique_ptr<Transport> HostRaceOn(std::uint16_t port, std::string& error) {
-  return EnetTransport::Listen(port, error);
+std::unique_ptr<Transport> HostRaceOn(std::uint16_t& port, std::string& error) {
+  std::unique_ptr<EnetTransport> transport = EnetTransport::Listen(port, error);
+  if (transport) port = transport->Port();
+  return transport;
 }
 
 std::unique_ptr<Transport> JoinRaceAt(const RaceAddress& to, std::string& error) {

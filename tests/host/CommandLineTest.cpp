@@ -108,7 +108,8 @@ TEST(CommandLine, HostTakesAPortOnlyWhenItIsAllDigits) {
   EXPECT_FALSE(o.RaceHostPort);
   EXPECT_EQ(o.Lang, Language::English);
   EXPECT_EQ(Fails({"--host", "65536"}), "--host: the port must be a number from 1 to 65535, not '65536'");
-  Fails({"--host", "0"});
+  EXPECT_EQ(Parses({"--host", "0"}).RaceHostPort, 0);  // a free port
+  Fails({"--host", "00"});
   EXPECT_FALSE(Parses({}).RaceHost);
 }
 

@@ -31,11 +31,14 @@ bool CheckRace(const Options& o, std::string& error) {
   return false;
 }
 
+// --host 0 hosts on a free port, which the program tells.
+constexpr const char* kAnyFreePort = "0";
+
 // Checks that the options chosen make sense together.
 bool CheckCombination(const Options& o, std::string& error) {
   if (!CheckRace(o, error)) return false;
   if (o.Headless && o.ReplayFile.empty() && o.RaceInputs.empty()) error = "--headless needs --replay FILE";
-  else if (o.Headless && !o.RecordFile.empty()) error = "--record plays in a window; it cannot be used with --headless";
+  else if (o.Headless && !o.RecordFile.empty() && o.RaceInputs.empty()) error = "--record cannot be used with --headless --replay";
   else if (!o.RecordFile.empty() && !o.ReplayFile.empty()) error = "--record and --replay cannot be used together";
   else if (o.PrintStageSet && !o.Seed) error = "--print-stage needs --seed N";
   else if (o.NoSettings && !o.SettingsFile.empty()) error = "--settings and --no-settings cannot be used together";
@@ -104,7 +107,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, Options& options, st
       o.RaceHost = true;
       if (i + 1 < args.size() && AllDigits(args[i + 1])) {
         std::uint16_t port = 0;
-        if (!ParseRacePort(args[++i], port, error)) {
+        if (args[++i] != kAnyFreePort && !ParseRacePort(args[i], port, error)) {
           error = "--host: " + error;
           return false;
         }
@@ -141,11 +144,13 @@ std::string UsageText() {
          "                         instead of the time of day\n"
          "  --stage N              the stage (1 to 10) a one-player game starts at\n"
          "  --replay FILE          play back the events of FILE\n"
-         "  --record FILE          play in a window and write every event to FILE\n"
+         "  --record FILE          play in a window (or race headless) and write every\n"
+         "                         event to FILE\n"
          "  --headless             no window and no sound, on a virtual clock; needs\n"
          "                         --replay, or --inputs in a race\n"
          "  --host [PORT]          host a two-player race online (port ") +
-         std::to_string(kDefaultRacePort) + " unless given)\n"
+         std::to_string(kDefaultRacePort) + " unless given;\n"
+         "                         0 for a free one, which it tells)\n"
          "  --join ADDRESS[:PORT]  join a race hosted at ADDRESS\n"
          "  --inputs FILE          with --headless: this side's keys in FILE,\n"
          "                         a turn per 'tick Timer1'\n"
