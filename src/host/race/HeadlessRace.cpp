@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kWaitMs = 5;
+// How long a side that finished first waits for the other to finish too.
+constexpr std::int64_t kLingerMs = 5000;
 
 }  // namespace
 
@@ -40,6 +42,10 @@ int RunHeadlessRace(Game& g, RaceSession& session, RaceTurns& turns, const std::
     for (; session.Ready(turn); ++turn) {
       RunRaceTurn(g, session, turns, turn, turn < own.size() ? own[turn] : std::vector<Event>{});
     }
+  }
+  const std::int64_t lingerUntil = SteadyMs() + kLingerMs;
+  while (session.Outcome() == RaceOutcome::Finished && !session.OtherGone() && SteadyMs() < lingerUntil) {
+    session.Pump(kWaitMs);
   }
   message = session.Message();
   return RaceExitStatus(*session.Outcome());

@@ -86,7 +86,9 @@ void RaceSession::Handle(const LinkEvent& e) {
       return;
     }
     case LinkEvent::Kind::Disconnected:
-      if (peer_ && e.Peer == *peer_) OnBye(static_cast<ByeReason>(e.Data));
+      if (!peer_ || e.Peer != *peer_) return;
+      otherGone_ = true;
+      OnBye(static_cast<ByeReason>(e.Data));
       return;
   }
 }

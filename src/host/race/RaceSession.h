@@ -91,6 +91,10 @@ class RaceSession {
 
   // This side leaves; the other hears it.
   void Leave();
+  // Whether the other side has ended the connection. A side that ends a race
+  // first keeps pumping until then (a while at most), so that what it sent
+  // last, its digest, still reaches the other.
+  bool OtherGone() const { return otherGone_; }
 
  private:
   void Handle(const LinkEvent& e);
@@ -138,6 +142,7 @@ class RaceSession {
   std::uint32_t desyncTurn_ = 0;
   std::uint64_t desyncLocal_ = 0, desyncRemote_ = 0;
   bool toldBadMessage_ = false;
+  bool otherGone_ = false;
 };
 
 // The input delay for a round trip: enough turns to cover it, 2 to 6.
