@@ -168,6 +168,7 @@ void ImGuiOverlay::Draw(SDL_Renderer*, const Viewport& viewport) {
   ImGui::NewFrame();
   menus_->Draw(viewport);
   if (banner_) banner_->Draw(viewport);
+  if (racePanel_) racePanel_->Draw(viewport);
   if (notices_) notices_->Draw(viewport, static_cast<std::int64_t>(SDL_GetTicks64()));
   wantsFrames_ = (notices_ && notices_->Showing()) || menus_->DialogOpen() || menus_->HoldsGame() ||
                  !lateReleases_.empty() || ImGui::IsWindowHovered(ImGuiHoveredFlags_AnyWindow) ||

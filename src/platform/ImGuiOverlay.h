@@ -28,6 +28,8 @@ class ImGuiOverlay : public FrameOverlay {
   void AddBanner(WatchBanner* banner) { banner_ = banner; }
   // And the notices.
   void AddNotices(NoticeStack* notices) { notices_ = notices; }
+  // And an online race's lines over the side panel.
+  void AddRacePanel(RacePanel* panel) { racePanel_ = panel; }
 
   bool HandleEvent(const SDL_Event& e) override;
   // Alt held for Alt+Enter is not Alt alone.
@@ -50,6 +52,7 @@ class ImGuiOverlay : public FrameOverlay {
   GameMenus* menus_ = nullptr;
   WatchBanner* banner_ = nullptr;
   NoticeStack* notices_ = nullptr;
+  RacePanel* racePanel_ = nullptr;
   ImGuiStyle baseStyle_;
   ImVector<ImWchar> glyphs_;
   bool altAlone_ = false;

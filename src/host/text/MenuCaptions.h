@@ -68,7 +68,8 @@ struct MenuCaptions {
   std::string_view RaceLeft;
   std::string_view RaceYou;  // the side panel's names of the two players
   std::string_view RaceOtherPlayer;
-  std::string_view RaceGuestSpeed;  // told once to the one who joined, whose A and S do nothing
+  std::string_view RaceGuestSpeed;
+  std::string_view RaceRoundTrip;  // the side panel's round trip, {n} ms  // told once to the one who joined, whose A and S do nothing
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 
