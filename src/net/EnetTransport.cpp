@@ -5,9 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <algorithm>
 #include <iostream>
 #include <mutex>
 
@@ -22,6 +22,7 @@ constexpr std::uint8_t kUnreliableChannel = 1;
 // gives up on one long after that.
 constexpr std::uint32_t kSilentPeerMinimumMs = 20000;
 constexpr std::uint32_t kSilentPeerMaximumMs = 30000;
+// 0: ENet's own count of tries before the time above decides.
 constexpr std::uint32_t kDefaultTimeoutLimit = 0;
 // How long a closing transport waits for its goodbyes to go.
 constexpr auto kGoodbyeTime = std::chrono::milliseconds(100);

@@ -8,79 +8,57 @@
 
 namespace {
 
+using Bytes = std::vector<std::uint8_t>;
 using Kind = LinkEvent::Kind;
 
-TEST(EnetTransport, TheHostSeesTheGuestsConnectData) {
+TEST(EnetTransport, ReliableAndUnreliableMessagesArriveAfterTheConnectData) {
   TransportPair pair;
-  pair.Join(0xC0FFEE);
-  const auto atHost = pair.Next(TransportPair::Host);
-  ASSERT_TRUE(atHost);
-  EXPECT_EQ(atHost->What, Kind::Connected);
-  EXPECT_EQ(atHost->Data, 0xC0FFEEu);
-  const auto atGuest = pair.Next(TransportPair::Guest);
-  ASSERT_TRUE(atGuest);
-  EXPECT_EQ(atGuest->What, Kind::Connected);
-}
-
-TEST(EnetTransport, ReliableAndUnreliableMessagesArrive) {
-  TransportPair pair;
-  PeerId guest = 0;
-  PeerId host = 0;
-  ASSERT_TRUE(pair.Connect(guest, host));
-  const std::vector<std::uint8_t> reliable{1, 2, 3};
-  const std::vector<std::uint8_t> unreliable{4, 5};
-  pair[TransportPair::Guest].Send(host, reliable, Delivery::Reliable);
-  pair[TransportPair::Guest].Send(host, unreliable, Delivery::Unreliable);
-  pair[TransportPair::Host].Send(guest, unreliable, Delivery::Reliable);
-
-  std::vector<std::vector<std::uint8_t>> arrived;
+  ASSERT_TRUE(pair.Connect(0xC0FFEE));
+  EXPECT_EQ(pair.ConnectData, 0xC0FFEEu);
+  pair[TransportPair::Guest].Send(pair.HostAtGuest, Bytes{1, 2, 3}, Delivery::Reliable);
+  pair[TransportPair::Guest].Send(pair.HostAtGuest, Bytes{4, 5}, Delivery::Unreliable);
+  pair[TransportPair::Host].Send(pair.GuestAtHost, Bytes{6}, Delivery::Reliable);
+  std::vector<Bytes> atHost;
   for (int i = 0; i < 2; ++i) {
     const auto event = pair.Next(TransportPair::Host);
     ASSERT_TRUE(event);
-    EXPECT_EQ(event->What, Kind::Received);
-    EXPECT_EQ(event->Peer, guest);
-    arrived.push_back(event->Bytes);
+    EXPECT_EQ(event->Peer, pair.GuestAtHost);
+    atHost.push_back(event->Bytes);
   }
-  EXPECT_THAT(arrived, ::testing::UnorderedElementsAre(reliable, unreliable));
+  EXPECT_THAT(atHost, ::testing::UnorderedElementsAre(Bytes{1, 2, 3}, Bytes{4, 5}));
   const auto atGuest = pair.Next(TransportPair::Guest);
   ASSERT_TRUE(atGuest);
-  EXPECT_EQ(atGuest->Bytes, unreliable);
+  EXPECT_EQ(atGuest->Bytes, Bytes{6});
 }
 
 TEST(EnetTransport, AMessageOverTheLimitIsNotSent) {
   TransportPair pair;
-  PeerId guest = 0;
-  PeerId host = 0;
-  ASSERT_TRUE(pair.Connect(guest, host));
-  pair[TransportPair::Guest].Send(host, std::vector<std::uint8_t>(kMaxMessageBytes + 1, 9), Delivery::Reliable);
-  pair[TransportPair::Guest].Send(host, std::vector<std::uint8_t>(kMaxMessageBytes, 8), Delivery::Reliable);
+  ASSERT_TRUE(pair.Connect());
+  pair[TransportPair::Guest].Send(pair.HostAtGuest, Bytes(kMaxMessageBytes + 1, 9), Delivery::Reliable);
+  pair[TransportPair::Guest].Send(pair.HostAtGuest, Bytes(kMaxMessageBytes, 8), Delivery::Reliable);
   const auto event = pair.Next(TransportPair::Host);
   ASSERT_TRUE(event);
-  EXPECT_EQ(event->Bytes, std::vector<std::uint8_t>(kMaxMessageBytes, 8));
+  EXPECT_EQ(event->Bytes, Bytes(kMaxMessageBytes, 8));
 }
 
-TEST(EnetTransport, TheOtherSideHearsTheReasonForADisconnect) {
+TEST(EnetTransport, TheOtherSideHearsTheReasonForADisconnectAfterWhatWasSent) {
   TransportPair pair;
-  PeerId guest = 0;
-  PeerId host = 0;
-  ASSERT_TRUE(pair.Connect(guest, host));
-  pair[TransportPair::Guest].Send(host, std::vector<std::uint8_t>{7}, Delivery::Reliable);
-  pair[TransportPair::Guest].Disconnect(host, 42);
+  ASSERT_TRUE(pair.Connect());
+  pair[TransportPair::Guest].Send(pair.HostAtGuest, Bytes{7}, Delivery::Reliable);
+  pair[TransportPair::Guest].Disconnect(pair.HostAtGuest, 42);
   const auto last = pair.Next(TransportPair::Host);
   ASSERT_TRUE(last);
-  EXPECT_EQ(last->Bytes, std::vector<std::uint8_t>{7});
+  EXPECT_EQ(last->Bytes, Bytes{7});
   const auto gone = pair.Next(TransportPair::Host);
   ASSERT_TRUE(gone);
   EXPECT_EQ(gone->What, Kind::Disconnected);
-  EXPECT_EQ(gone->Peer, guest);
+  EXPECT_EQ(gone->Peer, pair.GuestAtHost);
   EXPECT_EQ(gone->Data, 42u);
 }
 
 TEST(EnetTransport, ASideThatClosesSaysGoodbyeWithoutAReason) {
   TransportPair pair;
-  PeerId guest = 0;
-  PeerId host = 0;
-  ASSERT_TRUE(pair.Connect(guest, host));
+  ASSERT_TRUE(pair.Connect());
   pair.Close(TransportPair::Guest);
   const auto gone = pair.Next(TransportPair::Host);
   ASSERT_TRUE(gone);

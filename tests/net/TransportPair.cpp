@@ -15,11 +15,21 @@ TransportPair::TransportPair() {
   EXPECT_TRUE(sides_[Host]) << error;
 }
 
-void TransportPair::Join(std::uint32_t connectData, std::uint16_t port) {
-  if (!sides_[Host]) return;
+bool TransportPair::Connect(std::uint32_t connectData, std::optional<std::uint16_t> port) {
   std::string error;
-  sides_[Guest] = EnetTransport::Connect({"127.0.0.1", port == 0 ? sides_[Host]->Port() : port}, connectData, error);
+  if (!sides_[Host]) return false;
+  sides_[Guest] = EnetTransport::Connect({"127.0.0.1", port.value_or(sides_[Host]->Port())}, connectData, error);
   EXPECT_TRUE(sides_[Guest]) << error;
+  const auto atHost = Next(Host);
+  const auto atGuest = Next(Guest);
+  if (!atHost || !atGuest || atHost->What != LinkEvent::Kind::Connected ||
+      atGuest->What != LinkEvent::Kind::Connected) {
+    return false;
+  }
+  GuestAtHost = atHost->Peer;
+  HostAtGuest = atGuest->Peer;
+  ConnectData = atHost->Data;
+  return true;
 }
 
 std::optional<LinkEvent> TransportPair::Next(Side side) {
@@ -34,19 +44,6 @@ std::optional<LinkEvent> TransportPair::Next(Side side) {
   LinkEvent next = std::move(seen_[side].front());
   seen_[side].pop_front();
   return next;
-}
-
-bool TransportPair::Connect(PeerId& hostSees, PeerId& guestSees, std::uint16_t port) {
-  Join(1, port);
-  const auto atHost = Next(Host);
-  const auto atGuest = Next(Guest);
-  if (!atHost || !atGuest || atHost->What != LinkEvent::Kind::Connected ||
-      atGuest->What != LinkEvent::Kind::Connected) {
-    return false;
-  }
-  hostSees = atHost->Peer;
-  guestSees = atGuest->Peer;
-  return true;
 }
 
 bool TransportPair::QuietFor(std::chrono::milliseconds time) {

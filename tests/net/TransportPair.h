@@ -6,7 +6,6 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "net/EnetTransport.h"
 
@@ -18,8 +17,9 @@ class TransportPair {
 
   // The host, listening on a free port.
   TransportPair();
-  // The guest, connecting to port, or to the host's own when 0.
-  void Join(std::uint32_t connectData, std::uint16_t port = 0);
+  // The guest connects to port (the host's own when none is given); true
+  // once both sides have their Connected.
+  bool Connect(std::uint32_t connectData = 1, std::optional<std::uint16_t> port = std::nullopt);
 
   EnetTransport& operator[](Side side) { return *sides_[side]; }
   // Drops a side, as a program that ends does.
@@ -28,8 +28,11 @@ class TransportPair {
   std::optional<LinkEvent> Next(Side side);
   // Keeps both sides serviced for a while; false when an event came.
   bool QuietFor(std::chrono::milliseconds time);
-  // The guest joins and both sides' Connected come; the peer each sees.
-  bool Connect(PeerId& hostSees, PeerId& guestSees, std::uint16_t port = 0);
+
+  // What the sides' Connected said: each one's peer, the guest's data.
+  PeerId GuestAtHost = 0;
+  PeerId HostAtGuest = 0;
+  std::uint32_t ConnectData = 0;
 
  private:
   std::array<std::unique_ptr<EnetTransport>, 2> sides_;
