@@ -32,6 +32,8 @@
 #include "platform/NoticeStack.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RaceDialogs.h"
+#include "platform/RacePanel.h"
+#include "platform/WindowRace.h"
 #include "platform/RecordsDialogs.h"
 #include "platform/WatchBanner.h"
 #include "platform/Screenshot.h"
@@ -160,7 +162,22 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   // in place of the one running, between two turns of the loop.
   std::string watch;
   RecordsDialogs recordsDialogs(records, [&](const std::string& file) { watch = file; });
+  // Stopping the watching, or the end of an online race, starts a game of
+  // this run's own, kept in the records as any is.
+  const auto startOwnGame = [&] {
+    const ReplayStart fresh{o.Seed.value_or(MillisecondsSinceMidnightUtc()), o.Stage, records ? records->BestScore() : 0};
+    StartGameAfresh(g, fresh);
+    keepRecords(fresh);
+    for (const Event& e : SlidersForSettings(g, settings.Shown())) window.Submit(e);
+    settings.Watch();
+  };
+  window.OnWatchStopped(startOwnGame);
+  // An online race's game is recorded apart: the run's own recording ends
+  // when the race begins.
+  WindowRace race(g, window, settings, records, [&] { recordKeeper.Finish(); }, startOwnGame);
+  RaceDialogs raceDialogs(settings, race.Actions());
   window.BeforeTurn([&] {
+    race.AfterTurn();
     if (watch.empty()) return;
     ReplayScript watched;
     int status = 0;
@@ -173,17 +190,6 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     }
     watch.clear();
   });
-  // Stopping the watching starts a game of this run's own, kept in the
-  // records as any is.
-  window.OnWatchStopped([&] {
-    const ReplayStart fresh{o.Seed.value_or(MillisecondsSinceMidnightUtc()), o.Stage, records ? records->BestScore() : 0};
-    StartGameAfresh(g, fresh);
-    keepRecords(fresh);
-    for (const Event& e : SlidersForSettings(g, settings.Shown())) window.Submit(e);
-    settings.Watch();
-  });
-  // The race's dialogs ask for nothing yet: their buttons stay greyed.
-  RaceDialogs raceDialogs(settings, RaceActions{});
   // While a recording plays, the items that would change the game are
   // greyed, and what the menus and dialogs send is ignored.
   GameMenus menus(g, [&window](const Event& e) { window.Submit(e); }, &settingsMenus);
@@ -196,6 +202,8 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
   overlay.AddBanner(&banner);
   NoticeStack notices(settings);
   overlay.AddNotices(&notices);
+  RacePanel racePanel(race);
+  overlay.AddRacePanel(&racePanel);
   window.SetOverlay(&overlay);
   g.Screen = &window;
   music.AttachTo(g);
@@ -206,6 +214,11 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     window.PlayReplay(script, o.ReplayFile);
   } else {
     for (const Event& e : SlidersForSettings(g, chosen)) window.Submit(e);
+  }
+  if (o.RaceHost || o.RaceJoin) {
+    if (o.RaceHost) race.Host(o.RaceHostPort.value_or(static_cast<std::uint16_t>(chosen.RacePort)));
+    else race.Join(*o.RaceJoin);
+    raceDialogs.ShowWait(o.RaceHost);
   }
   const bool ok = window.Run();
   g.Screen = nullptr;

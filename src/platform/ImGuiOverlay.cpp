@@ -11,6 +11,7 @@
 #include "platform/MenuGlyphs.h"
 #include "platform/MenuStyle.h"
 #include "platform/NoticeStack.h"
+#include "platform/RacePanel.h"
 #include "platform/PhysicalKeys.h"
 #include "platform/TtfText.h"
 #include "platform/WatchBanner.h"

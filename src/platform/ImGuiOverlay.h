@@ -8,6 +8,7 @@
 
 class GameMenus;
 class NoticeStack;
+class RacePanel;
 class WatchBanner;
 
 // Dear ImGui over the game's picture, through SDL_Renderer: the menu bar and

@@ -56,6 +56,11 @@ void RaceDialogs::OpenDialog(Dialog d) {
   if (d != Dialog::Waiting) waitingFor_ = d;
 }
 
+void RaceDialogs::ShowWait(bool hosting) {
+  waitingFor_ = hosting ? Dialog::Host : Dialog::Join;
+  OpenDialog(Dialog::Waiting);
+}
+
 void RaceDialogs::KeyDown(DialogKey key) {
   if (key == DialogKey::Enter) enter_ = true;
   if (key == DialogKey::Escape) escape_ = true;

@@ -37,6 +37,9 @@ class RaceDialogs {
   // Inside an ImGui frame: the open dialog, centred.
   void Draw(const MenuCaptions& c);
   bool Open() const { return open_ != Dialog::None; }
+  // The wait for a race asked for elsewhere (on the command line), hosted
+  // or joined.
+  void ShowWait(bool hosting);
   void KeyDown(DialogKey key);
 
  private:

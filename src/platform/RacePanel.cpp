@@ -6,8 +6,8 @@
 
 namespace {
 
-// Where the lines stand in the client area: below the high score.
-constexpr float kPanelX = 572, kPanelY = 392;
+// Where the lines stand in the client area: below the stage's memo.
+constexpr float kPanelX = 572, kPanelY = 412;
 constexpr float kBackgroundAlpha = 0.85f;
 
 }  // namespace

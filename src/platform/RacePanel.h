@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/ClientArea.h"
+#include "platform/Letterbox.h"
 
 class WindowRace;
 

@@ -24,11 +24,13 @@ void SettingsKeeper::Apply(const Settings& before, const Settings& now) {
 }
 
 void SettingsKeeper::AfterEvents() {
-  settings_.AfterEvents(window_.Replaying());
+  // A recording's or an online race's speed is not this player's choice.
+  const bool notChosen = window_.Replaying() || window_.PlaysRace();
+  settings_.AfterEvents(notChosen);
   const bool full = window_.FullScreen();
   if (full == seenFullScreen_) return;
   seenFullScreen_ = full;
-  if (window_.Replaying()) return;
+  if (notChosen) return;
   Settings s = settings_.Kept();
   s.FullScreen = full;
   settings_.Change(s);

@@ -3,7 +3,8 @@
 #include <SDL.h>
 
 #include <chrono>
-#include <iomanip>
+#include <filesystem>
+#include <iostream>
 #include <sstream>
 
 #include "base/AtomicFile.h"
@@ -34,8 +35,13 @@ bool IsBrightness(const Event& e) {
 }  // namespace
 
 WindowRace::WindowRace(Game& g, WindowRun& window, const SettingsInUse& settings, RunRecords* records,
-                       std::function<void()> afresh)
-    : g_(g), window_(window), settings_(settings), records_(records), afresh_(std::move(afresh)) {}
+                       std::function<void()> leaving, std::function<void()> afresh)
+    : g_(g),
+      window_(window),
+      settings_(settings),
+      records_(records),
+      leaving_(std::move(leaving)),
+      afresh_(std::move(afresh)) {}
 
 WindowRace::~WindowRace() {
   if (race_) race_->Leave();
@@ -57,6 +63,7 @@ void WindowRace::Host(std::uint16_t port) {
     PrintTrouble(error);
     return;
   }
+  std::cerr << "velmorane: hosting a race on port " << port << '\n';
   Begin(std::move(transport), RaceRole::Host, "port " + std::to_string(port));
   race_->Offer(MillisecondsSinceMidnightUtc(), static_cast<std::uint16_t>(g_.Timer1.Interval));
 }
@@ -81,11 +88,12 @@ void WindowRace::Begin(std::unique_ptr<Transport> transport, RaceRole side, cons
   toldSpeed_ = false;
   race_ = std::make_unique<OnlineRace>(g_, std::move(transport), RaceConfigFor(side, where), Ticks, &recorder_,
                                        [this](const StartMessage& start) { Began(start); });
-  window_.PlayRace(race_.get(), [this](const Event& e) { Divert(e); });
+  window_.PlayRace(race_.get(), [this](const Event& e) { return Divert(e); });
 }
 
 void WindowRace::Began(const StartMessage& start) {
   const ReplayStart replayStart{start.Seed, 1, 0};
+  if (leaving_) leaving_();
   StartGameAfresh(g_, replayStart);
   window_.Restart();
   // The brightness is this side's own: it never enters the race.
@@ -94,6 +102,8 @@ void WindowRace::Began(const StartMessage& start) {
   if (!records_) return;
   recording_ = records_->Replays().Path() + "/" + records_->Replays().NewRecordingName(std::chrono::system_clock::now());
   std::string error;
+  std::error_code madeFolder;
+  std::filesystem::create_directories(records_->Replays().Path(), madeFolder);
   if (!recorder_.Open(recording_, replayStart, error)) {
     PrintTrouble(error);
     recording_.clear();
@@ -105,22 +115,26 @@ void WindowRace::Began(const StartMessage& start) {
   }
 }
 
-void WindowRace::Divert(const Event& e) {
-  if (!race_) return;
+// Until the race begins, the game of this side's own takes what the player
+// does; then the race does, but for the brightness, which is this side's
+// own, and leaving the game, which leaves the race too.
+bool WindowRace::Divert(const Event& e) {
+  if (!race_ || !race_->Begun()) return false;
   if (e.Kind == EventKind::Menu && e.Menu == MenuCommand::Exit) {
     race_->Leave();
     Dispatch(g_, e);
-    return;
+    return true;
   }
   if (IsBrightness(e)) {
     if (race_->Racing()) Dispatch(g_, e);
-    return;
+    return true;
   }
-  if (race_->Own(e) || toldSpeed_) return;
+  if (race_->Own(e) || toldSpeed_) return true;
   if (side_ == RaceRole::Guest && e.Kind == EventKind::KeyDown && IsSpeedKey(e.Key)) {
     toldSpeed_ = true;
     TellNotice({Notice::Kind::Trouble, std::string(CaptionsIn(settings_.Shown().Lang).RaceGuestSpeed), 0});
   }
+  return true;
 }
 
 void WindowRace::Cancel() {
@@ -160,7 +174,7 @@ void WindowRace::End() {
   window_.PlayRace(nullptr, {});
   race_.reset();
   recorder_ = ReplayRecorder();
-  if (begun && afresh_) afresh_();
+  if (begun && afresh_ && !g_.CloseRequested) afresh_();
 }
 
 void WindowRace::KeepDesync() {

@@ -23,8 +23,9 @@ struct Game;
 // afresh starts a game of this run's own.
 class WindowRace {
  public:
+  // leaving ends the run's own recording as the race begins.
   WindowRace(Game& g, WindowRun& window, const SettingsInUse& settings, RunRecords* records,
-             std::function<void()> afresh);
+             std::function<void()> leaving, std::function<void()> afresh);
   ~WindowRace();
   WindowRace(const WindowRace&) = delete;
   WindowRace& operator=(const WindowRace&) = delete;
@@ -48,7 +49,7 @@ class WindowRace {
  private:
   void Begin(std::unique_ptr<Transport> transport, RaceRole side, const std::string& where);
   void Began(const StartMessage& start);
-  void Divert(const Event& e);
+  bool Divert(const Event& e);
   void End();
   void KeepDesync();
 
@@ -56,6 +57,7 @@ class WindowRace {
   WindowRun& window_;
   const SettingsInUse& settings_;
   RunRecords* records_;
+  std::function<void()> leaving_;
   std::function<void()> afresh_;
   std::unique_ptr<OnlineRace> race_;
   ReplayRecorder recorder_;

@@ -94,7 +94,7 @@ bool WindowRun::Run() {
     if (beforeTurn_) beforeTurn_();
     const std::int64_t now = Now();
     if (race_) race_->Turn(now);
-    else loop_.Turn(now);
+    if (!race_ || !race_->Begun()) loop_.Turn(now);
     if (loop_.TakeChanged()) dirty_ = true;
     if (afterEvents_) afterEvents_();
     if (loop_.Closed()) break;
@@ -106,7 +106,8 @@ bool WindowRun::Run() {
 
 void WindowRun::WaitForInput(std::int64_t now) {
   if (loop_.HasInput()) return;
-  std::optional<std::int64_t> wake = race_ ? race_->NextWake(now) : loop_.NextWake();
+  std::optional<std::int64_t> wake = loop_.NextWake();
+  if (race_) wake = race_->Begun() ? race_->NextWake(now) : std::min(wake.value_or(LLONG_MAX), race_->NextWake(now));
   if (overlay_ && overlay_->WantsFrames()) wake = std::min(wake.value_or(LLONG_MAX), now + kOverlayFrameMs);
   SDL_Event e;
   int got = 0;
@@ -127,7 +128,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
     return;
   }
   if (MusicEndedEventType() != 0 && e.type == MusicEndedEventType()) {
-    if (race_) race_->Turns().TuneEnded();
+    if (race_ && race_->Begun()) race_->Turns().TuneEnded();
     else loop_.TuneEnded();
     return;
   }
@@ -156,7 +157,7 @@ void WindowRun::Enqueue(const SDL_Event& e) {
   }
 }
 
-void WindowRun::PlayRace(OnlineRace* race, std::function<void(const Event&)> divert) {
+void WindowRun::PlayRace(OnlineRace* race, std::function<bool(const Event&)> divert) {
   race_ = race;
   loop_.DivertInput(race ? std::move(divert) : nullptr);
   if (!race) Restart();

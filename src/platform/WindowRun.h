@@ -66,10 +66,11 @@ class WindowRun : public GameHold, public Presenter {
   // ahead and stop it, and then afresh starts a new game.
   std::optional<WatchProgress> Watched() const { return loop_.Watched(); }
   void OnWatchStopped(std::function<void()> afresh) { loop_.OnWatchStopped(std::move(afresh)); }
-  // From now on the window plays race (nothing: its own loop again): the
-  // race's turns drive the game, and the player's keys, pads, menus and
-  // sliders go to divert, which hands them to the race.
-  void PlayRace(OnlineRace* race, std::function<void(const Event&)> divert);
+  // From now on the window follows race (nothing: its own loop again): once
+  // the race begins its turns drive the game, and the player's keys, pads,
+  // menus and sliders are offered to divert, which hands them to the race.
+  void PlayRace(OnlineRace* race, std::function<bool(const Event&)> divert);
+  bool PlaysRace() const { return race_ != nullptr && race_->Begun(); }
   // The game the loop drives was replaced: its timers count from now.
   void Restart();
   // Called before each turn of the loop, where the game may be replaced.
@@ -90,7 +91,7 @@ class WindowRun : public GameHold, public Presenter {
   void HoldFor(const std::function<bool()>& finished) override;
   // A race's tunes hold the game on the race's own clock.
   void AdvanceVirtualClock(std::int64_t ms) override;
-  bool HoldsForTheTunesLength() const override { return race_ != nullptr; }
+  bool HoldsForTheTunesLength() const override { return race_ != nullptr && race_->Begun(); }
 
  private:
   static std::int64_t Now();

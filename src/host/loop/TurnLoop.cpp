@@ -82,8 +82,8 @@ void TurnLoop::PadKeysChanged(const std::vector<pad::KeyChange>& changes) {
 }
 
 void TurnLoop::Submit(const Event& e) {
-  if (divert_) divert_(e);
-  else if (!replay_) pending_.push_back({false, e});
+  if (divert_ && divert_(e)) return;
+  if (!replay_) pending_.push_back({false, e});
 }
 
 void TurnLoop::TuneEnded() { pending_.push_back({true, Event{}}); }

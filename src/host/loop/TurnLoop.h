@@ -87,9 +87,10 @@ class TurnLoop {
   // A menu choice, a slider's move or the window's focus.
   void Submit(const Event& e);
   // From now on what the player does (keys, pads, menus, sliders, focus)
-  // goes to divert instead of the game, until called with nothing: an
-  // online race takes it to the race's turns.
-  void DivertInput(std::function<void(const Event&)> divert) { divert_ = std::move(divert); }
+  // is offered to divert first, and reaches the game only when divert does
+  // not take it, until called with nothing: an online race takes it to the
+  // race's turns.
+  void DivertInput(std::function<bool(const Event&)> divert) { divert_ = std::move(divert); }
   // The tune playing came to its end.
   void TuneEnded();
 
@@ -152,7 +153,7 @@ class TurnLoop {
   bool watching_ = false;
   bool stopAsked_ = false;
   std::function<void()> afresh_;
-  std::function<void(const Event&)> divert_;
+  std::function<bool(const Event&)> divert_;
   std::string trouble_;
   bool changed_ = true;
 };

@@ -6,7 +6,9 @@
 
 namespace {
 
-// How long the network is given each look while a turn waits for it.
+// How often the network is looked at, even while the next turn is not due:
+// the other side's messages are answered soon, which keeps the round trip
+// the network's own.
 constexpr std::int64_t kNetworkLookMs = 5;
 // How long a turn waits before the screen says so.
 constexpr std::int64_t kWaitShownMs = 500;
@@ -57,7 +59,7 @@ void OnlineRace::Turn(std::int64_t now) {
 }
 
 std::int64_t OnlineRace::NextWake(std::int64_t now) const {
-  if (begun_ && session_.Ready(turn_)) return dueAt_;
+  if (begun_ && session_.Ready(turn_)) return std::min(dueAt_, now + kNetworkLookMs);
   return now + kNetworkLookMs;
 }
 

@@ -43,6 +43,8 @@ class OnlineRace {
   std::int64_t NextWake(std::int64_t now) const;
 
   bool Racing() const { return session_.Phase() == RacePhase::Racing; }
+  // Whether the race's game has begun (it may be over since).
+  bool Begun() const { return begun_; }
   bool Over() const { return session_.Phase() == RacePhase::Over; }
   const RaceSession& Session() const { return session_; }
   // The side's turns, which hold the game for a start jingle's length.

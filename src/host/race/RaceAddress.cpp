@@ -11,6 +11,14 @@ bool IsHostChar(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '-' || c == '_';
 }
 
+// The text as the player wrote it, in quotes, to begin a message.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "'";
+  quoted += text;
+  quoted += '\'';
+  return quoted;
+}
+
 }  // namespace
 
 bool ParseRacePort(std::string_view text, std::uint16_t& port, std::string& error) {
@@ -18,7 +26,7 @@ bool ParseRacePort(std::string_view text, std::uint16_t& port, std::string& erro
                       std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
   const long value = digits ? std::stol(std::string(text)) : 0;
   if (value < 1 || value > 65535) {
-    error = "the port must be a number from 1 to 65535, not '" + std::string(text) + "'";
+    error = "the port must be a number from 1 to 65535, not " + Quoted(text);
     return false;
   }
   port = static_cast<std::uint16_t>(value);
@@ -28,12 +36,12 @@ bool ParseRacePort(std::string_view text, std::uint16_t& port, std::string& erro
 bool ParseRaceAddress(std::string_view text, RaceAddress& address, std::string& error) {
   const std::size_t colon = text.find(':');
   if (colon != std::string_view::npos && text.find(':', colon + 1) != std::string_view::npos) {
-    error = "'" + std::string(text) + "' is not an address: IPv6 addresses cannot be joined, give an IPv4 one";
+    error = Quoted(text) + " is not an address: IPv6 addresses cannot be joined, give an IPv4 one";
     return false;
   }
   const std::string_view host = text.substr(0, colon);
   if (host.empty() || host.size() > kMaxHostLength || !std::all_of(host.begin(), host.end(), IsHostChar)) {
-    error = "'" + std::string(text) + "' is not an address: give a host name or IPv4 address, then :port if need be";
+    error = Quoted(text) + " is not an address: give a host name or IPv4 address, then :port if need be";
     return false;
   }
   RaceAddress read{std::string(host), kDefaultRacePort};
