@@ -127,6 +127,8 @@ EnetTransport::~EnetTransport() {
 
 std::uint16_t EnetTransport::Port() const { return host_->address.port; }
 
+std::uint32_t EnetTransport::SentBytes() const { return host_->totalSentData; }
+
 std::optional<LinkEvent> EnetTransport::Poll(int waitMs) {
   if (events_.empty()) {
     ENetEvent event;

@@ -38,6 +38,9 @@ class EnetTransport final : public Transport {
 
   // The UDP port this side is on.
   std::uint16_t Port() const;
+  // The bytes of UDP payload sent so far (ENet's headers and pings
+  // included), for measuring what a race costs the network.
+  std::uint32_t SentBytes() const;
 
   std::optional<LinkEvent> Poll(int waitMs) override;
   void Send(PeerId peer, std::span<const std::uint8_t> bytes, Delivery how) override;

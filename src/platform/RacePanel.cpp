@@ -7,7 +7,7 @@
 namespace {
 
 // Where the lines stand in the client area: below the stage's memo.
-constexpr float kPanelX = 572, kPanelY = 412;
+constexpr float kPanelX = 582, kPanelY = 412;
 constexpr float kBackgroundAlpha = 0.85f;
 
 }  // namespace

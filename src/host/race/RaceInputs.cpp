@@ -22,7 +22,8 @@ bool ReadRaceInputs(const ReplayScript& script, RaceRole side, std::vector<std::
     }
     Event stream;
     if (!RacerEvent(side, e, stream)) {
-      error.What = "'" + ReplayLine(e) + "' is not an input of this side of a race";
+      const std::string line = ReplayLine(e);
+      error.What = "'" + line + "' is not an input of this side of a race";
       return false;
     }
     if (read.back().size() >= kMaxEventsPerTurn) {
