@@ -27,6 +27,9 @@ namespace {
 
 std::int64_t Ticks() { return static_cast<std::int64_t>(SDL_GetTicks64()); }
 
+// The race has its result on the screen: the wait after it.
+bool ShowsResult(const Game& g) { return g.PlayMode == PlayMode::TwoPlayer && g.Timer2.Enabled; }
+
 bool IsBrightness(const Event& e) {
   return ((e.Kind == EventKind::KeyDown || e.Kind == EventKind::KeyUp) && IsBrightnessKey(e.Key)) ||
          (e.Kind == EventKind::Slider && e.Slider == SliderId::Brightness);
@@ -129,6 +132,12 @@ bool WindowRace::Divert(const Event& e) {
     if (race_->Racing()) Dispatch(g_, e);
     return true;
   }
+  if (e.Kind == EventKind::KeyDown && e.Key == vk::Enter && ShowsResult(g_) && race_->Racing()) {
+    const bool asked = race_->Session().OtherWantsAgain();
+    race_->WantAgain();
+    if (!asked) TellNotice({Notice::Kind::Trouble, std::string(CaptionsIn(settings_.Shown().Lang).RaceAgainOffered), 0});
+    return true;
+  }
   if (race_->Own(e) || toldSpeed_) return true;
   if (side_ == RaceRole::Guest && e.Kind == EventKind::KeyDown && IsSpeedKey(e.Key)) {
     toldSpeed_ = true;
@@ -150,6 +159,10 @@ std::string WindowRace::Status() const {
 }
 
 void WindowRace::AfterTurn() {
+  if (race_ && race_->Session().OtherWantsAgain() != toldAgain_) {
+    toldAgain_ = !toldAgain_;
+    if (toldAgain_) TellNotice({Notice::Kind::Trouble, std::string(CaptionsIn(settings_.Shown().Lang).RaceAgainAsked), 0});
+  }
   if (!race_ || !race_->Over()) return;
   const RaceSession& session = race_->Session();
   const bool begun = session.Start().has_value() && status_.empty();

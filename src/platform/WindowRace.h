@@ -67,4 +67,5 @@ class WindowRace {
   std::string status_;
   std::string trouble_;
   bool toldSpeed_ = false;
+  bool toldAgain_ = false;
 };

@@ -29,14 +29,17 @@ TEST(RaceMessages, EveryKindReadsBackAsWritten) {
   EXPECT_EQ(reject.Reason, RejectReason::Rules);
   EXPECT_EQ(reject.Protocol, 9);
   EXPECT_TRUE(std::get<PingMessage>(RoundTrip(PingMessage{true, 0xDEADBEEF})).Answer);
-  const auto start = std::get<StartMessage>(RoundTrip(StartMessage{4000000000u, 70, 5}));
+  const auto start = std::get<StartMessage>(RoundTrip(StartMessage{4000000000u, 70, 5, 3}));
   EXPECT_EQ(start.Seed, 4000000000u);
   EXPECT_EQ(start.FrameMs, 70);
   EXPECT_EQ(start.Delay, 5);
-  const auto digest = std::get<DigestMessage>(RoundTrip(DigestMessage{10, 0x0123456789ABCDEFULL}));
+  EXPECT_EQ(start.Round, 3);
+  EXPECT_TRUE(std::holds_alternative<AgainMessage>(RoundTrip(AgainMessage{})));
+  const auto digest = std::get<DigestMessage>(RoundTrip(DigestMessage{1, 10, 0x0123456789ABCDEFULL}));
   EXPECT_EQ(digest.Value, 0x0123456789ABCDEFULL);
-  const InputMessage input{7, 5, {{Event::KeyDown('C'), Event::KeyUp('Z')}, {}, {Event::SliderMove(SliderId::Speed, 300)}}};
+  const InputMessage input{2, 7, 5, {{Event::KeyDown('C'), Event::KeyUp('Z')}, {}, {Event::SliderMove(SliderId::Speed, 300)}}};
   const auto read = std::get<InputMessage>(RoundTrip(input));
+  EXPECT_EQ(read.Round, 2);
   EXPECT_EQ(read.Ack, 7u);
   EXPECT_EQ(read.First, 5u);
   ASSERT_EQ(read.Turns.size(), 3u);
@@ -47,7 +50,7 @@ TEST(RaceMessages, EveryKindReadsBackAsWritten) {
 }
 
 TEST(RaceMessages, AnythingElseIsRefusedWhole) {
-  std::vector<std::uint8_t> input = EncodeMessage(InputMessage{0, 2, {{Event::KeyDown('C')}}});
+  std::vector<std::uint8_t> input = EncodeMessage(InputMessage{0, 0, 2, {{Event::KeyDown('C')}}});
   EXPECT_FALSE(Decode({}));
   EXPECT_FALSE(Decode({'V', 'R'}));
   EXPECT_FALSE(Decode({'X', 'R', 8, 0, 0, 0, 0}));
@@ -55,9 +58,9 @@ TEST(RaceMessages, AnythingElseIsRefusedWhole) {
   EXPECT_FALSE(Decode(std::vector<std::uint8_t>(input.begin(), input.end() - 1)));
   input.push_back(0);
   EXPECT_FALSE(Decode(input));
-  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 255}));                 // too many turns
-  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 9, 0}));          // no such event
-  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 4, 0xFF, 0xFF}));  // speed past the slider
+  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255}));                 // too many turns
+  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 9, 0}));          // no such event
+  EXPECT_FALSE(Decode({'V', 'R', 6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 4, 0xFF, 0xFF}));  // speed past the slider
   EXPECT_FALSE(Decode({'V', 'R', 1, 1, 0, 1, 0, 200, 'a'}));                        // a version longer than allowed
   EXPECT_FALSE(Decode({'V', 'R', 2, 7, 1, 0, 1, 0, 0}));                            // a refusal for no reason
 }
@@ -69,7 +72,7 @@ TEST(TurnGate, ATurnRunsOnlyWithBothSidesInputsAndLocalOnesRunDelayTurnsLater) {
   EXPECT_FALSE(gate.Ready(2));
   gate.Schedule(0, {Event::KeyDown(vk::Left)});
   EXPECT_FALSE(gate.Ready(2));  // the other side's input for turn 2 is missing
-  ASSERT_TRUE(gate.Receive({2, 2, {{Event::KeyDown('C')}}}));
+  ASSERT_TRUE(gate.Receive({0, 2, 2, {{Event::KeyDown('C')}}}));
   EXPECT_TRUE(gate.Ready(2));
   EXPECT_EQ(gate.Local(2)[0].Key, vk::Left);
   EXPECT_EQ(gate.Remote(2)[0].Key, 'C');
@@ -82,20 +85,20 @@ TEST(TurnGate, InputsRepeatUntilAcknowledgedAndRepeatsCountOnce) {
   InputMessage out = gate.Outgoing();
   EXPECT_EQ(out.First, 2u);
   EXPECT_EQ(out.Turns.size(), 3u);
-  ASSERT_TRUE(gate.Receive({4, 2, {{}, {Event::KeyUp('Z')}}}));
+  ASSERT_TRUE(gate.Receive({0, 4, 2, {{}, {Event::KeyUp('Z')}}}));
   out = gate.Outgoing();
   EXPECT_EQ(out.First, 4u);
   EXPECT_EQ(out.Turns.size(), 1u);
   EXPECT_EQ(out.Ack, 4u);
-  ASSERT_TRUE(gate.Receive({4, 3, {{Event::KeyDown('Z')}, {}}}));  // turn 3 again, late and different
+  ASSERT_TRUE(gate.Receive({0, 4, 3, {{Event::KeyDown('Z')}, {}}}));  // turn 3 again, late and different
   EXPECT_EQ(gate.Remote(3)[0].Kind, EventKind::KeyUp);
   EXPECT_TRUE(gate.Ready(4));
 }
 
 TEST(TurnGate, InputsNeverSentAreRefused) {
   TurnGate gate(2);
-  EXPECT_FALSE(gate.Receive({9, 2, {}}));          // acknowledges turns not yet made
-  EXPECT_FALSE(gate.Receive({0, 1, {{}}}));        // a turn inside the delay
-  EXPECT_FALSE(gate.Receive({0, 100000, {{}}}));   // far ahead of any turn that can be made
+  EXPECT_FALSE(gate.Receive({0, 9, 2, {}}));          // acknowledges turns not yet made
+  EXPECT_FALSE(gate.Receive({0, 0, 1, {{}}}));        // a turn inside the delay
+  EXPECT_FALSE(gate.Receive({0, 0, 100000, {{}}}));   // far ahead of any turn that can be made
   EXPECT_FALSE(gate.Ready(2));
 }

@@ -24,19 +24,22 @@ struct StreamLog : EventObserver {
 // One program of a race, on the test's clock.
 struct Side {
   Side(Transport& t, RaceRole role, const std::int64_t& clock, std::uint16_t protocol = kRaceProtocol)
-      : session(t, {role, "test", protocol, kRules, "guest:1", nullptr}, [&clock] { return clock; }),
-        turns(*game, &log) {}
+      : session(t, {role, "test", protocol, kRules, "guest:1", nullptr}, [&clock] { return clock; }) {}
 
-  // Runs what is ready; own[k] is what this side does in turn k.
-  void Step(const std::vector<std::vector<Event>>& own) {
+  // Runs what is ready, up to turn limit; own[k] is what this side does in
+  // turn k. Each race of the connection begins afresh at turn 0.
+  void Step(const std::vector<std::vector<Event>>& own, std::uint32_t limit = UINT32_MAX) {
     session.Pump(0);
-    if (!begun && session.Start()) {
-      StartGameAfresh(*game, {session.Start()->Seed, 1, 0});
-      turns.Begin(*session.Start());
-      begun = true;
+    const std::optional<StartMessage>& start = session.Start();
+    if (start && (!turns || start->Round != round)) {
+      StartGameAfresh(*game, {start->Seed, 1, 0});
+      turns.emplace(*game, &log);
+      turns->Begin(*start);
+      round = start->Round;
+      turn = 0;
     }
-    for (; begun && session.Ready(turn); ++turn) {
-      RunRaceTurn(*game, session, turns, turn, turn < own.size() ? own[turn] : std::vector<Event>{});
+    for (; turns && turn < limit && session.Ready(turn); ++turn) {
+      RunRaceTurn(*game, session, *turns, turn, turn < own.size() ? own[turn] : std::vector<Event>{});
     }
   }
   std::string Dump() {
@@ -48,8 +51,8 @@ struct Side {
   TestGame game;
   StreamLog log;
   RaceSession session;
-  RaceTurns turns;
-  bool begun = false;
+  std::optional<RaceTurns> turns;
+  std::uint8_t round = 0;
   std::uint32_t turn = 0;
 };
 
@@ -119,6 +122,33 @@ TEST_F(RaceTest, AGameThatGoesAnotherWayStopsBothSides) {
   EXPECT_EQ(host.session.Outcome(), RaceOutcome::Desync);
   EXPECT_EQ(guest.session.Outcome(), RaceOutcome::Desync);
   EXPECT_NE(guest.session.LocalDigest(), guest.session.RemoteDigest());
+}
+
+TEST_F(RaceTest, AnotherRaceBeginsOnANewSeedWhenBothSidesWantIt) {
+  host.session.Offer(4242, 50);
+  link.Connect(kRaceProtocol);
+  for (; (host.turn < 100 || guest.turn < 100) && clock < 100000; ++clock) {
+    host.Step(hostKeys, 100);
+    guest.Step(guestKeys, 100);
+  }
+  guest.session.WantAgain();
+  for (const std::int64_t until = clock + 1000; clock < until; ++clock) {
+    host.Step(hostKeys, 100);
+    guest.Step(guestKeys, 100);
+  }
+  EXPECT_TRUE(host.session.OtherWantsAgain());
+  EXPECT_EQ(host.session.Start()->Round, 0);
+  host.session.WantAgain();
+  for (; (host.turn < 300 || guest.turn < 300 || guest.round == 0) && clock < 200000; ++clock) {
+    host.Step(hostKeys, 300);
+    guest.Step(guestKeys, 300);
+  }
+  ASSERT_EQ(guest.session.Start()->Round, 1);
+  EXPECT_EQ(guest.session.Start()->Seed, host.session.Start()->Seed);
+  EXPECT_NE(host.session.Start()->Seed, 4242u);
+  EXPECT_EQ(host.Dump(), guest.Dump());
+  EXPECT_EQ(host.log.Lines, guest.log.Lines);
+  EXPECT_EQ(host.session.Phase(), RacePhase::Racing);
 }
 
 TEST_F(RaceTest, ASilentSideEndsTheRaceAfterFifteenSeconds) {

@@ -39,8 +39,12 @@ export root out newest_header
 export flags_text="${flags[*]}" sanitize_text="${sanitize[*]}"
 for src in "${sources[@]}"; do echo "$src"; done |
   xargs -P "$(nproc)" -I{} bash -c 'flags=($flags_text); sanitize=($sanitize_text); compile "$1"' _ {}
+# Only the objects of today's sources: one left from a source since moved
+# would bring an old shape of its types along.
+objects=()
+for src in "${sources[@]}"; do objects+=("$out/obj/$(echo "${src#$root/}" | tr / _).o"); done
 rm -f "$out/libcore.a"
-ar rcs "$out/libcore.a" "$out"/obj/*.o
+ar rcs "$out/libcore.a" "${objects[@]}"
 
 # Seeds: the real sheets and tunes, the scenario replays, a few command lines.
 seeds="$out/seeds"
@@ -53,7 +57,7 @@ printf 'velmorane-replay 1\nseed 5\nwait 300\nkey down Enter\nkey up Enter\ntick
   > "$seeds/replay/basic"
 printf -- '%s\0' --headless --replay x.replay --dump-state --seed 123 --stage 10 > "$seeds/args/headless"
 printf -- '%s\0' --print-stage duo --seed 4294967295 > "$seeds/args/print"
-printf 'VR\006\003\000\000\000\002\000\000\000\002\002\001C\002Z\000' > "$seeds/race/input"
+printf 'VR\006\000\003\000\000\000\002\000\000\000\002\002\001C\002Z\000' > "$seeds/race/input"
 printf 'VR\001\001\000\001\000\0051.2.3' > "$seeds/race/hello"
 printf 'host.example:17717' > "$seeds/race/address"
 

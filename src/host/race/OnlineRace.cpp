@@ -26,7 +26,7 @@ OnlineRace::OnlineRace(Game& g, std::unique_ptr<Transport> transport, RaceSessio
     : g_(g),
       transport_(std::move(transport)),
       session_(*transport_, config, std::move(clock)),
-      turns_(g, recorder),
+      recorder_(recorder),
       began_(std::move(began)),
       role_(config.Role) {}
 
@@ -39,22 +39,27 @@ bool OnlineRace::Own(const Event& e) {
 
 void OnlineRace::Turn(std::int64_t now) {
   session_.Pump(0);
-  if (!begun_ && session_.Start()) {
-    began_(*session_.Start());
-    turns_.Begin(*session_.Start());
+  const std::optional<StartMessage>& start = session_.Start();
+  if (start && (!begun_ || start->Round != round_)) {
+    began_(*start);
+    turns_.emplace(g_, recorder_);
+    turns_->Begin(*start);
     begun_ = true;
+    round_ = start->Round;
+    turn_ = 0;
+    own_.clear();
     dueAt_ = lastRun_ = now;
   }
   if (!begun_ || now < dueAt_ || !session_.Ready(turn_)) return;
   const std::size_t count = std::min(own_.size(), kMaxEventsPerTurn);
   std::vector<Event> own(own_.begin(), own_.begin() + static_cast<std::ptrdiff_t>(count));
   own_.erase(own_.begin(), own_.begin() + static_cast<std::ptrdiff_t>(count));
-  RunRaceTurn(g_, session_, turns_, turn_, std::move(own));
+  RunRaceTurn(g_, session_, *turns_, turn_, std::move(own));
   ++turn_;
   lastRun_ = now;
   // The turns keep their rhythm after a short wait for the network, but
   // never run in a burst to catch up a long one.
-  const std::int64_t until = turns_.UntilNextTurn();
+  const std::int64_t until = turns_->UntilNextTurn();
   dueAt_ = std::max(dueAt_ + until, now);
 }
 

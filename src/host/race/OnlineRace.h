@@ -26,9 +26,9 @@ void RunRaceTurn(Game& g, RaceSession& session, RaceTurns& turns, std::uint32_t 
 class OnlineRace {
  public:
   using Clock = RaceSession::Clock;
-  // began is called when the race begins, with the race's start: the caller
-  // puts a new game on its seed in place, at the title, and begins its
-  // recording with recorder.
+  // began is called when the race begins (and each race after it), with
+  // the race's start: the caller puts a new game on its seed in place, at
+  // the title, and begins its recording with recorder.
   OnlineRace(Game& g, std::unique_ptr<Transport> transport, RaceSession::Config config, Clock clock,
              EventObserver* recorder, std::function<void(const StartMessage&)> began);
 
@@ -47,8 +47,11 @@ class OnlineRace {
   bool Begun() const { return begun_; }
   bool Over() const { return session_.Phase() == RacePhase::Over; }
   const RaceSession& Session() const { return session_; }
-  // The side's turns, which hold the game for a start jingle's length.
-  RaceTurns& Turns() { return turns_; }
+  // The side's turns of the race begun, which hold the game for a start
+  // jingle's length.
+  RaceTurns& Turns() { return *turns_; }
+  // This side wants another race once this one has its result.
+  void WantAgain() { session_.WantAgain(); }
   // Whether the race has waited half a second or more for the other side.
   bool Waiting(std::int64_t now) const;
   // This side leaves the race; the other hears it.
@@ -58,11 +61,13 @@ class OnlineRace {
   Game& g_;
   std::unique_ptr<Transport> transport_;
   RaceSession session_;
-  RaceTurns turns_;
+  EventObserver* recorder_;
+  std::optional<RaceTurns> turns_;
   std::function<void(const StartMessage&)> began_;
   RaceRole role_;
   std::vector<Event> own_;
   bool begun_ = false;
+  std::uint8_t round_ = 0;
   std::uint32_t turn_ = 0;
   std::int64_t dueAt_ = 0;
   std::int64_t lastRun_ = 0;

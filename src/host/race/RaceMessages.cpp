@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::uint8_t kMagic0 = 'V', kMagic1 = 'R';
 
-enum class Type : std::uint8_t { Hello = 1, Reject = 2, Ping = 3, Pong = 4, Start = 5, Input = 6, Digest = 7, End = 8 };
+enum class Type : std::uint8_t { Hello = 1, Reject = 2, Ping = 3, Pong = 4, Start = 5, Input = 6, Digest = 7, End = 8, Again = 9 };
 
 // How an event of the stream travels: its kind, then a key, a command or a
 // slider's position.
@@ -75,10 +75,13 @@ struct Encoder {
     w.Little(m.Seed, 4);
     w.Little(m.FrameMs, 2);
     w.Byte(m.Delay);
+    w.Byte(m.Round);
+    w.Little(m.After, 4);
     return w.Take();
   }
   std::vector<std::uint8_t> operator()(const InputMessage& m) const {
     Writer w(Type::Input);
+    w.Byte(m.Round);
     w.Little(m.Ack, 4);
     w.Little(m.First, 4);
     const std::size_t turns = std::min(m.Turns.size(), kMaxTurnsPerInput);
@@ -92,6 +95,7 @@ struct Encoder {
   }
   std::vector<std::uint8_t> operator()(const DigestMessage& m) const {
     Writer w(Type::Digest);
+    w.Byte(m.Round);
     w.Little(m.Turn, 4);
     w.Little(m.Value, 8);
     return w.Take();
@@ -101,6 +105,7 @@ struct Encoder {
     w.Little(m.LastTurn, 4);
     return w.Take();
   }
+  std::vector<std::uint8_t> operator()(const AgainMessage&) const { return Writer(Type::Again).Take(); }
 };
 
 std::string ReadText(ByteReader& r) {
@@ -130,6 +135,7 @@ std::optional<Event> ReadEvent(ByteReader& r) {
 
 std::optional<RaceMessage> ReadInput(ByteReader& r, std::string& error) {
   InputMessage m;
+  m.Round = r.Byte();
   m.Ack = r.Little(4);
   m.First = r.Little(4);
   const std::uint8_t turns = r.Byte();
@@ -185,17 +191,21 @@ std::optional<RaceMessage> ReadBody(Type type, ByteReader& r, std::string& error
       m.Seed = r.Little(4);
       m.FrameMs = static_cast<std::uint16_t>(r.Little(2));
       m.Delay = r.Byte();
+      m.Round = r.Byte();
+      m.After = r.Little(4);
       return m;
     }
     case Type::Input: return ReadInput(r, error);
     case Type::Digest: {
       DigestMessage m;
+      m.Round = r.Byte();
       m.Turn = r.Little(4);
       m.Value = r.Little(4);
       m.Value |= static_cast<std::uint64_t>(r.Little(4)) << 32;
       return m;
     }
     case Type::End: return EndMessage{r.Little(4)};
+    case Type::Again: return AgainMessage{};
   }
   error = "a message of no known type " + std::to_string(static_cast<int>(type));
   return std::nullopt;

@@ -45,23 +45,30 @@ struct PingMessage {
 };
 
 // The race as the host sets it: the seed, the frame interval (the game's
-// speed) and the turns every input waits before it runs.
+// speed), the turns every input waits before it runs, and which race of
+// the connection it is (the first is 0; both sides may ask for another).
 struct StartMessage {
   std::uint32_t Seed = 0;
   std::uint16_t FrameMs = 50;
   std::uint8_t Delay = 2;
+  std::uint8_t Round = 0;
+  // For a race after the first: the last turn both sides run of the race
+  // before it, after which this one begins.
+  std::uint32_t After = 0;
 };
 
-// One side's inputs for the turns First, First + 1, …, and how far it holds
-// the other side's: every turn below Ack.
+// One side's inputs in a race for the turns First, First + 1, …, and how far
+// it holds the other side's: every turn below Ack.
 struct InputMessage {
+  std::uint8_t Round = 0;
   std::uint32_t Ack = 0;
   std::uint32_t First = 0;
   std::vector<std::vector<Event>> Turns;
 };
 
-// A digest of the game's state after a turn.
+// A digest of the game's state after a turn of a race.
 struct DigestMessage {
+  std::uint8_t Round = 0;
   std::uint32_t Turn = 0;
   std::uint64_t Value = 0;
 };
@@ -71,8 +78,11 @@ struct EndMessage {
   std::uint32_t LastTurn = 0;
 };
 
-using RaceMessage =
-    std::variant<HelloMessage, RejectMessage, PingMessage, StartMessage, InputMessage, DigestMessage, EndMessage>;
+// This side wants another race, once this one has its result.
+struct AgainMessage {};
+
+using RaceMessage = std::variant<HelloMessage, RejectMessage, PingMessage, StartMessage, InputMessage, DigestMessage,
+                                 EndMessage, AgainMessage>;
 
 std::vector<std::uint8_t> EncodeMessage(const RaceMessage& message);
 

@@ -101,6 +101,7 @@ void RaceSession::HandleMessage(const RaceMessage& m) {
   else if (const auto* input = std::get_if<InputMessage>(&m)) OnInput(*input);
   else if (const auto* digest = std::get_if<DigestMessage>(&m)) OnDigest(*digest);
   else if (const auto* end = std::get_if<EndMessage>(&m); end && !IsHost()) lastTurn_ = end->LastTurn;
+  else if (std::holds_alternative<AgainMessage>(m)) OnAgain();
 }
 
 void RaceSession::OnHello(const HelloMessage& m) {
@@ -162,25 +163,68 @@ void RaceSession::OnPing(const PingMessage& m) {
   start.Delay = InputDelayFor(*std::max_element(probes_.begin(), probes_.end()), start.FrameMs);
   Send(start, Delivery::Reliable);
   if (lastTurn_) Send(EndMessage{*lastTurn_}, Delivery::Reliable);
+  Apply(start);
+}
+
+void RaceSession::Apply(const StartMessage& start) {
   start_ = start;
   gate_.emplace(start.Delay);
+  localDigests_.clear();
+  remoteDigests_.clear();
+  ranThrough_.reset();
+  next_.reset();
+  mineAgain_ = theirsAgain_ = false;
   phase_ = RacePhase::Racing;
 }
 
+void RaceSession::SwitchIfDue() {
+  if (next_ && ranThrough_ && *ranThrough_ >= next_->After) Apply(*next_);
+}
+
+void RaceSession::WantAgain() {
+  if (phase_ != RacePhase::Racing || mineAgain_) return;
+  mineAgain_ = true;
+  Send(AgainMessage{}, Delivery::Reliable);
+  StartAgainIfBothWant();
+}
+
+void RaceSession::OnAgain() {
+  if (phase_ != RacePhase::Racing) return;
+  theirsAgain_ = true;
+  StartAgainIfBothWant();
+}
+
+// The new race's seed comes from the clock, as a first race's does.
+void RaceSession::StartAgainIfBothWant() {
+  if (!IsHost() || !mineAgain_ || !theirsAgain_ || next_) return;
+  StartMessage again = *start_;
+  again.Seed = static_cast<std::uint32_t>(clock_()) ^ (start_->Seed * 2654435761u);
+  again.Round = static_cast<std::uint8_t>(start_->Round + 1);
+  again.After = gate_->ScheduledEnd() - 1;
+  Send(again, Delivery::Reliable);
+  next_ = again;
+  SwitchIfDue();
+}
+
 void RaceSession::OnStart(const StartMessage& m) {
-  if (IsHost() || phase_ != RacePhase::Handshake) return;
-  if (m.Delay < kMinDelay || m.Delay > kMaxDelay || m.FrameMs == 0 || m.FrameMs > kMaxFrameMs) {
+  if (IsHost()) return;
+  if (phase_ == RacePhase::Racing && m.Round == static_cast<std::uint8_t>(start_->Round + 1) &&
+      m.Delay == start_->Delay && m.FrameMs == start_->FrameMs && !next_) {
+    next_ = m;
+    SwitchIfDue();
+    return;
+  }
+  if (phase_ != RacePhase::Handshake) return;
+  if (m.Round != 0 || m.After != 0 || m.Delay < kMinDelay || m.Delay > kMaxDelay || m.FrameMs == 0 || m.FrameMs > kMaxFrameMs) {
     End(RaceOutcome::Refused, "the host at " + config_.Joined + " offered a race this program cannot run",
         ByeReason::Refused);
     return;
   }
-  start_ = m;
-  gate_.emplace(m.Delay);
-  phase_ = RacePhase::Racing;
+  Apply(m);
 }
 
 void RaceSession::OnInput(const InputMessage& m) {
-  if (!gate_) return;
+  if (!gate_ || m.Round != start_->Round) return;
   const RaceRole other = IsHost() ? RaceRole::Guest : RaceRole::Host;
   for (const std::vector<Event>& turn : m.Turns) {
     for (const Event& e : turn) {
@@ -194,7 +238,7 @@ void RaceSession::OnInput(const InputMessage& m) {
 }
 
 void RaceSession::OnDigest(const DigestMessage& m) {
-  if (remoteDigests_.size() >= kMaxWaitingDigests) return;
+  if (!start_ || m.Round != start_->Round || remoteDigests_.size() >= kMaxWaitingDigests) return;
   remoteDigests_.emplace(m.Turn, m.Value);
   CompareDigests();
 }
@@ -214,14 +258,15 @@ void RaceSession::OnBye(ByeReason reason) {
 }
 
 void RaceSession::Schedule(std::uint32_t turn, std::vector<Event> events) {
-  if (!gate_) return;
+  if (!gate_ || (next_ && turn + gate_->Delay() > next_->After)) return;
   gate_->Schedule(turn, std::move(events));
   inputsChanged_ = true;
   SendInputs();
 }
 
 bool RaceSession::Ready(std::uint32_t turn) const {
-  return phase_ == RacePhase::Racing && gate_->Ready(turn) && (!lastTurn_ || turn <= *lastTurn_);
+  return phase_ == RacePhase::Racing && gate_->Ready(turn) && (!lastTurn_ || turn <= *lastTurn_) &&
+         (!next_ || turn <= next_->After);
 }
 
 const std::vector<Event>& RaceSession::HostEvents(std::uint32_t turn) const {
@@ -240,11 +285,13 @@ void RaceSession::Ran(std::uint32_t turn, std::optional<std::uint64_t> digest) {
   if (!gate_ || phase_ == RacePhase::Over) return;
   gate_->Ran(turn);
   ranThrough_ = turn;
-  if (!digest) return;
-  if (localDigests_.size() >= kMaxWaitingDigests) localDigests_.erase(localDigests_.begin());
-  localDigests_[turn] = *digest;
-  Send(DigestMessage{turn, *digest}, Delivery::Reliable);
-  CompareDigests();
+  if (digest) {
+    if (localDigests_.size() >= kMaxWaitingDigests) localDigests_.erase(localDigests_.begin());
+    localDigests_[turn] = *digest;
+    Send(DigestMessage{start_->Round, turn, *digest}, Delivery::Reliable);
+    CompareDigests();
+  }
+  SwitchIfDue();
 }
 
 void RaceSession::EndAfter(std::uint32_t lastTurn) {
@@ -283,7 +330,9 @@ bool RaceSession::Slow() const {
 void RaceSession::Leave() { End(RaceOutcome::Left, "you left the race", ByeReason::Left); }
 
 void RaceSession::SendInputs() {
-  Send(gate_->Outgoing(), Delivery::Unreliable);
+  InputMessage m = gate_->Outgoing();
+  m.Round = start_->Round;
+  Send(m, Delivery::Unreliable);
   lastSent_ = clock_();
   inputsChanged_ = false;
 }

@@ -74,6 +74,15 @@ class RaceSession {
   // Which turns' digests are compared: the first, every tenth, the last.
   bool DigestDue(std::uint32_t turn) const;
 
+  // This side wants another race on a new seed once this one has its result.
+  // As soon as both sides want it the host names the last turn of this
+  // race, which both run, and both begin the next at its turn 0 (Start's
+  // Round counts the races).
+  void WantAgain();
+  // Whether the other side wants another race and this one has not yet
+  // said so.
+  bool OtherWantsAgain() const { return theirsAgain_ && !mineAgain_; }
+
   // The host ends the race after lastTurn.
   void EndAfter(std::uint32_t lastTurn);
   // The last turn, once the host has said it.
@@ -105,6 +114,10 @@ class RaceSession {
   void OnStart(const StartMessage& m);
   void OnInput(const InputMessage& m);
   void OnDigest(const DigestMessage& m);
+  void OnAgain();
+  void StartAgainIfBothWant();
+  void Apply(const StartMessage& start);
+  void SwitchIfDue();
   void OnBye(ByeReason reason);
   void Refuse(RejectReason reason);
   void SendInputs();
@@ -143,6 +156,10 @@ class RaceSession {
   std::uint64_t desyncLocal_ = 0, desyncRemote_ = 0;
   bool toldBadMessage_ = false;
   bool otherGone_ = false;
+  // The next race, agreed on, which begins once its After turn has run.
+  std::optional<StartMessage> next_;
+  bool mineAgain_ = false;
+  bool theirsAgain_ = false;
 };
 
 // The input delay for a round trip: enough turns to cover it, 2 to 6.

@@ -38,6 +38,8 @@ class TurnGate {
   // How many of this side's inputs wait for an acknowledgement.
   std::uint32_t Unacknowledged() const { return localEnd_ - acked_; }
   std::uint32_t Delay() const { return delay_; }
+  // The turn after the last one this side has scheduled its input for.
+  std::uint32_t ScheduledEnd() const { return localEnd_; }
 
  private:
   std::uint32_t delay_;

@@ -55,6 +55,8 @@ constexpr MenuCaptions kJapanese{
     .RaceOtherPlayer = "相手",
     .RaceGuestSpeed = "A/S: スピードはホストが決めます",
     .RaceRoundTrip = "往復 {n} ms",
+    .RaceAgainOffered = "相手も望めば次の対戦が始まります",
+    .RaceAgainAsked = "相手がもう一度対戦したがっています: Enter で始まります",
     .Actions = {"1P 左", "1P 右", "1P 上", "1P 下", "1P ジャンプ", "2P 左", "2P 右", "2P 上", "2P 上 (2つ目)",
                 "2P 下", "2P ジャンプ", "スタート", "コンティニュー", "ポーズ", "やり直し", "遅く", "速く",
                 "明るく (2人用)", "暗く (2人用)", "消音"},
@@ -113,6 +115,8 @@ constexpr MenuCaptions kEnglish{
     .RaceOtherPlayer = "Other player",
     .RaceGuestSpeed = "A/S: the host sets the speed",
     .RaceRoundTrip = "Round trip {n} ms",
+    .RaceAgainOffered = "Another race begins once the other player wants one too",
+    .RaceAgainAsked = "The other player wants another race: Enter to begin it",
     .Actions = {"Player 1 left", "Player 1 right", "Player 1 up", "Player 1 down", "Player 1 jump",
                 "Player 2 left", "Player 2 right", "Player 2 up", "Player 2 up (second key)", "Player 2 down",
                 "Player 2 jump", "Start", "Continue", "Pause", "Restart stage", "Slower", "Faster",
@@ -145,7 +149,7 @@ constexpr MenuCaptionField kFields[] = {
     VELMORANE_FIELD(CancelButton),     VELMORANE_FIELD(RaceWaitingOnPort), VELMORANE_FIELD(RaceConnecting),
     VELMORANE_FIELD(RaceWaiting),      VELMORANE_FIELD(RaceSlow),         VELMORANE_FIELD(RaceLeft),
     VELMORANE_FIELD(RaceYou),          VELMORANE_FIELD(RaceOtherPlayer),  VELMORANE_FIELD(RaceGuestSpeed),
-    VELMORANE_FIELD(RaceRoundTrip),
+    VELMORANE_FIELD(RaceRoundTrip),    VELMORANE_FIELD(RaceAgainOffered), VELMORANE_FIELD(RaceAgainAsked),
 };
 #undef VELMORANE_FIELD
 

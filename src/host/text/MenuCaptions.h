@@ -69,7 +69,9 @@ struct MenuCaptions {
   std::string_view RaceYou;  // the side panel's names of the two players
   std::string_view RaceOtherPlayer;
   std::string_view RaceGuestSpeed;
-  std::string_view RaceRoundTrip;  // the side panel's round trip, {n} ms  // told once to the one who joined, whose A and S do nothing
+  std::string_view RaceRoundTrip;  // the side panel's round trip, {n} ms
+  std::string_view RaceAgainOffered;  // Enter after a race's result: another race, once both want it
+  std::string_view RaceAgainAsked;  // told once to the one who joined, whose A and S do nothing
   std::array<std::string_view, kActionCount> Actions;  // by Action
 };
 
