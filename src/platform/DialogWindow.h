@@ -15,3 +15,11 @@ std::string DialogTitle(std::string_view caption, const char* id);
 
 // Puts the next window's centre on the display's.
 void CentreNextWindow();
+
+// Begins the modal dialog titled so, opening it on its first frame (when
+// opening is set, which is then cleared), centred; false once it is gone
+// (closed with its close box, which clears stillOpen, or by Escape).
+bool BeginModalDialog(const std::string& title, bool& opening, bool& stillOpen);
+
+// Ends the dialog begun, closing it when close.
+void EndModalDialog(bool close);

@@ -79,22 +79,14 @@ bool RaceDialogs::Begin(const MenuCaptions& c, bool& stillOpen) {
   const bool hosting = (open_ == Dialog::Waiting ? waitingFor_ : open_) == Dialog::Host;
   const std::string title = DialogTitle(hosting ? c.HostRaceDialog : c.JoinRaceDialog,
                                         open_ == Dialog::Waiting ? kWaitingId : hosting ? kHostId : kJoinId);
-  if (opening_) {
-    ImGui::OpenPopup(title.c_str());
-    opening_ = false;
-  }
-  CentreNextWindow();
-  if (ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogWindowFlags)) return true;
+  if (BeginModalDialog(title, opening_, stillOpen)) return true;
   open_ = Dialog::None;
   return false;
 }
 
 void RaceDialogs::End(bool close) {
-  if (close) {
-    ImGui::CloseCurrentPopup();
-    open_ = Dialog::None;
-  }
-  ImGui::EndPopup();
+  EndModalDialog(close);
+  if (close) open_ = Dialog::None;
   enter_ = escape_ = false;
 }
 

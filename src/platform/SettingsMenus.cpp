@@ -86,22 +86,14 @@ bool SettingsMenus::DrawDialog() {
 }
 
 bool SettingsMenus::BeginDialog(const std::string& title, bool& stillOpen) {
-  if (opening_) {
-    ImGui::OpenPopup(title.c_str());
-    opening_ = false;
-  }
-  CentreNextWindow();
-  if (ImGui::BeginPopupModal(title.c_str(), &stillOpen, kDialogWindowFlags)) return true;
+  if (BeginModalDialog(title, opening_, stillOpen)) return true;
   open_ = Dialog::None;
   return false;
 }
 
 void SettingsMenus::EndDialog(bool close) {
-  if (close) {
-    ImGui::CloseCurrentPopup();
-    open_ = Dialog::None;
-  }
-  ImGui::EndPopup();
+  EndModalDialog(close);
+  if (close) open_ = Dialog::None;
 }
 
 void SettingsMenus::DrawSoundDialog() {
