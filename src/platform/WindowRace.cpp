@@ -47,7 +47,9 @@ WindowRace::WindowRace(Game& g, WindowRun& window, const SettingsInUse& settings
       afresh_(std::move(afresh)) {}
 
 WindowRace::~WindowRace() {
-  if (race_) race_->Leave();
+  if (!race_) return;
+  race_->Leave();
+  window_.PlayRace(nullptr, {});
 }
 
 RaceActions WindowRace::Actions() {

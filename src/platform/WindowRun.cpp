@@ -250,7 +250,7 @@ void WindowRun::Present() {
   SDL_RenderCopy(renderer_, texture_, nullptr, &client);
   if (overlay_) {
     overlay_->Draw(renderer_, v);
-    dialogPause_.Follow(overlay_->HoldsGame() && !race_);
+    dialogPause_.Follow(overlay_->HoldsGame() && !PlaysRace());
   }
   SDL_RenderPresent(renderer_);
   NoteFirstPicture();
