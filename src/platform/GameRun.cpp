@@ -15,6 +15,7 @@
 #include "game/StateDump.h"
 #include "host/io/AssetFolder.h"
 #include "host/io/CommandLine.h"
+#include "host/io/ExitStatus.h"
 #include "host/io/PictureHash.h"
 #include "host/io/PrintTrouble.h"
 #include "host/io/Sheets.h"
@@ -22,6 +23,7 @@
 #include "host/loop/HeadlessRun.h"
 #include "host/records/RecordKeeper.h"
 #include "host/records/RunRecords.h"
+#include "host/replay/ReplayFile.h"
 #include "host/replay/ReplayRecorder.h"
 #include "host/settings/PlayerName.h"
 #include "host/settings/SettingsStore.h"
@@ -47,31 +49,12 @@
 
 namespace {
 
-constexpr int kFileTrouble = 1;
-constexpr int kMalformed = 2;
-
 // SDL falls back to drawing off screen when there is no display at all;
 // only a run that asked for that on purpose may go on without one.
 bool HasDisplay() {
   const char* driver = SDL_GetCurrentVideoDriver();
   const bool offScreen = driver && (std::string(driver) == "offscreen" || std::string(driver) == "dummy");
   return !offScreen || std::getenv("SDL_VIDEODRIVER") != nullptr;
-}
-
-// Reads a recording; false with the reason, and the exit status it calls for.
-bool ReadReplay(const std::string& file, ReplayScript& script, std::string& error, int& status) {
-  std::vector<unsigned char> bytes;
-  if (!ReadFileBytes(file, bytes, error)) {
-    status = kFileTrouble;
-    return false;
-  }
-  ReplayError bad;
-  if (!ParseReplay(std::string(bytes.begin(), bytes.end()), script, bad)) {
-    error = AtLine(file, bad.Line, bad.What);
-    status = kMalformed;
-    return false;
-  }
-  return true;
 }
 
 // What every run does once the game has stopped.
@@ -181,7 +164,7 @@ int RunInWindow(Game& g, const Options& o, const std::string& assetDir, const Re
     if (watch.empty()) return;
     ReplayScript watched;
     int status = 0;
-    if (ReadReplay(watch, watched, error, status)) {
+    if (ReadReplayFile(watch, watched, error, status)) {
       recordKeeper.Finish();
       StartGameAfresh(g, StartOf(watched, ReplayStart{}));
       window.Watch(watched, watch);
@@ -236,7 +219,7 @@ int RunWithOptions(const Options& o) {
   ReplayScript script;
   int status = 0;
   std::string error;
-  if (!o.ReplayFile.empty() && !ReadReplay(o.ReplayFile, script, error, status)) {
+  if (!o.ReplayFile.empty() && !ReadReplayFile(o.ReplayFile, script, error, status)) {
     if (status == kFileTrouble) PrintTrouble(error);
     else std::cerr << error << '\n';
     return status;

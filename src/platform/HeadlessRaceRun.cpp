@@ -3,16 +3,17 @@
 #include <iostream>
 
 #include "base/ClockSeed.h"
-#include "base/FileBytes.h"
 #include "base/SteadyClock.h"
 #include "base/Trouble.h"
 #include "game/StateDump.h"
 #include "host/io/CommandLine.h"
+#include "host/io/ExitStatus.h"
 #include "host/io/PrintTrouble.h"
 #include "host/loop/FreshGame.h"
 #include "host/race/HeadlessRace.h"
 #include "host/race/RaceInputs.h"
 #include "host/race/RaceRecording.h"
+#include "host/replay/ReplayFile.h"
 #include "host/replay/ReplayRecorder.h"
 #include "platform/RaceTransport.h"
 #include "platform/SdlMusicSystem.h"
@@ -20,20 +21,13 @@
 
 namespace {
 
-constexpr int kFileTrouble = 1;
-constexpr int kMalformed = 2;
-
 // This side's inputs from the file, turn by turn, and the seed it names.
 bool ReadInputsFile(const std::string& file, RaceRole side, std::vector<std::vector<Event>>& own,
                     std::optional<std::uint32_t>& seed, std::string& error, int& status) {
-  std::vector<unsigned char> bytes;
-  if (!ReadFileBytes(file, bytes, error)) {
-    status = kFileTrouble;
-    return false;
-  }
   ReplayScript script;
+  if (!ReadReplayFile(file, script, error, status)) return false;
   ReplayError bad;
-  if (!ParseReplay(std::string(bytes.begin(), bytes.end()), script, bad) || !ReadRaceInputs(script, side, own, bad)) {
+  if (!ReadRaceInputs(script, side, own, bad)) {
     error = AtLine(file, bad.Line, bad.What);
     status = kMalformed;
     return false;

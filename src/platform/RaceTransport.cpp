@@ -2,16 +2,15 @@
 
 #include <cstdlib>
 
+#include "base/DecimalNumber.h"
 #include "host/io/PrintTrouble.h"
 #include "host/replay/Replay.h"
 #include "net/EnetTransport.h"
 
 std::uint16_t RaceProtocolSpoken() {
   const char* spoken = std::getenv("VELMORANE_RACE_PROTOCOL");
-  std::uint16_t protocol = kRaceProtocol;
-  std::string error;
-  if (spoken && !ParseRacePort(spoken, protocol, error)) protocol = kRaceProtocol;
-  return protocol;
+  const std::optional<std::uint64_t> protocol = spoken ? ParseDecimal(spoken, UINT16_MAX) : std::nullopt;
+  return protocol ? static_cast<std::uint16_t>(*protocol) : kRaceProtocol;
 }
 
 std::unique_ptr<Transport> HostRaceOn(std::uint16_t& port, std::string& error) {

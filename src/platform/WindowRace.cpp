@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <chrono>
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -104,16 +103,11 @@ void WindowRace::Began(const StartMessage& start) {
   // The brightness is this side's own: it never enters the race.
   Dispatch(g_, Event::SliderMove(SliderId::Brightness, settings_.Shown().Brightness));
   status_.clear();
+  recording_.clear();
   if (!records_) return;
-  recording_ = records_->Replays().Path() + "/" + records_->Replays().NewRecordingName(std::chrono::system_clock::now());
-  std::string error;
-  std::error_code madeFolder;
-  std::filesystem::create_directories(records_->Replays().Path(), madeFolder);
-  if (!recorder_.Open(recording_, replayStart, error)) {
-    PrintTrouble(error);
-    recording_.clear();
-    return;
-  }
+  const std::string name = records_->OpenRecording(recorder_, replayStart, std::chrono::system_clock::now());
+  if (name.empty()) return;
+  recording_ = records_->Replays().Path() + "/" + name;
   const std::string otherVersion = race_->Session().OtherVersion();
   for (const std::string& note : RaceRecordingNotes(side_, where_, VELMORANE_VERSION, otherVersion, start)) {
     recorder_.Note(note);
@@ -167,25 +161,19 @@ void WindowRace::AfterTurn() {
   }
   if (!race_ || !race_->Over()) return;
   const RaceSession& session = race_->Session();
-  const bool begun = session.Start().has_value() && status_.empty();
-  const std::string message = session.Outcome() == RaceOutcome::Left && begun
+  const std::string message = session.Outcome() == RaceOutcome::Left && race_->Begun()
                                   ? std::string(CaptionsIn(settings_.Shown().Lang).RaceLeft)
                                   : session.Message();
   if (session.Outcome() == RaceOutcome::Desync) KeepDesync();
   PrintTrouble(message);
-  if (!begun) {
-    // The dialog still shows how the race stood, with why it did not begin.
-    trouble_ = message;
-    race_.reset();
-    window_.PlayRace(nullptr, {});
-    return;
-  }
+  // A race that never began leaves its dialog showing how it stood, and why.
+  if (!race_->Begun()) trouble_ = message;
   End();
 }
 
 void WindowRace::End() {
   if (!race_) return;
-  const bool begun = race_->Session().Start().has_value();
+  const bool begun = race_->Begun();
   window_.PlayRace(nullptr, {});
   race_.reset();
   recorder_ = ReplayRecorder();
@@ -193,17 +181,20 @@ void WindowRace::End() {
 }
 
 void WindowRace::KeepDesync() {
+  if (recording_.empty()) return;
   const RaceSession& s = race_->Session();
   std::ostringstream text;
   text << "the two games went different ways by turn " << s.DesyncTurn() << "\n"
        << "digest here " << std::hex << s.LocalDigest() << ", on the other side " << s.RemoteDigest() << std::dec
        << "\n\n"
        << RaceStateText(g_, s.DesyncTurn());
-  if (recording_.empty()) return;
   const std::string file = recording_ + ".desync.txt";
   std::string error;
-  if (WriteFileAtomically(file, text.str(), error)) PrintTrouble("the race's recording is " + recording_ + ", the state and digests " + file);
-  else PrintTrouble(error);
+  if (WriteFileAtomically(file, text.str(), error)) {
+    PrintTrouble("the race's recording is " + recording_ + ", the state and digests " + file);
+  } else {
+    PrintTrouble(error);
+  }
 }
 
 std::vector<std::string> WindowRace::PanelLines() const {

@@ -91,7 +91,7 @@ class WindowRun : public GameHold, public Presenter {
   void HoldFor(const std::function<bool()>& finished) override;
   // A race's tunes hold the game on the race's own clock.
   void AdvanceVirtualClock(std::int64_t ms) override;
-  bool HoldsForTheTunesLength() const override { return race_ != nullptr && race_->Begun(); }
+  bool HoldsForTheTunesLength() const override { return PlaysRace(); }
 
  private:
   static std::int64_t Now();

@@ -201,14 +201,6 @@ TEST(RaceHandshake, NobodyAnsweringEndsTheJoinAfterTenSeconds) {
   EXPECT_NE(guest.session.Message().find("nobody answers at guest:1"), std::string::npos);
 }
 
-TEST(RaceHandshake, TheInputDelayCoversTheRoundTrip) {
-  EXPECT_EQ(InputDelayFor(0, 50), 2);
-  EXPECT_EQ(InputDelayFor(60, 50), 3);
-  EXPECT_EQ(InputDelayFor(100, 50), 3);
-  EXPECT_EQ(InputDelayFor(101, 50), 4);
-  EXPECT_EQ(InputDelayFor(5000, 50), 6);
-}
-
 TEST(RaceDigest, IsTheFnv1aOfTheStateWrittenOutWithoutTheSidesOwnLines) {
   EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325ULL);
   EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cULL);

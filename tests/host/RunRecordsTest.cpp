@@ -41,3 +41,16 @@ TEST(RunRecords, TheRecordingIsMadeOnlyOnceAGameBeganAndHoldsEverythingBefore) {
             "tick TitleTimer\ntick Timer1\n");
   EXPECT_TRUE(said.empty());
 }
+
+TEST(RunRecords, AGamePutInTheRunsPlaceLeavesTheRunsRecordingUnmade) {
+  ScratchFolder scratch;
+  RunRecords records(scratch.Path().string(), [](const std::string&) {});
+  TestGame t;
+  RecordKeeper keeper(*t, [] { return std::string("2026-12-10 04:30"); });
+  records.Begin({7, 1, 0}, std::chrono::system_clock::time_point{}, "ann", keeper);
+  keeper.Dispatched(Event::Tick(TimerId::TitleTimer));
+  keeper.Finish();  // a recording watched, or an online race, takes the game's place
+  t->Timer1.SetEnabled(true);
+  keeper.Finish();  // and the run ends with that game in play
+  EXPECT_FALSE(HasRecordings(scratch.Path()));
+}

@@ -1,6 +1,7 @@
 #include "host/race/HeadlessRace.h"
 
 #include "base/SteadyClock.h"
+#include "host/io/ExitStatus.h"
 #include "host/race/OnlineRace.h"
 
 namespace {

@@ -10,11 +10,6 @@
 
 struct Game;
 
-// The exit statuses of a race that did not run to its end.
-constexpr int kRaceDesync = 3;
-constexpr int kRaceLost = 4;
-constexpr int kRaceRefused = 5;
-
 // How long a headless host waits for a guest.
 constexpr std::int64_t kHeadlessGuestWaitMs = 60000;
 

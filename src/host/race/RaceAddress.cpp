@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "base/DecimalNumber.h"
+
 namespace {
 
 constexpr std::size_t kMaxHostLength = 253;
+constexpr std::uint64_t kMaxPort = 65535;
 
 bool IsHostChar(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '-' || c == '_';
@@ -22,14 +25,12 @@ std::string Quoted(std::string_view text) {
 }  // namespace
 
 bool ParseRacePort(std::string_view text, std::uint16_t& port, std::string& error) {
-  const bool digits = !text.empty() && text.size() <= 5 &&
-                      std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  const long value = digits ? std::stol(std::string(text)) : 0;
-  if (value < 1 || value > 65535) {
-    error = "the port must be a number from 1 to 65535, not " + Quoted(text);
+  const std::optional<std::uint64_t> value = ParseDecimal(text, kMaxPort);
+  if (!value || *value == 0) {
+    error = "the port must be a number from 1 to " + std::to_string(kMaxPort) + ", not " + Quoted(text);
     return false;
   }
-  port = static_cast<std::uint16_t>(value);
+  port = static_cast<std::uint16_t>(*value);
   return true;
 }
 

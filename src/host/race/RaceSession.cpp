@@ -38,10 +38,10 @@ RaceSession::RaceSession(Transport& transport, Config config, Clock clock)
 void RaceSession::Offer(std::uint32_t seed, std::uint16_t frameMs) { offer_ = StartMessage{seed, frameMs, kMinDelay}; }
 
 void RaceSession::Pump(int waitMs) {
-  std::optional<LinkEvent> e = transport_.Poll(waitMs);
-  for (int n = 0; e && n < kMaxEventsPerPump; ++n) {
+  for (int n = 0; n < kMaxEventsPerPump; ++n) {
+    const std::optional<LinkEvent> e = transport_.Poll(n == 0 ? waitMs : 0);
+    if (!e) break;
     Handle(*e);
-    e = n + 1 < kMaxEventsPerPump ? transport_.Poll(0) : std::nullopt;
   }
   const std::int64_t now = clock_();
   if (phase_ == RacePhase::Over) return;

@@ -27,7 +27,7 @@ bool TurnGate::Receive(const InputMessage& m) {
     if (turn >= remoteEnd_) remote_.try_emplace(turn, m.Turns[i]);
   }
   while (remote_.contains(remoteEnd_)) ++remoteEnd_;
-  while (!local_.empty() && local_.begin()->first < std::min(acked_, ranBelow_)) local_.erase(local_.begin());
+  ForgetLocal();
   return true;
 }
 
@@ -44,8 +44,10 @@ const std::vector<Event>& TurnGate::Remote(std::uint32_t turn) const {
 void TurnGate::Ran(std::uint32_t turn) {
   ranBelow_ = std::max(ranBelow_, turn + 1);
   remote_.erase(remote_.begin(), remote_.lower_bound(ranBelow_));
-  while (!local_.empty() && local_.begin()->first < std::min(acked_, ranBelow_)) local_.erase(local_.begin());
+  ForgetLocal();
 }
+
+void TurnGate::ForgetLocal() { local_.erase(local_.begin(), local_.lower_bound(std::min(acked_, ranBelow_))); }
 
 InputMessage TurnGate::Outgoing() const {
   InputMessage m;

@@ -42,6 +42,9 @@ class TurnGate {
   std::uint32_t ScheduledEnd() const { return localEnd_; }
 
  private:
+  // Lets go of this side's inputs that have run and that the other side holds.
+  void ForgetLocal();
+
   std::uint32_t delay_;
   // This side's inputs by turn, kept until they have run and the other side
   // holds them; it holds every turn below acked_.

@@ -36,8 +36,11 @@ class RecordKeeper : public EventObserver {
 
   void Dispatched(const Event& e) override;
   // Looks once more for a game that began or ended with the last event.
+  // A game put in this one's place afterwards (a recording watched, an
+  // online race) is another's: its start is not this one's.
   void Finish() {
     LookForStart();
+    started_ = nullptr;
     LookForEnd();
   }
 

@@ -24,14 +24,28 @@ void RunRecords::Begin(const ReplayStart& start, std::chrono::system_clock::time
 }
 
 void RunRecords::CreateRecording(std::chrono::system_clock::time_point runStart, RecordKeeper& keeper) {
-  std::error_code ec;
-  std::filesystem::create_directories(replays_.Path(), ec);
-  const std::string name = replays_.NewRecordingName(runStart);
-  std::string error;
-  if (ec || !recording_.Create(replays_.Path() + "/" + name, error)) {
-    trouble_("this game is not recorded: " + (ec ? replays_.Path() + ": " + ec.message() : error));
-    return;
-  }
+  const std::string name = NewFile(runStart, [this](const std::string& path, std::string& error) {
+    return recording_.Create(path, error);
+  });
+  if (name.empty()) return;
   keeper.NameRecording(name);
   recordingName_ = name;
+}
+
+std::string RunRecords::OpenRecording(ReplayRecorder& recorder, const ReplayStart& game,
+                                      std::chrono::system_clock::time_point start) {
+  return NewFile(start, [&](const std::string& path, std::string& error) { return recorder.Open(path, game, error); });
+}
+
+std::string RunRecords::NewFile(std::chrono::system_clock::time_point start,
+                                const std::function<bool(const std::string&, std::string&)>& make) {
+  std::error_code ec;
+  std::filesystem::create_directories(replays_.Path(), ec);
+  const std::string name = replays_.NewRecordingName(start);
+  std::string error;
+  if (ec || !make(replays_.Path() + "/" + name, error)) {
+    trouble_("this game is not recorded: " + (ec ? replays_.Path() + ": " + ec.message() : error));
+    return "";
+  }
+  return name;
 }

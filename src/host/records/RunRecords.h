@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,9 +38,18 @@ class RunRecords {
   // new game after a recording was watched), a new recording takes its place.
   void Begin(const ReplayStart& start, std::chrono::system_clock::time_point now, const std::string& playerName,
              RecordKeeper& keeper);
+  // Opens recorder on a new file of the replays folder, named by start (the
+  // folder is made when missing); the file's name, or "" with the trouble
+  // told.
+  std::string OpenRecording(ReplayRecorder& recorder, const ReplayStart& game,
+                            std::chrono::system_clock::time_point start);
 
  private:
   void CreateRecording(std::chrono::system_clock::time_point runStart, RecordKeeper& keeper);
+  // A new file in the replays folder, named by start, made by make; its name,
+  // or "" with the trouble told.
+  std::string NewFile(std::chrono::system_clock::time_point start,
+                      const std::function<bool(const std::string&, std::string&)>& make);
 
   Trouble trouble_;
   ScoreFile scores_;
